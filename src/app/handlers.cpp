@@ -1,0 +1,61 @@
+#include "app/handlers.h"
+
+#include "app/ids.h"
+#include "app/main_window.h"
+#include "docs/doc_lifecycle.h"
+#include "sheet/sheet_globals.h"
+
+namespace {
+
+int MainWndEvent(const WindowEvent& e)
+{
+    switch (e.kind) {
+    case WindowEventKind::Close: CloseSequence(); return 0;
+    case WindowEventKind::BoundsChanged: RecordMainWindowBounds(); return kEventNotHandled;
+    case WindowEventKind::Activated: WndDeactiveFlag = 0; return kEventNotHandled;
+    case WindowEventKind::Deactivated: WndDeactiveFlag = 1; return kEventNotHandled;
+    default: return kEventNotHandled;
+    }
+}
+
+int StartWndEvent(const WindowEvent& e)
+{
+    switch (e.kind) {
+    case WindowEventKind::Close: QuitSequence(); return 0;
+    default: return kEventNotHandled;
+    }
+}
+
+int MainWndControlHit(const ControlEvent& e)
+{
+    switch (e.control) {
+    case kScrollBarCtl: WindowScrollButtonHitHandler(e.part); return 0;
+    default: return kEventNotHandled;
+    }
+}
+
+} // namespace
+
+void InstallWindowHandlers()
+{
+    InstallWindowEventHandler(WindowEventHandler);
+    InstallControlHitHandler(ControlHitHandler);
+}
+
+int WindowEventHandler(const WindowEvent& e)
+{
+    switch (e.window) {
+    case kMainWnd: return MainWndEvent(e);
+    case kStartWnd: return StartWndEvent(e);
+    default: return kEventNotHandled;
+    }
+}
+
+int ControlHitHandler(const ControlEvent& e)
+{
+    if (e.kind != ControlEventKind::Hit) return kEventNotHandled;
+    switch (e.window) {
+    case kMainWnd: return MainWndControlHit(e);
+    default: return kEventNotHandled;
+    }
+}

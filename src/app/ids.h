@@ -1,0 +1,86 @@
+// Window, control and menu numbers that the handlers dispatch on.
+#pragma once
+
+// Windows.
+enum WindowNumber : int {
+    kMainWnd = 1,
+    kCalcWnd = 2,
+    kSelectLaunchWnd = 3,
+    kPrefsWnd = 4,
+    kMissingAppWnd = 5,
+    kHandOverSaveWnd = 6,
+    kFileDoesNotOpenWnd = 7,
+    kFileErrQuitWnd = 8,
+    kUpdateWnd = 9,
+    kStartWnd = 10, // shown while no document is open: it carries the menu bar
+};
+
+// Controls of the main window.
+enum MainControl : int {
+    kPlacardCtl = 1,
+    kEditFieldCtl = 2,
+    kScrollBarCtl = 3,
+    kAddNewModelCtl = 4,
+    kSelectCtl = 5,
+    kUpArrowCtl = 6,
+    kDownArrowCtl = 7,
+    kFreqRangeCtl = 8,
+    kExplanationTriangleCtl = 9,
+    kColumnLabelCtl = 10,
+    kNoLabelCtl = 11,
+    kModelNameCtl = 12,
+    kRowCounterCtl = 13,
+    kExplanationTextCtl = 14,
+    kCounterBackCtl = 15,
+    kModelNameBackCtl = 16,
+    kExplanationBackCtl = 17,
+};
+
+// Controls of the start window.
+enum StartControl : int {
+    kStartNewCtl = 1,
+    kStartOpenCtl = 2,
+    kStartImportCtl = 3,
+    kStartTextCtl = 4,
+    kStartIconCtl = 5,
+};
+
+// Menus.
+enum MenuNumber : int {
+    kAppMenu = 0, // the application menu, titled "Merestone"
+    kFileMenu = 1,
+    kEditMenu = 3,
+    kSortMenu = 4,
+    kCalcMenu = 5,
+    kMiscMenu = 6,
+    kHelpMenu = 50,
+    kWindowMenu = 100,
+    kContextMenu = 200,
+    kFreqRangeMenu = 300,
+};
+
+// Items of the menus, counted from 1 with separators.
+enum AppItem : int { kAboutItem = 1, kCheckUpdatesItem = 2, kPreferenceItem = 4, kQuitItem = 6 };
+enum FileItem : int {
+    kNewItem = 1,
+    kOpenItem = 2,
+    kCloseItem = 3,
+    kSaveItem = 5,
+    kSaveAsItem = 6,
+    kSaveStationeryItem = 7,
+    kImportItem = 9,
+    kExportItem = 10,
+    kPageSetupItem = 12,
+    kPrintItem = 13,
+};
+enum EditItem : int {
+    kUndoItem = 1,
+    kRedoItem = 2,
+    kCutItem = 4,
+    kCopyItem = 5,
+    kPasteItem = 6,
+    kDeleteItem = 7,
+    kSelectAllItem = 8,
+};
+enum SortItem : int { kUnsortItem = 1, kLastKeyItem = 14, kAscendingItem = 16, kDescendingItem = 17 };
+enum MiscItem : int { kShowSelectLaunchItem = 1, kShowMerestoneItem = 3 };

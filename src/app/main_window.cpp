@@ -1,0 +1,128 @@
+#include "app/main_window.h"
+
+#include "app/app_globals.h"
+#include "app/context_menu.h"
+#include "app/ids.h"
+#include "app/menu_bar.h"
+#include "app/start_window.h"
+#include "calc/calc_globals.h"
+#include "docs/doc_globals.h"
+#include "link/launch.h"
+#include "link/link_globals.h"
+#include "platform/controls.h"
+#include "platform/windows.h"
+#include "sheet/draw_sheet.h"
+#include "sheet/sheet_globals.h"
+
+namespace {
+
+constexpr int kContentWidth = 941;
+constexpr int kMinContentHeight = 400;
+constexpr int kHeaderHeight = 80; // top bar and column header above the rows
+constexpr int kRowHeight = 16;
+
+void CreateMainControls()
+{
+    CreatePlacard(kMainWnd, kPlacardCtl, LTRB(0, 0, 941, 48));
+    CreateStaticText(kMainWnd, kNoLabelCtl, LTRB(7, 17, 31, 33), "No.");
+    CreatePicture(kMainWnd, kCounterBackCtl, LTRB(35, 14, 98, 35), "NumberBuleBack.png");
+    CreatePushButton(kMainWnd, kAddNewModelCtl, LTRB(719, 14, 839, 34), "Add New Model");
+    CreatePushButton(kMainWnd, kSelectCtl, LTRB(848, 14, 929, 34), "Select");
+    SetControlHelpTag(kMainWnd, kSelectCtl, "Model Select\nShortcut is 'Option + Enter'");
+    CreateBevelButton(kMainWnd, kUpArrowCtl, LTRB(651, 11, 676, 37), "UpArrow.png", "");
+    SetControlHelpTag(kMainWnd, kUpArrowCtl, "Moved to Upper Selected Model");
+    CreateBevelButton(kMainWnd, kDownArrowCtl, LTRB(684, 11, 709, 37), "DownArrow.png", "");
+    SetControlHelpTag(kMainWnd, kDownArrowCtl, "Moved to Lower Selected Model");
+    CreateBevelButton(kMainWnd, kFreqRangeCtl, LTRB(344, 14, 426, 35), "", "Freq. Range",
+                      kFreqRangeMenu);
+    SetControlHelpTag(kMainWnd, kFreqRangeCtl, "Select Usable Frequency Range");
+    CreateDisclosureTriangle(kMainWnd, kExplanationTriangleCtl, LTRB(433, 20, 448, 30),
+                             ExplanationState);
+    SetControlHelpTag(kMainWnd, kExplanationTriangleCtl, "Show Parameter Explanation");
+}
+
+} // namespace
+
+void MainWnd1()
+{
+    const bool keepPlace = BoundsCheck == 1 || RePosiFlag == 1;
+    const int left = keepPlace ? Bounds.left : 0;
+    const int top = keepPlace ? Bounds.top : 44;
+    CreateDocumentWindow(kMainWnd, LTRB(left, top, left + kContentWidth, top + kMinContentHeight));
+    InstallBoundsChangedHandler(kMainWnd, WndLiveResizeEventHandler);
+    const Rect screen = AvailableScreenBounds();
+    CreateMainControls();
+    SetWindowResizeLimits(kMainWnd, kContentWidth, kMinContentHeight, kContentWidth, screen.Height());
+    SetInstallScrollButton();
+    InstallContextualMenuHandler(kMainWnd);
+    EditWndNum = 1;
+    MainWndOpenFlag = 1;
+    HideStartWindow();
+    ShowWindow(kMainWnd);
+    SetWindowTitle(kMainWnd, fileName1);
+    SetWindowModifiedMark(kMainWnd, DirtyFlag == 1);
+}
+
+void CloseMainWindow()
+{
+    DisposeWindow(kMainWnd);
+    MainWndOpenFlag = 0;
+}
+
+void SetInstallScrollButton()
+{
+    const int wndHeight = WindowContentHeight(kMainWnd);
+    dispNum = static_cast<std::int16_t>((wndHeight - kHeaderHeight) / kRowHeight);
+    ScrollNum = static_cast<std::int16_t>(fNum - dispNum < 1 ? 0 : fNum - dispNum);
+    DisposeControl(kMainWnd, kScrollBarCtl);
+    CreateScrollBar(kMainWnd, kScrollBarCtl, LTRB(926, 81, 941, wndHeight - 15), 0, 0, 0);
+    if (ScrollNum > 0) {
+        SetControlRange(kMainWnd, kScrollBarCtl, 0, ScrollNum);
+        SetControlValue(kMainWnd, kScrollBarCtl, 0);
+        SetControlViewSize(kMainWnd, kScrollBarCtl, dispNum);
+        ScrollBtn = 1;
+    } else {
+        ScrollBtn = 0;
+    }
+}
+
+void WindowScrollButtonHitHandler(int part)
+{
+    const int value = GetControlValue(kMainWnd, kScrollBarCtl);
+    switch (part) {
+    case kPartThumb: break;
+    case kPartUpArrow: SetControlValue(kMainWnd, kScrollBarCtl, value - 1); break;
+    case kPartDownArrow: SetControlValue(kMainWnd, kScrollBarCtl, value + 1); break;
+    default: return; // the page areas do nothing
+    }
+    ScrollValue = static_cast<std::int16_t>(GetControlValue(kMainWnd, kScrollBarCtl));
+    ScrollBtnClick = 1;
+    SelectBtnFlag = 1;
+    DrawSheet();
+}
+
+int WndLiveResizeEventHandler(const WindowEvent& e)
+{
+    if (e.sizeChanged && CalcWndOnFlag == 0) {
+        SetInstallScrollButton();
+        ScrollValue = 0;
+        SelectBtnFlag = 1;
+        DrawSheet();
+    }
+    return kEventNotHandled;
+}
+
+void RecordMainWindowBounds()
+{
+    Bounds = GetWindowContentBounds(kMainWnd);
+    RePosiFlag = 1;
+}
+
+void ShowMerestone()
+{
+    HideOtherApp();
+    InitMenu2();
+    ShowWindow(kMainWnd);
+    cellH = cellHbak;
+    DrawSheet();
+}

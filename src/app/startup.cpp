@@ -1,0 +1,33 @@
+#include "app/startup.h"
+
+#include "app/app_globals.h"
+#include "app/bundle.h"
+#include "app/handlers.h"
+#include "app/ids.h"
+#include "app/menu_bar.h"
+#include "app/menu_commands.h"
+#include "app/start_window.h"
+#include "app/startup_defaults.h"
+#include "docs/doc_lifecycle.h"
+#include "link/launch.h"
+#include "platform/mac_roman.h"
+#include "prefs/prefs.h"
+#include "prefs/prefs_globals.h"
+
+void Startup()
+{
+    SetStartupDefaults();
+    LoadPrefs();
+    JPManualName = Utf8ToMacRoman(CFStringDeleteExtension(GetCFBundleVersion("JapaneseString-1")));
+    BuildFreqRangePopMenu(kFreqRangeMenu);
+    InitMenu1();
+    CheckAppExists();
+    InstallApplicationHandler();
+    InstallWindowHandlers();
+    InstallAEHandlers();
+    if (UpdateForCheck == 1 && CheckForUpFlag == 0) {
+        InitUpdateFlag();
+        CheckForVersion();
+    }
+    ShowStartWindow();
+}

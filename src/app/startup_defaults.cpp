@@ -1,0 +1,24 @@
+#include "app/startup_defaults.h"
+
+#include "app/app_globals.h"
+#include "app/bundle.h"
+#include "calc/calc_globals.h"
+#include "docs/doc_globals.h"
+#include "link/link_globals.h"
+#include "prefs/prefs_globals.h"
+#include "print/print_globals.h"
+#include "sheet/sheet_globals.h"
+
+void SetStartupDefaults()
+{
+    PrefsGlobalsDefaults();
+    const std::string site = "https://" + MakerWebHost();
+    checkVerURL = Str255(site + "/versions/Merestone_version.txt");
+    downloadURL = Str255(site + "/downloads/apps/Merestone.zip");
+    SheetGlobalsDefaults();
+    DocGlobalsDefaults();
+    AppGlobalsDefaults();
+    CalcGlobalsDefaults();
+    LinkGlobalsDefaults();
+    PrintGlobalsDefaults();
+}

@@ -1,0 +1,4 @@
+// Every global of the program at its start-up value.
+#pragma once
+
+void SetStartupDefaults();

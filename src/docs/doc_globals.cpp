@@ -1,0 +1,17 @@
+#include "docs/doc_globals.h"
+
+Str255 fileName1;
+Str255 s_extension;
+std::uint8_t FileOpenFlag;
+std::uint8_t NewFileFlag;
+std::uint8_t CloseFlag;
+std::uint8_t QuitFlag;
+std::uint8_t OpenNextFlag;
+std::uint8_t FileErrFlag;
+
+void DocGlobalsDefaults()
+{
+    fileName1.Clear();
+    s_extension.Clear();
+    FileOpenFlag = NewFileFlag = CloseFlag = QuitFlag = OpenNextFlag = FileErrFlag = 0;
+}

@@ -1,0 +1,8 @@
+#include "link/launch.h"
+
+// The sibling programs are not reached yet; each step does nothing.
+void CheckAppExists() {}
+void ModelSelectSequence1() {}
+void ShowSelectLaunchApplication() {}
+void HideOtherApp() {}
+void SendQuitToSiblings() {}

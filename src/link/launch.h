@@ -1,0 +1,9 @@
+// Finding, launching and talking to the sibling programs.
+#pragma once
+
+void CheckAppExists();
+void ModelSelectSequence1();
+void ShowSelectLaunchApplication();
+void HideOtherApp();
+// Tells each running sibling to quit: Tarnwell, Beckline, then Fellmark.
+void SendQuitToSiblings();

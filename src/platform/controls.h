@@ -1,0 +1,52 @@
+// Controls addressed by window and control number. Creating a control whose
+// number exists replaces it. Fixed labels are UTF-8; the program's own texts
+// are Mac OS Roman (Str255) and are converted here.
+#pragma once
+
+#include "platform/geometry.h"
+#include "platform/str255.h"
+
+#include <string_view>
+
+// Text style of a static text or an edit field.
+struct TextStyle {
+    int fontNum = 0;        // 0 the system font, else a drawing font number
+    float size = 13.0f;     // points; ignored for the system font
+    bool centred = false;
+    bool lightBlueBack = false;
+};
+
+void CreatePlacard(int window, int control, Rect r);
+void CreateStaticText(int window, int control, Rect r, std::string_view utf8, TextStyle style = {});
+void CreateStaticText(int window, int control, Rect r, const Str255& text, TextStyle style = {});
+// A picture from the compiled-in "Images"; a missing image leaves it empty.
+void CreatePicture(int window, int control, Rect r, std::string_view imageName);
+void CreatePushButton(int window, int control, Rect r, std::string_view title);
+// A push button that carries out a menu item and follows its enable state.
+void CreateMenuItemButton(int window, int control, Rect r, std::string_view title, int menu, int item);
+// A small bevel button showing an image, or a title when imageName is empty;
+// popupMenu > 0 attaches that menu as a pop-up list.
+void CreateBevelButton(int window, int control, Rect r, std::string_view imageName,
+                       std::string_view title, int popupMenu = 0);
+void CreateDisclosureTriangle(int window, int control, Rect r, int value);
+void CreateScrollBar(int window, int control, Rect r, int value, int minimum, int maximum);
+void CreateEditField(int window, int control, Rect r, const Str255& text, TextStyle style);
+
+void DisposeControl(int window, int control);
+bool ControlExists(int window, int control);
+
+void SetControlHelpTag(int window, int control, std::string_view utf8);
+void SetControlEnabled(int window, int control, bool enabled);
+bool ControlIsEnabled(int window, int control);
+void SetControlHighlighted(int window, int control, bool highlighted); // drawn pressed
+bool ControlIsHighlighted(int window, int control);
+
+int GetControlValue(int window, int control);
+void SetControlValue(int window, int control, int value); // clamped to the range
+int GetControlMaximum(int window, int control);
+void SetControlRange(int window, int control, int minimum, int maximum);
+void SetControlViewSize(int window, int control, int viewSize);
+
+Str255 GetControlText(int window, int control);
+void SetControlText(int window, int control, const Str255& text);
+void SetKeyboardFocus(int window, int control);

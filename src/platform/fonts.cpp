@@ -1,0 +1,33 @@
+#include "platform/fonts.h"
+
+#include <QApplication>
+#include <cmath>
+
+namespace {
+
+struct FontFace {
+    const char* family;
+    bool bold;
+};
+
+// Index = font number: Lucida Grande, Lucida Sans Typewriter Bold, Lucida
+// Sans Typewriter, Lucida Grande Bold, Geneva, Arial Bold, Helvetica,
+// Helvetica Bold. Sans faces become DejaVu Sans, typewriter faces DejaVu
+// Sans Mono, keeping their weight.
+constexpr FontFace kFaces[] = {
+    {nullptr, false},          {"DejaVu Sans", false}, {"DejaVu Sans Mono", true},
+    {"DejaVu Sans Mono", false}, {"DejaVu Sans", true}, {"DejaVu Sans", false},
+    {"DejaVu Sans", true},     {"DejaVu Sans", false}, {"DejaVu Sans", true},
+};
+
+} // namespace
+
+QFont ProgramFont(int fontNum, float size)
+{
+    if (fontNum <= 0 || fontNum >= int(std::size(kFaces))) return QApplication::font();
+    QFont font(QString::fromLatin1(kFaces[fontNum].family));
+    font.setBold(kFaces[fontNum].bold);
+    font.setPixelSize(std::max(1, int(std::lround(size))));
+    font.setStyleHint(fontNum == 2 || fontNum == 3 ? QFont::TypeWriter : QFont::SansSerif);
+    return font;
+}

@@ -1,0 +1,161 @@
+#include "platform/services.h"
+
+#include "platform/internal.h"
+#include "platform/menus.h"
+#include "platform/test_seams.h"
+#include "platform/windows.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QIcon>
+#include <QMessageBox>
+#include <QTimer>
+#include <QUrl>
+
+using namespace platform;
+
+namespace {
+
+QHash<int, QPointer<QTimer>>& Timers()
+{
+    static QHash<int, QPointer<QTimer>> timers;
+    return timers;
+}
+
+QString Utf8(std::string_view s)
+{
+    return QString::fromUtf8(s.data(), qsizetype(s.size()));
+}
+
+bool OpenUrl(const QUrl& url)
+{
+    if (R().urlOpener) return R().urlOpener(url.toString().toStdString());
+    return QDesktopServices::openUrl(url);
+}
+
+} // namespace
+
+void InitPlatform(int& argc, char** argv)
+{
+    if (!qApp) new QApplication(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Merestone"));
+    QApplication::setOrganizationName(QStringLiteral("Kelvane"));
+    QApplication::setDesktopFileName(QStringLiteral("merestone"));
+    QApplication::setQuitOnLastWindowClosed(false); // the program decides when it ends
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/Images/merestone.png")));
+}
+
+int RunApplicationEventLoop()
+{
+    return QApplication::exec();
+}
+
+void InstallOneShotTimer(int id, int milliseconds, void (*fire)())
+{
+    RemoveTimer(id);
+    auto* timer = new QTimer(qApp);
+    timer->setSingleShot(true);
+    QObject::connect(timer, &QTimer::timeout, timer, [id, fire, timer] {
+        Timers().remove(id);
+        timer->deleteLater();
+        fire();
+    });
+    Timers().insert(id, timer);
+    timer->start(milliseconds);
+}
+
+void RemoveTimer(int id)
+{
+    if (QPointer<QTimer> t = Timers().take(id)) {
+        t->stop();
+        t->deleteLater();
+    }
+}
+
+bool TimerIsPending(int id)
+{
+    return Timers().value(id) != nullptr;
+}
+
+void SysBeep()
+{
+    ++R().beeps;
+    QApplication::beep();
+}
+
+int SysBeepCount()
+{
+    return R().beeps;
+}
+
+int OpenFileWithDefaultApp(const std::string& path)
+{
+    const QFileInfo info(QString::fromStdString(path));
+    if (path.empty() || !info.isFile()) return -50;
+    return OpenUrl(QUrl::fromLocalFile(info.absoluteFilePath())) ? 0 : -50;
+}
+
+int OpenUrlWithDefaultApp(const std::string& url)
+{
+    const QUrl u(QString::fromStdString(url), QUrl::StrictMode);
+    if (!u.isValid() || u.scheme().isEmpty()) return -50;
+    return OpenUrl(u) ? 0 : -50;
+}
+
+void ShowAboutBox(std::string_view name, std::string_view version, std::string_view description)
+{
+    auto* box = new QMessageBox(QApplication::activeWindow());
+    box->setObjectName(QStringLiteral("AboutBox"));
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowTitle(QStringLiteral("About ") + Utf8(name));
+    box->setIconPixmap(QIcon(QStringLiteral(":/Images/merestone.png")).pixmap(64, 64));
+    box->setTextFormat(Qt::PlainText);
+    box->setText(Utf8(name));
+    box->setInformativeText(QStringLiteral("Version ") + Utf8(version) + QStringLiteral("\n\n")
+                            + Utf8(description));
+    box->setStandardButtons(QMessageBox::Ok);
+    box->setWindowModality(Qt::NonModal);
+    box->show();
+}
+
+void ExitApplication(int status)
+{
+    R().exitRequested = true;
+    if (R().exitHook) return R().exitHook(status);
+    QApplication::exit(status);
+}
+
+bool ExitWasRequested()
+{
+    return R().exitRequested;
+}
+
+void SetPopUpMenuChooser(std::function<int(int)> chooser)
+{
+    R().popUpChooser = std::move(chooser);
+}
+
+void SetUrlOpener(std::function<bool(const std::string&)> opener)
+{
+    R().urlOpener = std::move(opener);
+}
+
+void SetExitHook(std::function<void(int)> hook)
+{
+    R().exitHook = std::move(hook);
+}
+
+void ResetPlatformForTests()
+{
+    for (int number : R().windows.keys()) DisposeWindow(number);
+    for (int number : R().menus.keys()) DeleteMenu(number);
+    for (int id : Timers().keys()) RemoveTimer(id);
+    R().controls.clear();
+    R().barOrder.clear();
+    R().boundsHandlers.clear();
+    R().contextHandlers.clear();
+    R().exitRequested = false;
+    R().beeps = 0;
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}

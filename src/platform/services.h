@@ -1,0 +1,29 @@
+// Platform services that are not windows: the event loop, timers, the beep,
+// opening files and addresses with the desktop's default programs, the
+// About box and leaving the program.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+void InitPlatform(int& argc, char** argv);
+int RunApplicationEventLoop();
+
+// One-shot timers, one per id: installing one replaces the previous.
+void InstallOneShotTimer(int id, int milliseconds, void (*fire)());
+void RemoveTimer(int id);
+bool TimerIsPending(int id);
+
+void SysBeep();
+int SysBeepCount(); // how many beeps the program gave, for tests
+
+// Open with the desktop's default program; 0, or -50 when there is nothing
+// to open (a missing file, an address that is not a URL).
+int OpenFileWithDefaultApp(const std::string& path);
+int OpenUrlWithDefaultApp(const std::string& url);
+
+void ShowAboutBox(std::string_view name, std::string_view version, std::string_view description);
+
+// Ends the event loop; the program leaves with this status when it returns.
+void ExitApplication(int status);
+bool ExitWasRequested();

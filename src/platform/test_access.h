@@ -1,0 +1,9 @@
+// Access to the Qt objects behind windows and controls, for tests that
+// drive them with real events and look at what they show.
+#pragma once
+
+class QWidget;
+
+QWidget* WindowWidget(int window);
+QWidget* ContentWidget(int window); // origin = content coordinates
+QWidget* ControlWidget(int window, int control);

@@ -1,0 +1,16 @@
+// Answers that tests give in place of a person: pop-up choices, the URL
+// opener, and the end of the program.
+#pragma once
+
+#include <functional>
+#include <string>
+
+// Answers every pop-up menu instead of showing it; returns the item or 0.
+void SetPopUpMenuChooser(std::function<int(int menu)> chooser);
+// Receives what would be opened with a default program; returns success.
+void SetUrlOpener(std::function<bool(const std::string& url)> opener);
+// Receives the exit status instead of ending the event loop.
+void SetExitHook(std::function<void(int status)> hook);
+// Forgets what the seams recorded and removes every window, control, menu
+// and timer, so each test starts from nothing.
+void ResetPlatformForTests();

@@ -1,0 +1,33 @@
+// Windows addressed by their numbers.
+#pragma once
+
+#include "platform/geometry.h"
+#include "platform/str255.h"
+
+#include <string_view>
+
+// A resizable document window with the menu bar; bounds are its content's,
+// in screen coordinates. Created hidden.
+void CreateDocumentWindow(int window, Rect contentBounds);
+// A small fixed-size window with the menu bar, created hidden and centred.
+void CreateMenuBarWindow(int window, int width, int height, std::string_view title);
+void DisposeWindow(int window);
+bool WindowExists(int window);
+void ShowWindow(int window);
+void HideWindow(int window);
+bool WindowIsVisible(int window);
+void SelectWindow(int window); // bring to front and activate
+
+void SetWindowTitle(int window, const Str255& title);
+void SetWindowTitleUtf8(int window, std::string_view title);
+void SetWindowModifiedMark(int window, bool modified);
+bool WindowModifiedMark(int window);
+
+// Limits of the content size; width and height in points.
+void SetWindowResizeLimits(int window, int minWidth, int minHeight, int maxWidth, int maxHeight);
+void SetWindowContentSize(int window, int width, int height);
+Rect GetWindowContentBounds(int window); // screen coordinates
+int WindowContentHeight(int window);
+
+// The main screen's available area (without panels), in screen coordinates.
+Rect AvailableScreenBounds();

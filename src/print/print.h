@@ -1,0 +1,5 @@
+// Page setup and printing of the table.
+#pragma once
+
+void PageSetupSequence();
+void PrintSequence();

@@ -1,0 +1,98 @@
+#include "print/print_globals.h"
+#include "sheet/model_table.h"
+#include "sheet/sheet_globals.h"
+
+#include <cmath>
+#include <gtest/gtest.h>
+#include <limits>
+
+namespace {
+
+class ModelTable : public ::testing::Test {
+protected:
+    void SetUp() override { SheetGlobalsDefaults(); }
+};
+
+TEST_F(ModelTable, RowsNeverWrittenReadBlank)
+{
+    const ModelRecord& far = Row(5000);
+    EXPECT_TRUE(far.name.empty());
+    EXPECT_EQ(far.entryNo, 0);
+    for (float p : far.params) EXPECT_EQ(p, 0.0f);
+    EXPECT_TRUE(Row(-1).name.empty()); // never a row: a blank answer, no crash
+}
+
+TEST_F(ModelTable, ClearingBlanksThroughTheRowBehindTheLastAndKeepsEntryNumbers)
+{
+    fNum = 10;
+    for (int r = 0; r <= 12; ++r) {
+        Row(r).entryNo = static_cast<std::int16_t>(r);
+        Row(r).name = Str255("m");
+        Row(r).Param(kColFs) = 40.0f;
+    }
+    s_preSP = Str255("m");
+    preFS = 40.0f;
+    prefNum = 10;
+    GPrintScale = 50.0;
+    ClearParameterArraySheetFile();
+    for (int r = 0; r <= 11; ++r) {
+        EXPECT_TRUE(Row(r).name.empty()) << r;
+        EXPECT_EQ(Row(r).Param(kColFs), 0.0f) << r;
+        EXPECT_EQ(Row(r).entryNo, r) << r;
+    }
+    EXPECT_EQ(Row(12).name, Str255("m")); // beyond fNum + 1 stays
+    EXPECT_EQ(fNum, 10);
+    EXPECT_TRUE(s_preSP.empty());
+    EXPECT_EQ(preFS, 0.0f);
+    EXPECT_EQ(prefNum, 0);
+    EXPECT_EQ(GPrintScale, 100.0);
+}
+
+TEST_F(ModelTable, NewModelIsNamedNaAndKeepsTheBlankNumbers)
+{
+    fNum = 3;
+    Row(3).entryNo = 7;
+    NewOrAddModelInit();
+    EXPECT_EQ(Row(3).name, Str255("n/a"));
+    EXPECT_EQ(Row(3).range, Str255("n/a"));
+    EXPECT_EQ(Row(3).entryNo, 7);
+    EXPECT_EQ(Row(3).Param(kColLe), 0.0f);
+}
+
+TEST_F(ModelTable, ChangeDetectionUsesFloatInequality)
+{
+    fNum = 1;
+    Row(1).name = Str255("A");
+    TakeEditSnapshot(1);
+    EXPECT_FALSE(RowDiffersFromSnapshot(1));
+
+    Row(1).Param(kColQes) = -0.0f; // -0 equals the snapshot's +0
+    EXPECT_FALSE(RowDiffersFromSnapshot(1));
+
+    Row(1).Param(kColQes) = std::numeric_limits<float>::quiet_NaN();
+    EXPECT_TRUE(RowDiffersFromSnapshot(1));
+    TakeEditSnapshot(1);
+    EXPECT_TRUE(RowDiffersFromSnapshot(1)); // NaN never equals itself
+
+    Row(1).Param(kColQes) = 0.0f;
+    TakeEditSnapshot(1);
+    Row(1).name = Str255("A ");
+    EXPECT_TRUE(RowDiffersFromSnapshot(1));
+    Row(1).name = Str255("A");
+    EXPECT_FALSE(RowDiffersFromSnapshot(1));
+
+    fNum = 0; // a removed model shows through the row count
+    EXPECT_TRUE(RowDiffersFromSnapshot(1));
+}
+
+TEST_F(ModelTable, HoldsAtMost32767Models)
+{
+    fNum = 32766;
+    EXPECT_TRUE(TableHasRoom());
+    fNum = 32767;
+    EXPECT_FALSE(TableHasRoom());
+    Row(32768).name = Str255("behind the last"); // the blank row behind a full table exists
+    EXPECT_EQ(Row(32768).name, Str255("behind the last"));
+}
+
+} // namespace

@@ -1,0 +1,21 @@
+// A started program with no person in front of it: every test begins from
+// the start-up state, and what would be opened or ended is recorded.
+#pragma once
+
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+class QWidget;
+
+class AppTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Handles the events that are due, as the event loop would.
+    static void ProcessEvents();
+
+    std::vector<std::string> opened; // URLs handed to the desktop
+    int exitStatus = -1;             // set when the program ended
+};
