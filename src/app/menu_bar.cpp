@@ -75,8 +75,8 @@ void BuildMenu(const MenuDef& def)
 void BuildApplicationMenu()
 {
     CreateMenu(kAppMenu, "Merestone");
-    for (const std::string& spec : SplitMenuList(kAppMenuList)) {
-        const ParsedMenuItem parsed = ParseMenuItemText(spec);
+    for (const std::string& itemText : SplitMenuList(kAppMenuList)) {
+        const ParsedMenuItem parsed = ParseMenuItemText(itemText);
         AppendMenuItem(kAppMenu, parsed.text, parsed.key);
     }
     AppendMenuItem(kAppMenu, "-");

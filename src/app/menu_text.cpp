@@ -1,10 +1,10 @@
 #include "app/menu_text.h"
 
-ParsedMenuItem ParseMenuItemText(std::string_view spec)
+ParsedMenuItem ParseMenuItemText(std::string_view itemText)
 {
-    if (spec.size() >= 2 && spec[spec.size() - 2] == '/')
-        return {std::string(spec.substr(0, spec.size() - 2)), spec.back()};
-    return {std::string(spec), 0};
+    if (itemText.size() >= 2 && itemText[itemText.size() - 2] == '/')
+        return {std::string(itemText.substr(0, itemText.size() - 2)), itemText.back()};
+    return {std::string(itemText), 0};
 }
 
 std::vector<std::string> SplitMenuList(std::string_view list)

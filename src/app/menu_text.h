@@ -12,5 +12,5 @@ struct ParsedMenuItem {
     char key = 0; // 0: no Command key
 };
 
-ParsedMenuItem ParseMenuItemText(std::string_view spec);
+ParsedMenuItem ParseMenuItemText(std::string_view itemText);
 std::vector<std::string> SplitMenuList(std::string_view list);
