@@ -126,3 +126,9 @@ void ShowMerestone()
     cellH = cellHbak;
     DrawSheet();
 }
+
+void SheetWndClose(int window)
+{
+    if (WindowIsSheet(window)) HideWindow(window);
+    DisposeWindow(window);
+}

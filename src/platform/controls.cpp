@@ -57,12 +57,6 @@ W* Place(int window, int control, Rect r, W* widget)
     return widget;
 }
 
-QWidget* ContentOf(int window)
-{
-    ProgramWindow* w = Window(window);
-    return w ? static_cast<QWidget*>(w->Content()) : nullptr;
-}
-
 void Hit(int window, int control, int part = 0, int menuItem = 0)
 {
     ControlEvent e;

@@ -5,6 +5,7 @@
 #include "platform/events.h"
 
 #include <QHash>
+#include <QDialog>
 #include <QMainWindow>
 #include <QPointer>
 #include <functional>
@@ -39,6 +40,24 @@ private:
     ContentView* content_;
 };
 
+// A dialog window of the program: a sheet (window-modal on its parent) or a
+// free-standing window, fixed in size. Escape does not dismiss it: the
+// program's key handling decides.
+class ProgramDialog : public QDialog {
+    Q_OBJECT
+public:
+    ProgramDialog(int number, QWidget* parent, int width, int height);
+    ContentView* Content() const { return content_; }
+    void reject() override {}
+
+protected:
+    void closeEvent(QCloseEvent* e) override;
+
+private:
+    int number_;
+    ContentView* content_;
+};
+
 class ContentView : public QWidget {
     Q_OBJECT
 public:
@@ -61,8 +80,14 @@ struct MenuEntry {
     bool enabled = true;
 };
 
+struct WindowEntry {
+    QPointer<QWidget> top;          // the ProgramWindow or ProgramDialog
+    QPointer<ContentView> content;  // origin of the content coordinates
+    bool sheet = false;             // window-modal on its parent
+};
+
 struct Registry {
-    QHash<int, QPointer<ProgramWindow>> windows;
+    QHash<int, WindowEntry> windows;
     QHash<quint64, QPointer<QWidget>> controls;
     QHash<int, MenuEntry> menus;
     QList<int> barOrder;
@@ -85,7 +110,11 @@ inline quint64 ControlKey(int window, int control)
     return (quint64(quint32(window)) << 32) | quint32(control);
 }
 
-ProgramWindow* Window(int number);
+QWidget* Window(int number);                // the top-level widget
+ProgramWindow* MenuBarWindow(int number);   // a window with the menu bar, or null
+ContentView* ContentOf(int number);
+int WindowNumberOf(const QWidget* widget);  // 0 when not a window of the program
+bool DeliverClose(int number);              // true when the program handled it
 QWidget* Control(int window, int control);
 void RegisterControl(int window, int control, QWidget* widget);
 

@@ -43,12 +43,9 @@ bool IsModifierKey(int key)
         || key == Qt::Key_AltGr || key == Qt::Key_CapsLock || key == Qt::Key_NumLock;
 }
 
-ProgramWindow* ProgramWindowOf(QObject* target)
+int WindowNumberOfTarget(QObject* target)
 {
-    auto* widget = qobject_cast<QWidget*>(target);
-    if (!widget) return nullptr;
-    auto* w = qobject_cast<ProgramWindow*>(widget->window());
-    return w && Window(w->Number()) == w ? w : nullptr;
+    return WindowNumberOf(qobject_cast<QWidget*>(target));
 }
 
 class KeyFilter : public QObject {
@@ -69,11 +66,11 @@ private:
     {
         // A key press travels up the parents; take it once, at the focus widget.
         if (target != QApplication::focusWidget() && target != QApplication::activeWindow()) return false;
-        ProgramWindow* w = ProgramWindowOf(target);
-        if (!w || IsModifierKey(e->key())) return false;
+        const int window = WindowNumberOfTarget(target);
+        if (!window || IsModifierKey(e->key())) return false;
         WindowEvent we;
         we.kind = e->isAutoRepeat() ? WindowEventKind::KeyRepeat : WindowEventKind::KeyDown;
-        we.window = w->Number();
+        we.window = window;
         we.charCode = CharCodeFor(e);
         we.modifiers = ModifiersFrom(e->modifiers());
         return DeliverWindowEvent(we) != kEventNotHandled;
@@ -81,12 +78,11 @@ private:
 
     bool OnContextMenu(QObject* target, QContextMenuEvent* e)
     {
-        ProgramWindow* w = ProgramWindowOf(target);
-        if (!w) return false;
-        ContextMenuHandler handler = R().contextHandlers.value(w->Number());
-        if (!handler) return false;
-        const QPoint p = w->Content()->mapFromGlobal(e->globalPos());
-        handler(w->Number(), p.x(), p.y());
+        const int window = WindowNumberOfTarget(target);
+        ContextMenuHandler handler = R().contextHandlers.value(window);
+        if (!window || !handler) return false;
+        const QPoint p = ContentOf(window)->mapFromGlobal(e->globalPos());
+        handler(window, p.x(), p.y());
         return true; // the handler always takes the click
     }
 };

@@ -35,20 +35,20 @@ void ApplyEnableStates(int menu)
         actions[i]->setEnabled(it->enabled && it->itemEnabled.value(i, true));
 }
 
-ProgramWindow* ActiveProgramWindow()
+QWidget* ActiveProgramWindow()
 {
-    return qobject_cast<ProgramWindow*>(QApplication::activeWindow());
+    return Window(WindowNumberOf(QApplication::activeWindow()));
 }
 
 // The standard Window menu's own items: Minimize, Zoom, Bring All to Front.
 void StandardWindowMenuAction(int item)
 {
-    ProgramWindow* w = ActiveProgramWindow();
+    QWidget* w = ActiveProgramWindow();
     if (item == 1 && w) w->showMinimized();
     if (item == 2 && w) w->isMaximized() ? w->showNormal() : w->showMaximized();
     if (item == 4)
-        for (ProgramWindow* each : R().windows)
-            if (each && each->isVisible()) each->raise();
+        for (const WindowEntry& each : R().windows)
+            if (each.top && each.top->isVisible()) each.top->raise();
 }
 
 int Dispatch(int menu, int item, std::uint32_t commandId)
@@ -75,10 +75,10 @@ namespace platform {
 
 void MenusChanged()
 {
-    for (ProgramWindow* w : R().windows) {
-        if (!w) continue;
-        w->RebuildMenuBar();
-        for (QPushButton* b : w->findChildren<QPushButton*>()) {
+    for (const WindowEntry& entry : R().windows) {
+        if (!entry.top) continue;
+        if (auto* w = qobject_cast<ProgramWindow*>(entry.top.data())) w->RebuildMenuBar();
+        for (QPushButton* b : entry.top->findChildren<QPushButton*>()) {
             const QVariant menu = b->property("menuNumber");
             if (!menu.isValid()) continue;
             const int item = b->property("menuItem").toInt();
@@ -233,9 +233,9 @@ int ChooseMenuItem(int menu, int item)
 int PopUpMenuSelect(int menu, int window, int x, int y)
 {
     QMenu* m = R().menus.value(menu).menu;
-    ProgramWindow* w = Window(window);
-    if (!m || !w) return 0;
+    ContentView* content = ContentOf(window);
+    if (!m || !content) return 0;
     if (R().popUpChooser) return R().popUpChooser(menu);
-    QAction* chosen = m->exec(w->Content()->mapToGlobal(QPoint(x, y)));
+    QAction* chosen = m->exec(content->mapToGlobal(QPoint(x, y)));
     return chosen ? int(m->actions().indexOf(chosen)) + 1 : 0;
 }

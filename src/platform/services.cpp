@@ -48,7 +48,10 @@ void InitPlatform(int& argc, char** argv)
 
 int RunApplicationEventLoop()
 {
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    ResetPlatformForTests(); // every window and menu goes before the application object
+    delete qApp;
+    return status;
 }
 
 void InstallOneShotTimer(int id, int milliseconds, void (*fire)())
@@ -146,7 +149,7 @@ void SetExitHook(std::function<void(int)> hook)
     R().exitHook = std::move(hook);
 }
 
-void ResetPlatformForTests()
+void ResetPlatformForTests() // also the orderly end of a real run
 {
     for (int number : R().windows.keys()) DisposeWindow(number);
     for (int number : R().menus.keys()) DeleteMenu(number);

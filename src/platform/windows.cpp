@@ -17,7 +17,6 @@ ProgramWindow::ProgramWindow(int number, bool resizable)
     : number_(number)
     , content_(new ContentView(number, this))
 {
-    setAttribute(Qt::WA_DeleteOnClose, false);
     setCentralWidget(content_);
     setMenuBar(new QMenuBar(this));
     if (!resizable) setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
@@ -34,12 +33,8 @@ void ProgramWindow::RebuildMenuBar()
 
 void ProgramWindow::closeEvent(QCloseEvent* e)
 {
-    if (Window(number_) != this) return e->accept(); // already disposed
-    WindowEvent we;
-    we.kind = WindowEventKind::Close;
-    we.window = number_;
-    if (DeliverWindowEvent(we) == kEventNotHandled) e->accept();
-    else e->ignore(); // the program closes or keeps the window itself
+    if (DeliverClose(number_) && Window(number_) == this) e->ignore(); // the program decides
+    else e->accept();
 }
 
 void ProgramWindow::changeEvent(QEvent* e)
@@ -75,14 +70,26 @@ void ProgramWindow::DeliverBounds(bool sizeChanged)
     DeliverWindowEvent(we);
 }
 
+ProgramDialog::ProgramDialog(int number, QWidget* parent, int width, int height)
+    : QDialog(parent)
+    , number_(number)
+    , content_(new ContentView(number, this))
+{
+    content_->setGeometry(0, 0, width, height);
+    setFixedSize(width, height);
+}
+
+void ProgramDialog::closeEvent(QCloseEvent* e)
+{
+    if (DeliverClose(number_) && Window(number_) == this) e->ignore();
+    else e->accept();
+}
+
 ContentView::ContentView(int window, QWidget* parent)
     : QWidget(parent)
     , window_(window)
 {
     setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, Qt::white);
-    setPalette(pal);
     setFocusPolicy(Qt::ClickFocus);
 }
 
@@ -125,9 +132,37 @@ void ContentView::wheelEvent(QWheelEvent* e)
     DeliverWindowEvent(we);
 }
 
-ProgramWindow* Window(int number)
+QWidget* Window(int number)
 {
-    return R().windows.value(number);
+    return R().windows.value(number).top;
+}
+
+ProgramWindow* MenuBarWindow(int number)
+{
+    return qobject_cast<ProgramWindow*>(Window(number));
+}
+
+ContentView* ContentOf(int number)
+{
+    return R().windows.value(number).content;
+}
+
+int WindowNumberOf(const QWidget* widget)
+{
+    if (!widget) return 0;
+    const QWidget* top = widget->window();
+    for (auto it = R().windows.cbegin(); it != R().windows.cend(); ++it)
+        if (it->top == top) return it.key();
+    return 0;
+}
+
+bool DeliverClose(int number)
+{
+    if (!Window(number)) return false; // already disposed
+    WindowEvent we;
+    we.kind = WindowEventKind::Close;
+    we.window = number;
+    return DeliverWindowEvent(we) != kEventNotHandled;
 }
 
 } // namespace platform
@@ -136,50 +171,72 @@ using namespace platform;
 
 namespace {
 
+int MenuBarHeight(QWidget* w)
+{
+    auto* mw = qobject_cast<QMainWindow*>(w);
+    return mw ? mw->menuBar()->sizeHint().height() : 0;
+}
+
 // Places the window so that its content starts at the given screen point.
 void PlaceContent(ProgramWindow* w, int left, int top, int width, int height)
 {
-    const int bar = w->menuBar()->sizeHint().height();
+    const int bar = MenuBarHeight(w);
     w->setGeometry(left, top - bar, width, height + bar);
     w->Content()->resize(width, height); // laid out now, before the window first shows
 }
 
-ProgramWindow* NewWindow(int number, bool resizable)
+ProgramWindow* NewMenuBarWindow(int number, bool resizable)
 {
     DisposeWindow(number);
     auto* w = new ProgramWindow(number, resizable);
-    R().windows.insert(number, w);
+    R().windows.insert(number, WindowEntry{w, w->Content(), false});
     return w;
+}
+
+QString Utf8(std::string_view s)
+{
+    return QString::fromUtf8(s.data(), qsizetype(s.size()));
 }
 
 } // namespace
 
 void CreateDocumentWindow(int window, Rect b)
 {
-    ProgramWindow* w = NewWindow(window, true);
+    ProgramWindow* w = NewMenuBarWindow(window, true);
     PlaceContent(w, b.left, b.top, b.Width(), b.Height());
 }
 
 void CreateMenuBarWindow(int window, int width, int height, std::string_view title)
 {
-    ProgramWindow* w = NewWindow(window, false);
-    w->setWindowTitle(QString::fromUtf8(title.data(), qsizetype(title.size())));
+    ProgramWindow* w = NewMenuBarWindow(window, false);
+    w->setWindowTitle(Utf8(title));
     w->Content()->setFixedSize(width, height);
-    w->setFixedSize(width, height + w->menuBar()->sizeHint().height());
+    w->setFixedSize(width, height + MenuBarHeight(w));
     const QRect avail = QGuiApplication::primaryScreen()->availableGeometry();
     PlaceContent(w, avail.center().x() - width / 2, avail.center().y() - height / 2, width, height);
 }
 
+void CreateDialogWindow(int window, int parent, int width, int height, std::string_view title)
+{
+    DisposeWindow(window);
+    QWidget* owner = parent > 0 ? Window(parent) : nullptr;
+    auto* d = new ProgramDialog(window, owner, width, height);
+    d->setWindowTitle(Utf8(title));
+    d->setWindowModality(owner ? Qt::WindowModal : Qt::NonModal);
+    R().windows.insert(window, WindowEntry{d, d->Content(), owner != nullptr});
+}
+
 void DisposeWindow(int window)
 {
-    ProgramWindow* w = R().windows.take(window);
-    if (!w) return;
+    WindowEntry entry = R().windows.take(window);
     for (auto it = R().controls.begin(); it != R().controls.end();)
         it = (it.key() >> 32) == quint64(quint32(window)) ? R().controls.erase(it) : std::next(it);
     R().boundsHandlers.remove(window);
     R().contextHandlers.remove(window);
-    w->hide();
-    w->deleteLater();
+    if (!entry.top) return;
+    entry.top->hide();
+    entry.top->setParent(nullptr); // a sheet must not die with, or outlive, its parent's deletion
+    entry.top->deleteLater();
 }
 
 bool WindowExists(int window)
@@ -189,27 +246,36 @@ bool WindowExists(int window)
 
 void ShowWindow(int window)
 {
-    if (ProgramWindow* w = Window(window)) {
-        w->show();
-        w->raise();
-        w->activateWindow();
+    const WindowEntry entry = R().windows.value(window);
+    if (!entry.top) return;
+    if (auto* d = qobject_cast<QDialog*>(entry.top.data()); d && entry.sheet) {
+        d->open(); // window-modal on its parent; never a nested event loop
+        return;
     }
+    entry.top->show();
+    entry.top->raise();
+    entry.top->activateWindow();
 }
 
 void HideWindow(int window)
 {
-    if (ProgramWindow* w = Window(window)) w->hide();
+    if (QWidget* w = Window(window)) w->hide();
 }
 
 bool WindowIsVisible(int window)
 {
-    ProgramWindow* w = Window(window);
+    QWidget* w = Window(window);
     return w && w->isVisible();
+}
+
+bool WindowIsSheet(int window)
+{
+    return R().windows.value(window).sheet;
 }
 
 void SelectWindow(int window)
 {
-    if (ProgramWindow* w = Window(window)) {
+    if (QWidget* w = Window(window)) {
         w->raise();
         w->activateWindow();
     }
@@ -218,55 +284,52 @@ void SelectWindow(int window)
 void SetWindowTitle(int window, const Str255& title)
 {
     // The modified mark needs its placeholder; a literal one in a name is doubled.
-    if (ProgramWindow* w = Window(window))
+    if (QWidget* w = Window(window))
         w->setWindowTitle(ToQString(title).replace(QLatin1String("[*]"), QLatin1String("[*][*]"))
                           + QStringLiteral("[*]"));
 }
 
 void SetWindowTitleUtf8(int window, std::string_view title)
 {
-    if (ProgramWindow* w = Window(window))
-        w->setWindowTitle(QString::fromUtf8(title.data(), qsizetype(title.size())));
+    if (QWidget* w = Window(window)) w->setWindowTitle(Utf8(title));
 }
 
 void SetWindowModifiedMark(int window, bool modified)
 {
-    if (ProgramWindow* w = Window(window)) w->setWindowModified(modified);
+    if (QWidget* w = Window(window)) w->setWindowModified(modified);
 }
 
 bool WindowModifiedMark(int window)
 {
-    ProgramWindow* w = Window(window);
+    QWidget* w = Window(window);
     return w && w->isWindowModified();
 }
 
 void SetWindowResizeLimits(int window, int minWidth, int minHeight, int maxWidth, int maxHeight)
 {
-    if (ProgramWindow* w = Window(window)) {
-        w->Content()->setMinimumSize(minWidth, minHeight);
-        w->Content()->setMaximumSize(maxWidth, std::max(minHeight, maxHeight));
+    if (ContentView* c = ContentOf(window)) {
+        c->setMinimumSize(minWidth, minHeight);
+        c->setMaximumSize(maxWidth, std::max(minHeight, maxHeight));
     }
 }
 
 void SetWindowContentSize(int window, int width, int height)
 {
-    if (ProgramWindow* w = Window(window))
-        w->resize(width, height + w->menuBar()->sizeHint().height());
+    if (QWidget* w = Window(window)) w->resize(width, height + MenuBarHeight(w));
 }
 
 Rect GetWindowContentBounds(int window)
 {
-    ProgramWindow* w = Window(window);
-    if (!w) return {};
-    const QPoint origin = w->Content()->mapToGlobal(QPoint(0, 0));
-    const QSize size = w->Content()->size();
-    return LTRB(origin.x(), origin.y(), origin.x() + size.width(), origin.y() + size.height());
+    ContentView* c = ContentOf(window);
+    if (!c) return {};
+    const QPoint origin = c->mapToGlobal(QPoint(0, 0));
+    return LTRB(origin.x(), origin.y(), origin.x() + c->width(), origin.y() + c->height());
 }
 
 int WindowContentHeight(int window)
 {
-    ProgramWindow* w = Window(window);
-    return w ? w->Content()->height() : 0;
+    ContentView* c = ContentOf(window);
+    return c ? c->height() : 0;
 }
 
 Rect AvailableScreenBounds()
@@ -284,8 +347,7 @@ QWidget* WindowWidget(int window)
 
 QWidget* ContentWidget(int window)
 {
-    ProgramWindow* w = Window(window);
-    return w ? w->Content() : nullptr;
+    return ContentOf(window);
 }
 
 QWidget* ControlWidget(int window, int control)

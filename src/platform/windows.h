@@ -11,11 +11,15 @@
 void CreateDocumentWindow(int window, Rect contentBounds);
 // A small fixed-size window with the menu bar, created hidden and centred.
 void CreateMenuBarWindow(int window, int width, int height, std::string_view title);
+// A dialog with a fixed content size, created hidden: a sheet, window-modal
+// on window `parent`, when parent > 0; otherwise a window of its own.
+void CreateDialogWindow(int window, int parent, int width, int height, std::string_view title);
 void DisposeWindow(int window);
 bool WindowExists(int window);
 void ShowWindow(int window);
 void HideWindow(int window);
 bool WindowIsVisible(int window);
+bool WindowIsSheet(int window);
 void SelectWindow(int window); // bring to front and activate
 
 void SetWindowTitle(int window, const Str255& title);

@@ -58,3 +58,28 @@ TEST(BundleText, DeleteExtensionRemovesEveryPdf)
 }
 
 } // namespace
+
+#include <QImage>
+
+TEST(BundleImages, EveryImageIsCompiledInAtOneAndTwoTimes)
+{
+    struct Image {
+        const char* name;
+        int width, height;
+    } images[] = {
+        {"NumberBuleBack", 63, 21},        {"UpArrow", 16, 16},
+        {"DownArrow", 16, 16},             {"TitleBuleBack", 130, 22},
+        {"ExplanationBuleBack", 190, 22},  {"TarnwellButton", 172, 50},
+        {"TarnwellDefaultButton", 172, 50}, {"FellmarkButton", 172, 50},
+        {"FellmarkDefaultButton", 172, 50}, {"BecklineButton", 172, 50},
+        {"BecklineDefaultButton", 172, 50},
+    };
+    for (const Image& image : images) {
+        const QString base = QStringLiteral(":/Images/") + QLatin1String(image.name);
+        const QImage one(base + QStringLiteral(".png"));
+        const QImage two(base + QStringLiteral("@2x.png"));
+        EXPECT_EQ(one.size(), QSize(image.width, image.height)) << image.name;
+        EXPECT_EQ(two.size(), QSize(2 * image.width, 2 * image.height)) << image.name;
+    }
+    EXPECT_EQ(QImage(":/Images/merestone.png").size(), QSize(256, 256));
+}

@@ -184,6 +184,37 @@ TEST_F(Platform, MouseAndWheelArriveInContentCoordinates)
     EXPECT_TRUE(sawDouble);
 }
 
+TEST_F(Platform, SheetsAreWindowModalAndLeaveEscapeToTheProgram)
+{
+    CreateDocumentWindow(1, LTRB(0, 44, 941, 444));
+    ShowWindow(1);
+    CreateDialogWindow(2, 1, 300, 200, "Calc");
+    CreatePushButton(2, 50, LTRB(200, 160, 280, 180), "OK");
+    ShowWindow(2);
+    ASSERT_TRUE(WindowIsVisible(2));
+    EXPECT_TRUE(WindowIsSheet(2));
+    EXPECT_EQ(WindowWidget(2)->windowModality(), Qt::WindowModal);
+    EXPECT_EQ(WindowWidget(2)->parentWidget(), WindowWidget(1));
+    EXPECT_EQ(ContentWidget(2)->size(), QSize(300, 200));
+    EXPECT_EQ(ControlWidget(2, 50)->parentWidget(), ContentWidget(2));
+
+    QApplication::setActiveWindow(WindowWidget(2));
+    QTest::keyClick(WindowWidget(2), Qt::Key_Escape);
+    EXPECT_TRUE(WindowIsVisible(2)); // Escape is the program's to handle
+    ASSERT_FALSE(gWindowEvents.empty());
+    EXPECT_EQ(gWindowEvents.back().window, 2);
+    EXPECT_EQ(gWindowEvents.back().charCode, kKeyEscape);
+
+    QTest::mouseClick(ControlWidget(2, 50), Qt::LeftButton);
+    ASSERT_FALSE(gControlEvents.empty());
+    EXPECT_EQ(gControlEvents.back().window, 2);
+    EXPECT_EQ(gControlEvents.back().control, 50);
+
+    DisposeWindow(1); // disposing the parent leaves no dangling sheet behind
+    DisposeWindow(2);
+    EXPECT_FALSE(WindowExists(2));
+}
+
 TEST_F(Platform, TitleCarriesTheModifiedMark)
 {
     CreateDocumentWindow(1, LTRB(0, 44, 941, 444));
