@@ -25,6 +25,7 @@ void Startup()
     InstallApplicationHandler();
     InstallWindowHandlers();
     InstallAEHandlers();
+    InstallMessageHandler();
     if (UpdateForCheck == 1 && CheckForUpFlag == 0) {
         InitUpdateFlag();
         CheckForVersion();

@@ -6,3 +6,4 @@ void ModelSelectSequence1() {}
 void ShowSelectLaunchApplication() {}
 void HideOtherApp() {}
 void SendQuitToSiblings() {}
+void InstallMessageHandler() {}

@@ -7,3 +7,5 @@ void ShowSelectLaunchApplication();
 void HideOtherApp();
 // Tells each running sibling to quit: Tarnwell, Beckline, then Fellmark.
 void SendQuitToSiblings();
+// Starts listening for the messages the sibling programs send.
+void InstallMessageHandler();

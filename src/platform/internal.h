@@ -122,8 +122,10 @@ int DeliverWindowEvent(const WindowEvent& e);
 int DeliverControlEvent(const ControlEvent& e);
 unsigned ModifiersFrom(Qt::KeyboardModifiers mods);
 
-// Keeps every window's menu bar and command buttons in step with the menus.
-void MenusChanged();
+// Keep every window's menu bar, and the buttons that stand for menu items,
+// in step with the menus.
+void MenuBarChanged();
+void MenuStatesChanged();
 void InstallKeyFilter();
 void SetUpMenuAction(QAction* action, int menu, int item);
 

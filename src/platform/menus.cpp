@@ -73,11 +73,16 @@ QKeySequence ShortcutFor(char key, unsigned modifiers)
 
 namespace platform {
 
-void MenusChanged()
+void MenuBarChanged()
+{
+    for (const WindowEntry& entry : R().windows)
+        if (auto* w = qobject_cast<ProgramWindow*>(entry.top.data())) w->RebuildMenuBar();
+}
+
+void MenuStatesChanged()
 {
     for (const WindowEntry& entry : R().windows) {
         if (!entry.top) continue;
-        if (auto* w = qobject_cast<ProgramWindow*>(entry.top.data())) w->RebuildMenuBar();
         for (QPushButton* b : entry.top->findChildren<QPushButton*>()) {
             const QVariant menu = b->property("menuNumber");
             if (!menu.isValid()) continue;
@@ -117,7 +122,7 @@ void InsertMenuInBar(int menu)
 {
     if (!R().menus.contains(menu) || R().barOrder.contains(menu)) return;
     R().barOrder.append(menu);
-    MenusChanged();
+    MenuBarChanged();
 }
 
 void DeleteMenu(int menu)
@@ -125,7 +130,7 @@ void DeleteMenu(int menu)
     const bool inBar = R().barOrder.removeAll(menu) > 0;
     MenuEntry entry = R().menus.take(menu);
     if (menu == gWindowMenu) gWindowMenu = -1;
-    if (inBar) MenusChanged();
+    if (inBar) MenuBarChanged();
     if (entry.menu) entry.menu->deleteLater(); // a menu may be deleted from its own command
 }
 
@@ -151,9 +156,10 @@ void SetMenuEnabled(int menu, bool enabled)
 {
     auto it = R().menus.find(menu);
     if (it == R().menus.end()) return;
+    if (it->enabled == enabled) return;
     it->enabled = enabled;
     ApplyEnableStates(menu);
-    MenusChanged();
+    MenuStatesChanged();
 }
 
 bool MenuIsEnabled(int menu)
@@ -165,9 +171,10 @@ void SetMenuItemEnabled(int menu, int item, bool enabled)
 {
     auto it = R().menus.find(menu);
     if (it == R().menus.end() || item < 1 || item > it->itemEnabled.size()) return;
+    if (it->itemEnabled[item - 1] == enabled) return;
     it->itemEnabled[item - 1] = enabled;
     ApplyEnableStates(menu);
-    MenusChanged();
+    MenuStatesChanged();
 }
 
 bool MenuItemIsEnabled(int menu, int item)
