@@ -43,13 +43,18 @@ void ResetModelStorage()
 void ClearParameterArraySheetFile()
 {
     for (int r = 0; r <= fNum + 1; ++r) Row(r).Blank();
+    ClearEditSnapshot();
+    preCellH = 0;
+    preCellV = 0;
+    GPrintScale = 100.0;
+}
+
+void ClearEditSnapshot()
+{
     s_preSP.Clear();
     s_preRANG.Clear();
     for (float* p : kSnapshotParams) *p = 0.0f;
     prefNum = 0;
-    preCellH = 0;
-    preCellV = 0;
-    GPrintScale = 100.0;
 }
 
 void NewOrAddModelInit()

@@ -61,5 +61,8 @@ bool TableHasRoom();
 // The change detection of the redraw: does row r differ from the snapshot?
 bool RowDiffersFromSnapshot(int r);
 
+// Empties the snapshot: texts empty, numbers and row count 0.
+void ClearEditSnapshot();
+
 // Takes the snapshot of row r and of the row count.
 void TakeEditSnapshot(int r);

@@ -55,10 +55,7 @@ void SheetGlobalsDefaults()
     ExplanationState = 0;
     s_PASS.Clear();
     s_edit1.Clear();
-    s_preSP.Clear();
-    s_preRANG.Clear();
-    for (float* p : kSnapshotParams) *p = 0.0f;
-    prefNum = 0;
+    ClearEditSnapshot();
     DirtyFlag = 0;
     DashLineType = 0;
     s_FrameFill = Str255("Frame");
