@@ -7,7 +7,7 @@ packages=(
     g++ cmake ninja-build pkgconf
     qt6-base-dev qt6-base-dev-tools libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
-    fonts-dejavu-core
+    fonts-dejavu-core fonts-dejavu-extra
     dbus dbus-x11 xvfb xauth poppler-utils
 )
 

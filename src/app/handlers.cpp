@@ -4,6 +4,7 @@
 #include "app/main_window.h"
 #include "docs/doc_lifecycle.h"
 #include "sheet/sheet_globals.h"
+#include "sheet/sheet_input.h"
 
 namespace {
 
@@ -14,6 +15,10 @@ int MainWndEvent(const WindowEvent& e)
     case WindowEventKind::BoundsChanged: RecordMainWindowBounds(); return kEventNotHandled;
     case WindowEventKind::Activated: WndDeactiveFlag = 0; return kEventNotHandled;
     case WindowEventKind::Deactivated: WndDeactiveFlag = 1; return kEventNotHandled;
+    case WindowEventKind::MouseDown: SheetMouseDown(e); return 0;
+    case WindowEventKind::MouseWheel: SheetWheel(e); return 0;
+    case WindowEventKind::KeyDown:
+    case WindowEventKind::KeyRepeat: return SheetKey(e);
     default: return kEventNotHandled;
     }
 }
@@ -30,6 +35,12 @@ int MainWndControlHit(const ControlEvent& e)
 {
     switch (e.control) {
     case kScrollBarCtl: WindowScrollButtonHitHandler(e.part); return 0;
+    case kAddNewModelCtl: AddNewModelButton(); return 0;
+    case kSelectCtl: SelectButton(); return 0;
+    case kUpArrowCtl: MoveUpButton(); return 0;
+    case kDownArrowCtl: MoveDownButton(); return 0;
+    case kFreqRangeCtl: FreqRangeChoice(e.menuItem); return 0;
+    case kExplanationTriangleCtl: ExplanationToggle(); return 0;
     default: return kEventNotHandled;
     }
 }

@@ -202,7 +202,7 @@ void CreateBevelButton(int window, int control, Rect r, std::string_view imageNa
         w->setFont(ProgramFont(1, 11.0f)); // small bevel buttons use the small system size
     }
     w->setToolButtonStyle(title.empty() ? Qt::ToolButtonIconOnly : Qt::ToolButtonTextOnly);
-    if (QMenu* menu = R().menus.value(popupMenu).menu) {
+    if (QMenu* menu = popupMenu > 0 ? R().menus.value(popupMenu).menu.data() : nullptr) {
         w->setMenu(menu);
         w->setPopupMode(QToolButton::InstantPopup);
         QObject::connect(menu, &QMenu::triggered, w, [w, window, control, menu](QAction* a) {
@@ -347,5 +347,16 @@ void SetControlText(int window, int control, const Str255& text)
 
 void SetKeyboardFocus(int window, int control)
 {
-    if (QWidget* w = Control(window, control)) w->setFocus(Qt::OtherFocusReason);
+    QWidget* w = Control(window, control);
+    if (!w) return;
+    w->setFocus(Qt::OtherFocusReason);
+    if (auto* e = qobject_cast<QLineEdit*>(w)) e->selectAll(); // a focused field offers its whole text
+}
+
+void MoveTextCursor(int window, int control, int delta)
+{
+    if (auto* e = qobject_cast<QLineEdit*>(Control(window, control))) {
+        if (delta > 0) e->cursorForward(false, delta);
+        else e->cursorBackward(false, -delta);
+    }
 }

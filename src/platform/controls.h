@@ -50,3 +50,5 @@ void SetControlViewSize(int window, int control, int viewSize);
 Str255 GetControlText(int window, int control);
 void SetControlText(int window, int control, const Str255& text);
 void SetKeyboardFocus(int window, int control);
+// Moves a text field's insertion point by delta characters.
+void MoveTextCursor(int window, int control, int delta);

@@ -12,12 +12,20 @@ struct FontFace {
 
 // Index = font number: Lucida Grande, Lucida Sans Typewriter Bold, Lucida
 // Sans Typewriter, Lucida Grande Bold, Geneva, Arial Bold, Helvetica,
-// Helvetica Bold. Sans faces become DejaVu Sans, typewriter faces DejaVu
-// Sans Mono, keeping their weight.
+// Helvetica Bold. The wide sans faces become DejaVu Sans, the narrower
+// Helvetica and Arial DejaVu Sans Condensed (so the header labels fit the
+// places measured for them), typewriter faces DejaVu Sans Mono; each keeps
+// its weight.
 constexpr FontFace kFaces[] = {
-    {nullptr, false},          {"DejaVu Sans", false}, {"DejaVu Sans Mono", true},
-    {"DejaVu Sans Mono", false}, {"DejaVu Sans", true}, {"DejaVu Sans", false},
-    {"DejaVu Sans", true},     {"DejaVu Sans", false}, {"DejaVu Sans", true},
+    {nullptr, false},
+    {"DejaVu Sans", false},
+    {"DejaVu Sans Mono", true},
+    {"DejaVu Sans Mono", false},
+    {"DejaVu Sans", true},
+    {"DejaVu Sans", false},
+    {"DejaVu Sans Condensed", true},
+    {"DejaVu Sans Condensed", false},
+    {"DejaVu Sans Condensed", true},
 };
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "platform/events.h"
 
 #include <QHash>
+#include <QImage>
 #include <QDialog>
 #include <QMainWindow>
 #include <QPointer>
@@ -62,8 +63,12 @@ class ContentView : public QWidget {
     Q_OBJECT
 public:
     ContentView(int window, QWidget* parent);
+    // The off-screen image the program draws into, sized to the view.
+    QImage& Buffer();
+    const QImage& BufferImage() const { return buffer_; }
 
 protected:
+    void paintEvent(QPaintEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
     void mouseDoubleClickEvent(QMouseEvent* e) override;
     void wheelEvent(QWheelEvent* e) override;
@@ -72,6 +77,7 @@ private:
     void DeliverMouseDown(QMouseEvent* e, int clicks);
     int window_;
     int wheelRemainder_ = 0;
+    QImage buffer_;
 };
 
 struct MenuEntry {

@@ -106,6 +106,16 @@ int OpenUrlWithDefaultApp(const std::string& url)
     return OpenUrl(u) ? 0 : -50;
 }
 
+void ShowAlertSheet(int window, std::string_view message, std::string_view informative)
+{
+    auto* box = new QMessageBox(QMessageBox::Warning, QString(), Utf8(message), QMessageBox::Ok, Window(window));
+    box->setObjectName(QStringLiteral("SheetAlert"));
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setInformativeText(Utf8(informative));
+    box->setWindowModality(box->parentWidget() ? Qt::WindowModal : Qt::ApplicationModal);
+    box->open();
+}
+
 void ShowAboutBox(std::string_view name, std::string_view version, std::string_view description)
 {
     auto* box = new QMessageBox(QApplication::activeWindow());

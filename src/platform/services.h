@@ -22,6 +22,9 @@ int SysBeepCount(); // how many beeps the program gave, for tests
 int OpenFileWithDefaultApp(const std::string& path);
 int OpenUrlWithDefaultApp(const std::string& url);
 
+// A caution alert with one OK button, window-modal on the given window.
+void ShowAlertSheet(int window, std::string_view message, std::string_view informative);
+
 void ShowAboutBox(std::string_view name, std::string_view version, std::string_view description);
 
 // Ends the event loop; the program leaves with this status when it returns.

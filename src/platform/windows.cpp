@@ -354,3 +354,9 @@ QWidget* ControlWidget(int window, int control)
 {
     return Control(window, control);
 }
+
+QImage WindowDrawing(int window)
+{
+    ContentView* c = ContentOf(window);
+    return c ? c->BufferImage() : QImage();
+}

@@ -5,8 +5,13 @@
 #include "calc/calc_globals.h"
 #include "docs/doc_globals.h"
 #include "platform/controls.h"
+#include "platform/drawing.h"
 #include "platform/menus.h"
+#include "platform/windows.h"
 #include "sheet/dirty.h"
+#include "sheet/draw_state.h"
+#include "sheet/quartz_draw.h"
+#include "sheet/row_layout.h"
 #include "sheet/number_format.h"
 #include "sheet/sheet_globals.h"
 #include "sheet/sheet_texts.h"
@@ -96,6 +101,7 @@ void RebuildEditField(const Str255& cellText)
 void StoreTypedText()
 {
     if (CalcOnFlag == 1 || preCellH == 0) return;
+    if (preCellV < 1 || preCellV > fNum) return; // no model there: nothing to store into
     ModelRecord& m = Row(preCellV);
     if (preCellH == kColName) m.name = s_edit1;
     else if (preCellH == kColRange) m.range = s_edit1;
@@ -129,6 +135,105 @@ void RebuildLabels()
                      ExplanationLine(cellH, Row(cellVscroll).Param(kColEffi)), kBarText);
 }
 
+constexpr float kHeaderGrey = 0.87f;
+constexpr float kTextGrey = 0.122f;
+constexpr float kDarkGridGrey = 0.61f;
+constexpr float kLightGridGrey = 0.763f;
+constexpr int kSheetBottom = 1520;
+
+void Fill(float x0, float y0, float x1, float y1)
+{
+    xx = x0;
+    yy = y0;
+    xx1 = x1;
+    yy1 = y1;
+    s_FrameFill = Str255("Fill");
+    QuartzDrawRect(1);
+}
+
+void Frame(float x0, float y0, float x1, float y1)
+{
+    xx = x0;
+    yy = y0;
+    xx1 = x1;
+    yy1 = y1;
+    QuartzDrawRect(1);
+}
+
+void Line(float x0, float y0, float x1, float y1)
+{
+    xx = x0;
+    yy = y0;
+    xx1 = x1;
+    yy1 = y1;
+    QuartzDrawLine(1);
+}
+
+void PaintBackground()
+{
+    SetDrawGrey(kHeaderGrey);
+    Fill(0.5f, 48.5f, 941.5f, 80.5f);
+    Fill(0.5f, 81.5f, 28.5f, 1520.5f);
+    SetDrawColour(0.9451f, 0.9608f, 0.9804f); // every second slot; the bands stay put
+    for (int y0 = 80; y0 <= kSheetBottom; y0 += 32) Fill(29.5f, y0 + 0.5f, 924.5f, y0 + 16.5f);
+}
+
+// Rows whose baseline lies below the window are clipped anyway: they are
+// not drawn, so a redraw costs the same whatever the table's size.
+void PaintRows()
+{
+    const int lastBaseline = WindowContentHeight(kMainWnd) + 16;
+    for (ii = ScrollValue + 1, i = ScrollValue + 1; ii <= fNum; ++ii, ++i) {
+        if (16 * i + 29 - j + ySft > lastBaseline) break;
+        DrawLongCell(kTextGrey);
+    }
+}
+
+void PaintSelection(Span sel, int y1, int y2)
+{
+    if (y1 > 16) {
+        SetDrawColour(0.7725f, 0.8706f, 1.0f);
+        Fill(sel.left + 0.5f, 48 + y1 + 0.5f, sel.right + 0.5f, 48 + y2 + 0.5f);
+    }
+    PaintRows();
+    SetDrawColour(0.4258f, 0.4961f, 0.5547f);
+    const Span header = cellH == 0 ? Span{0, 28} : sel;
+    Fill(header.left, 48, header.right, 80);
+    if (y1 <= 16) return;
+    Fill(0, 48 + y1, 28, 48 + y2);
+    SetDrawColour(0.5764f, 0.7333f, 0.8784f);
+    Frame(sel.left - 0.5f, 48 + y1 - 0.5f, sel.right + 1.5f, 48 + y2 + 1.5f);
+    Frame(sel.left + 1.5f, 48 + y1 + 1.5f, sel.right - 0.5f, 48 + y2 - 0.5f);
+}
+
+void PaintGrid()
+{
+    SetDrawGrey(kDarkGridGrey);
+    Line(0, 48.5f, 941, 48.5f);
+    Line(0, 80.5f, 941, 80.5f);
+    Line(28.5f, 48, 28.5f, 1520);
+    for (int m = 0; m <= 14; ++m) Line(140.5f + 56 * m, 48, 140.5f + 56 * m, 80);
+    for (float y = 80.5f; y <= 1520.5f; y += 16) Line(0, y, 28, y);
+    SetDrawGrey(kLightGridGrey);
+    for (float y = 96.5f; y <= 1520.5f; y += 16) Line(29, y, 924, y);
+    for (int m = 0; m <= 14; ++m) Line(140.5f + 56 * m, 81, 140.5f + 56 * m, 1520);
+}
+
+void PaintSheet(Span sel, int y1, int y2)
+{
+    if (!BeginWindowDrawing(kMainWnd)) return;
+    DrawErase(0, 48, 926, 1552);
+    xSft = 0;
+    ySft = 48;
+    LineW = 0;
+    PaintBackground();
+    DrawAllTopLabel(kTextGrey);
+    PaintSelection(sel, y1, y2);
+    DrawOneTopWhiteLabel();
+    PaintGrid();
+    EndWindowDrawing(kMainWnd);
+}
+
 void FinishRedraw()
 {
     preCellH = cellH;
@@ -141,14 +246,19 @@ void FinishRedraw()
 
 void DrawSheet()
 {
+    const Span sel = SelectionExtent(cellH);
     NormaliseSelection();
     ScrollToEndAfterAdd();
     FollowArrowKeys();
+    const int y1 = 16 * (cellV - ScrollValue) + 16; // below y 48
+    const int y2 = y1 + 16;
+    j = 16 * ScrollValue;
     if (ScrollBtnClick == 1) cellVscroll = precCellVscroll;
     UpdateRowButtons();
     RebuildEditField(SelectedCellText());
     StoreTypedText();
     DetectChange();
     RebuildLabels();
+    PaintSheet(sel, y1, y2);
     FinishRedraw();
 }

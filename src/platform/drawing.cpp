@@ -1,0 +1,144 @@
+#include "platform/drawing.h"
+
+#include "platform/fonts.h"
+#include "platform/internal.h"
+#include "platform/mac_roman.h"
+
+#include <QFontMetricsF>
+#include <QHash>
+#include <QPainter>
+#include <QStaticText>
+#include <QPen>
+
+namespace {
+
+QPainter* gPainter = nullptr; // the current drawing target, if any
+
+QColor ColourOf(Rgb c)
+{
+    return QColor::fromRgbF(c.r, c.g, c.b);
+}
+
+QRectF RectOf(double x0, double y0, double x1, double y1)
+{
+    return QRectF(QPointF(x0, y0), QPointF(x1, y1)).normalized();
+}
+
+// The sheet draws the same few hundred short texts at every redraw; laying
+// each out once makes a redraw several times faster.
+struct TextLayout {
+    QFont font;
+    QStaticText text;
+    qreal ascent;
+};
+
+const TextLayout& LaidOut(const Str255& text, int fontNum, double size)
+{
+    static QHash<QString, TextLayout> cache;
+    const QString key = QString::number(fontNum) + QLatin1Char('/') + QString::number(size) + QLatin1Char('/')
+        + QLatin1String(text.data(), qsizetype(text.size()));
+    auto it = cache.constFind(key);
+    if (it != cache.cend()) return *it;
+    if (cache.size() > 4096) cache.clear(); // model names are many; keep it small
+    TextLayout layout{ProgramFont(fontNum, float(size)), QStaticText(ToQString(text)), 0};
+    layout.text.setTextFormat(Qt::PlainText);
+    layout.text.setPerformanceHint(QStaticText::AggressiveCaching);
+    layout.text.prepare(QTransform(), layout.font);
+    layout.ascent = QFontMetricsF(layout.font).ascent();
+    return *cache.insert(key, layout);
+}
+
+} // namespace
+
+namespace platform {
+
+QImage& ContentView::Buffer()
+{
+    const qreal ratio = devicePixelRatioF();
+    const QSize pixels = size() * ratio;
+    if (buffer_.size() != pixels || buffer_.devicePixelRatio() != ratio) {
+        buffer_ = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
+        buffer_.setDevicePixelRatio(ratio);
+        buffer_.fill(Qt::white);
+    }
+    return buffer_;
+}
+
+void ContentView::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    if (buffer_.isNull()) p.fillRect(rect(), palette().window());
+    else p.drawImage(QPointF(0, 0), buffer_);
+}
+
+} // namespace platform
+
+using namespace platform;
+
+bool BeginWindowDrawing(int window)
+{
+    ContentView* content = ContentOf(window);
+    if (!content || gPainter) return false;
+    gPainter = new QPainter(&content->Buffer());
+    gPainter->setRenderHint(QPainter::Antialiasing);
+    gPainter->setRenderHint(QPainter::TextAntialiasing);
+    return true;
+}
+
+void EndWindowDrawing(int window)
+{
+    delete gPainter;
+    gPainter = nullptr;
+    if (ContentView* content = ContentOf(window)) content->repaint();
+}
+
+bool DrawingActive()
+{
+    return gPainter != nullptr;
+}
+
+void DrawFillRect(double x0, double y0, double x1, double y1, Rgb colour)
+{
+    if (gPainter) gPainter->fillRect(RectOf(x0, y0, x1, y1), ColourOf(colour));
+}
+
+void DrawFrameRect(double x0, double y0, double x1, double y1, Rgb colour, double lineWidth)
+{
+    if (!gPainter) return;
+    gPainter->setPen(QPen(ColourOf(colour), lineWidth));
+    gPainter->setBrush(Qt::NoBrush);
+    gPainter->drawRect(RectOf(x0, y0, x1, y1));
+}
+
+void DrawLine(double x0, double y0, double x1, double y1, Rgb colour, double lineWidth, int dash)
+{
+    if (!gPainter) return;
+    // A solid line along an axis is a thin rectangle: the same pixels, filled
+    // far faster than a stroked path.
+    if (dash == 0 && (x0 == x1 || y0 == y1)) {
+        const double half = lineWidth / 2;
+        const QRectF r = x0 == x1 ? RectOf(x0 - half, y0, x0 + half, y1) : RectOf(x0, y0 - half, x1, y0 + half);
+        gPainter->fillRect(r, ColourOf(colour));
+        return;
+    }
+    QPen pen(ColourOf(colour), lineWidth, Qt::SolidLine, Qt::FlatCap);
+    if (dash == 1) pen.setDashPattern({1.0 / lineWidth, 3.0 / lineWidth});
+    if (dash == 2) pen.setDashPattern({1.0 / lineWidth, 1.0 / lineWidth});
+    gPainter->setPen(pen);
+    gPainter->drawLine(QPointF(x0, y0), QPointF(x1, y1));
+}
+
+void DrawText(const Str255& text, double x, double y, int fontNum, double size, Rgb colour)
+{
+    if (!gPainter) return;
+    const TextLayout& layout = LaidOut(text, fontNum, size);
+    gPainter->setFont(layout.font);
+    gPainter->setPen(ColourOf(colour));
+    // A static text is placed by its top; the baseline lies the ascent below.
+    gPainter->drawStaticText(QPointF(x, y - layout.ascent), layout.text);
+}
+
+void DrawErase(double x0, double y0, double x1, double y1)
+{
+    if (gPainter) gPainter->fillRect(RectOf(x0, y0, x1, y1), Qt::white);
+}

@@ -1,0 +1,117 @@
+#include "sheet/quartz_draw.h"
+
+#include "platform/drawing.h"
+#include "sheet/draw_state.h"
+#include "sheet/model_table.h"
+#include "sheet/number_format.h"
+#include "sheet/row_layout.h"
+#include "sheet/sheet_globals.h"
+
+namespace {
+
+constexpr int kHelveticaBold = 8;
+constexpr int kGeneva = 5;
+
+Rgb Current()
+{
+    return {RedCol, GrnCol, BleCol};
+}
+
+double LineWidth()
+{
+    return LineW > 0.0f ? LineW : 1.0;
+}
+
+void Text(const char* text, int x, int y, float size)
+{
+    QuartzText = Str255(text);
+    xx = float(xSft + x);
+    yy = float(ySft + y);
+    fontSize = size;
+    QuartzDrawText(1);
+}
+
+void DrawLabel(const HeaderLabel& label)
+{
+    QzFontNum = kHelveticaBold;
+    Text(label.name, label.nameX, 13, 13.0f);
+    if (*label.unit) Text(label.unit, label.unitX, 28, 13.0f);
+    if (*label.superscript) Text(label.superscript, label.superX, 24, 9.0f);
+}
+
+int RowBaseline(int slot)
+{
+    return 16 * slot + 29 - j + ySft;
+}
+
+void DrawRowNumber(int row, int slot)
+{
+    const Str255 number = NumberText(row);
+    QzFontNum = kHelveticaBold;
+    QuartzText = number;
+    xx = float(xSft + CellTextX(kColNo, number, 0.0f));
+    yy = float(RowBaseline(slot));
+    fontSize = 13.0f;
+    QuartzDrawText(1);
+}
+
+} // namespace
+
+void QuartzDrawRect(int)
+{
+    if (s_FrameFill == std::string_view("Fill")) DrawFillRect(xx, yy, xx1, yy1, Current());
+    else DrawFrameRect(xx, yy, xx1, yy1, Current(), LineWidth());
+    s_FrameFill = Str255("Frame");
+}
+
+void QuartzDrawLine(int)
+{
+    DrawLine(xx, yy, xx1, yy1, Current(), LineWidth(), DashLineType);
+    DashLineType = 0;
+}
+
+void QuartzDrawText(int)
+{
+    DrawText(QuartzText, xx, yy, QzFontNum, fontSize, Current());
+}
+
+void SetDrawColour(float red, float green, float blue)
+{
+    RedCol = red;
+    GrnCol = green;
+    BleCol = blue;
+}
+
+void SetDrawGrey(float level)
+{
+    SetDrawColour(level, level, level);
+}
+
+void DrawAllTopLabel(float grey)
+{
+    SetDrawGrey(grey);
+    for (const HeaderLabel& label : HeaderLabels()) DrawLabel(label);
+}
+
+void DrawOneTopWhiteLabel()
+{
+    SetDrawGrey(1.0f);
+    DrawLabel(HeaderLabelOf(cellH));
+    if (cellV > ScrollValue) DrawRowNumber(cellVscroll, cellVscroll);
+}
+
+void DrawLongCell(float grey)
+{
+    SetDrawGrey(grey);
+    DrawRowNumber(ii, i);
+    SetDrawGrey(0.0f);
+    QzFontNum = kGeneva;
+    fontSize = 12.0f;
+    yy = float(RowBaseline(i));
+    for (int column = kColName; column <= kColLe; ++column) {
+        const float value = column >= kFirstParamColumn ? Row(ii).Param(column) : 0.0f;
+        QuartzText = CellText(column, ii);
+        xx = float(xSft + CellTextX(column, QuartzText, value));
+        QuartzDrawText(1);
+    }
+}

@@ -1,0 +1,167 @@
+#include "sheet/sheet_input.h"
+
+#include "app/ids.h"
+#include "app/main_window.h"
+#include "calc/calc_globals.h"
+#include "calc/calc_texts.h"
+#include "link/launch.h"
+#include "link/link_globals.h"
+#include "platform/controls.h"
+#include "platform/services.h"
+#include "platform/windows.h"
+#include "sheet/dirty.h"
+#include "sheet/draw_sheet.h"
+#include "sheet/row_moves.h"
+#include "sheet/sheet_globals.h"
+
+namespace {
+
+constexpr const char* kShortRangeLabels[] = {
+    "Full Rng", "Woofer", "SubWof", "Mid Wof", "Mid Rng", "Dom Mid",
+    "Tweeter", "Dom Tw", "Coaxial", "W Corn", "Ellipse",
+};
+
+void SelectClickedCell()
+{
+    if (mouseH <= 28) cellH = 0;
+    else if (mouseH <= 140) cellH = 1;
+    else cellH = static_cast<std::int16_t>((mouseH - 140) / 56 + 2);
+    int row = mouseV / 16 - 4;
+    // Below the last model the last one is selected, also in a scrolled sheet.
+    if (row + ScrollValue > fNum) row = fNum - ScrollValue;
+    cellV = static_cast<std::int16_t>(row < 0 ? 0 : row);
+    MouseClickOnSheet = 1;
+    DrawSheet();
+}
+
+void StartModelSelect()
+{
+    ModelSelFlag = 1;
+    ModelSelectSequence1();
+}
+
+// Moves the selection for one of the six navigation keys; false for others.
+bool MoveSelection(int key)
+{
+    switch (key) {
+    case kKeyLeft: cellH = static_cast<std::int16_t>(cellH > 0 ? cellH - 1 : 0); return true;
+    case kKeyRight:
+    case kKeyEnter:
+    case kKeyReturn: cellH = static_cast<std::int16_t>(cellH >= 15 ? 0 : cellH + 1); return true;
+    case kKeyUp: cellV = static_cast<std::int16_t>(cellV > 1 ? cellV - 1 : 0); return true;
+    case kKeyDown: cellV = static_cast<std::int16_t>(cellV < fNum ? cellV + 1 : fNum); return true;
+    default: return false;
+    }
+}
+
+// Control-F and Control-B move the edit field's insertion point.
+bool MoveInsertionPoint(const WindowEvent& e)
+{
+    if (!(e.modifiers & (kModCommand | kModControl)) || !ControlExists(kMainWnd, kEditFieldCtl)) return false;
+    if (e.charCode != 'f' && e.charCode != 'b') return false;
+    MoveTextCursor(kMainWnd, kEditFieldCtl, e.charCode == 'f' ? 1 : -1);
+    return true;
+}
+
+} // namespace
+
+void SheetMouseDown(const WindowEvent& e)
+{
+    mouseH = static_cast<std::int16_t>(e.x);
+    mouseV = static_cast<std::int16_t>(e.y);
+    if (mouseV <= 0) return;
+    if (e.clickCount == 1 && mouseV > 80 && mouseH < 924 && WndDeactiveFlag == 0) SelectClickedCell();
+    else if (e.clickCount == 2 && mouseV > 80 && mouseH <= 924) StartModelSelect();
+}
+
+void SheetWheel(const WindowEvent& e)
+{
+    if (ScrollBtn != 1) return;
+    SetControlValue(kMainWnd, kScrollBarCtl, GetControlValue(kMainWnd, kScrollBarCtl) - e.wheelDelta);
+    const int value = GetControlValue(kMainWnd, kScrollBarCtl);
+    ScrollValue = static_cast<std::int16_t>(value < 0 ? 0 : value > ScrollNum ? ScrollNum : value);
+    SelectBtnFlag = 1;
+    DrawSheet();
+}
+
+int SheetKey(const WindowEvent& e)
+{
+    if (MoveInsertionPoint(e)) return 0;
+    const std::int16_t columnBefore = cellH;
+    const bool onlyOption = e.modifiers == kModOption;
+    const bool sends = e.charCode == kKeyReturn || e.charCode == kKeyEnter;
+    if (!MoveSelection(e.charCode)) return kEventNotHandled;
+    Key = static_cast<std::int16_t>(e.charCode);
+    if (onlyOption && sends) {
+        cellH = 0;
+        StartModelSelect();
+        cellH = columnBefore;
+    } else if (!onlyOption && sends && cellH == 1) {
+        cellH = 0; // Return on a selected model sends it
+        StartModelSelect();
+    } else if (!onlyOption) {
+        DrawSheet();
+    }
+    return 0;
+}
+
+void AddNewModelButton()
+{
+    if (!TableHasRoom()) return SysBeep();
+    ++fNum;
+    cellV = fNum;
+    cellH = 1;
+    SelectWindow(kMainWnd);
+    SetInstallScrollButton();
+    AddNewModel = 1;
+    NewOrAddModelInit();
+    SelectBtnFlag = 1;
+    DrawSheet();
+}
+
+void SelectButton()
+{
+    StartModelSelect();
+}
+
+void MoveUpButton()
+{
+    MoveToUpper();
+    SelectBtnFlag = 1;
+    DrawSheet();
+    DirtyFlagTrue();
+}
+
+void MoveDownButton()
+{
+    MoveToLower();
+    SelectBtnFlag = 1;
+    DrawSheet();
+    DirtyFlagTrue();
+}
+
+void FreqRangeChoice(int item)
+{
+    if (item < 1 || item > 11) return; // the list was closed without a choice
+    if (cellV < 1 || cellV > fNum) return SysBeep(); // no model to give the range to
+    CalcParaChang();
+    s_RANG5 = Str255(kShortRangeLabels[item - 1]);
+    CalcOnFlag = 1;
+    Row(cellV).range = s_RANG5;
+    DirtyFlagTrue();
+    PassParamAfterCalculate();
+    SelectBtnFlag = 1;
+    DrawSheet();
+}
+
+void ExplanationToggle()
+{
+    ExplanationState = GetControlValue(kMainWnd, kExplanationTriangleCtl);
+    SelectBtnFlag = 1;
+    DrawSheet();
+}
+
+const char* ShortRangeLabel(int item)
+{
+    return item >= 1 && item <= 11 ? kShortRangeLabels[item - 1] : "";
+}

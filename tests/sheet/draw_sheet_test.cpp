@@ -1,0 +1,172 @@
+// The drawn sheet, probed pixel by pixel at the documented coordinates.
+#include "app/ids.h"
+#include "app/main_window.h"
+#include "calc/calc_globals.h"
+#include "platform/controls.h"
+#include "platform/menus.h"
+#include "platform/test_access.h"
+#include "sheet/draw_sheet.h"
+#include "sheet/sheet_globals.h"
+#include "support/app_fixture.h"
+
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <cmath>
+
+namespace {
+
+struct Colour {
+    int r, g, b;
+};
+
+constexpr Colour kHeaderGrey{222, 222, 222};
+constexpr Colour kShading{241, 245, 250};
+constexpr Colour kWhite{255, 255, 255};
+constexpr Colour kLightBlue{197, 222, 255};
+constexpr Colour kSlate{109, 127, 141};
+constexpr Colour kFrameBlue{147, 187, 224};
+constexpr Colour kDarkGrid{156, 156, 156};
+constexpr Colour kLightGrid{195, 195, 195};
+
+class DrawSheetTest : public AppTest {
+protected:
+    void OpenWithModels(int models)
+    {
+        ChooseMenuItem(kFileMenu, kNewItem);
+        for (int r = 1; r <= models; ++r) Row(r).name = Str255("M" + std::to_string(r));
+        fNum = static_cast<std::int16_t>(models);
+        SetInstallScrollButton();
+    }
+
+    void Select(int column, int row)
+    {
+        cellH = static_cast<std::int16_t>(column);
+        cellV = static_cast<std::int16_t>(row);
+        DrawSheet();
+    }
+};
+
+::testing::AssertionResult IsColour(int x, int y, Colour want)
+{
+    const QImage image = WindowDrawing(kMainWnd);
+    const QColor got = image.pixelColor(QPoint(x, y) * image.devicePixelRatio());
+    if (std::abs(got.red() - want.r) <= 2 && std::abs(got.green() - want.g) <= 2
+        && std::abs(got.blue() - want.b) <= 2)
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "at " << x << "," << y << " got " << got.red() << ","
+                                         << got.green() << "," << got.blue() << " want " << want.r << ","
+                                         << want.g << "," << want.b;
+}
+
+int WhitePixels(int x0, int y0, int x1, int y1)
+{
+    const QImage image = WindowDrawing(kMainWnd);
+    int count = 0;
+    for (int y = y0; y < y1; ++y)
+        for (int x = x0; x < x1; ++x) count += image.pixelColor(x, y) == QColor(Qt::white);
+    return count;
+}
+
+TEST_F(DrawSheetTest, HeaderShadingGridAndTheSelectedCell)
+{
+    OpenWithModels(3);
+    Select(1, 1);
+    EXPECT_TRUE(IsColour(190, 77, kHeaderGrey));   // header band, range column, under "Range"
+    EXPECT_TRUE(IsColour(4, 200, kHeaderGrey));    // "No" column
+    EXPECT_TRUE(IsColour(190, 120, kShading));     // slots 1, 3, 5 ... are shaded
+    EXPECT_TRUE(IsColour(190, 136, kWhite));
+    EXPECT_TRUE(IsColour(190, 150, kShading));
+    EXPECT_TRUE(IsColour(120, 90, kLightBlue));    // the selected cell's background
+    EXPECT_TRUE(IsColour(135, 70, kSlate));        // header cell of the selected column
+    EXPECT_TRUE(IsColour(4, 90, kSlate));          // "No" cell of the selected row
+    EXPECT_TRUE(IsColour(27, 88, kFrameBlue));     // outer frame, left edge
+    EXPECT_TRUE(IsColour(80, 81, kFrameBlue));     // inner frame, top edge
+    EXPECT_TRUE(IsColour(500, 80, kDarkGrid));     // the line under the header
+    EXPECT_TRUE(IsColour(500, 96, kLightGrid));    // a row line
+    EXPECT_TRUE(IsColour(476, 300, kLightGrid));   // a column line
+    EXPECT_GT(WhitePixels(14, 82, 24, 95), 5);     // the selected row's number in white
+}
+
+TEST_F(DrawSheetTest, WholeModelSelectionSpansTheRow)
+{
+    OpenWithModels(3);
+    Select(0, 2);
+    EXPECT_TRUE(IsColour(190, 106, kLightBlue));
+    EXPECT_TRUE(IsColour(920, 100, kLightBlue));
+    EXPECT_TRUE(IsColour(4, 106, kSlate));
+    EXPECT_TRUE(IsColour(20, 70, kSlate));         // the "No" header cell
+    EXPECT_TRUE(IsColour(135, 70, kHeaderGrey));
+    EXPECT_TRUE(IsColour(190, 85, kShading));      // row 1 is no longer selected
+}
+
+TEST_F(DrawSheetTest, ShadingStaysPutAndSelectionFollowsTheScroll)
+{
+    OpenWithModels(40);
+    Select(3, 5);
+    auto* bar = qobject_cast<QScrollBar*>(ControlWidget(kMainWnd, kScrollBarCtl));
+    for (int k = 0; k < 10; ++k) bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    ASSERT_EQ(ScrollValue, 10);
+    EXPECT_EQ(cellV, 5);                            // scrolling keeps the selected row
+    EXPECT_TRUE(IsColour(4, 90, kHeaderGrey));      // row 5 is above the top: no highlight
+    EXPECT_TRUE(IsColour(200, 70, kSlate));         // but its column's header is still slate
+    EXPECT_TRUE(IsColour(190, 120, kShading));      // the bands stay put
+    Select(3, 13);                                  // the third visible row
+    EXPECT_TRUE(IsColour(248, 115, kLightBlue));
+    EXPECT_TRUE(IsColour(4, 122, kSlate));
+}
+
+TEST_F(DrawSheetTest, EmptyTableStillMarksSlotOne)
+{
+    OpenWithModels(0);
+    Select(1, 1);
+    EXPECT_TRUE(IsColour(120, 90, kLightBlue));
+    EXPECT_EQ(qobject_cast<QLabel*>(ControlWidget(kMainWnd, kRowCounterCtl))->text(), "1/0");
+}
+
+TEST_F(DrawSheetTest, TopBarFollowsTheSelection)
+{
+    OpenWithModels(10);
+    Row(3).Param(kColEffi) = 0.5f;
+    Select(9, 3);
+    EXPECT_EQ(qobject_cast<QLabel*>(ControlWidget(kMainWnd, kRowCounterCtl))->text(), "3/10");
+    EXPECT_EQ(qobject_cast<QLabel*>(ControlWidget(kMainWnd, kColumnLabelCtl))->text(), "Efficiency .. (%)");
+    EXPECT_EQ(qobject_cast<QLabel*>(ControlWidget(kMainWnd, kExplanationTextCtl))->text(),
+              "Efficiency ( 89dB@1W1m )");
+    EXPECT_TRUE(ControlExists(kMainWnd, kEditFieldCtl));
+    EXPECT_FALSE(ControlExists(kMainWnd, kModelNameCtl));
+    EXPECT_FALSE(ControlIsEnabled(kMainWnd, kUpArrowCtl));
+    EXPECT_TRUE(MenuItemIsEnabled(kEditMenu, kSelectAllItem));
+
+    Select(0, 3);
+    EXPECT_FALSE(ControlExists(kMainWnd, kEditFieldCtl));
+    EXPECT_EQ(qobject_cast<QLabel*>(ControlWidget(kMainWnd, kModelNameCtl))->text(), "M3");
+    EXPECT_TRUE(ControlExists(kMainWnd, kModelNameBackCtl));
+    EXPECT_TRUE(ControlIsHighlighted(kMainWnd, kSelectCtl));
+    EXPECT_TRUE(ControlIsEnabled(kMainWnd, kUpArrowCtl));
+    EXPECT_TRUE(ControlIsEnabled(kMainWnd, kDownArrowCtl));
+    EXPECT_FALSE(MenuItemIsEnabled(kEditMenu, kSelectAllItem));
+    Select(0, 10);
+    EXPECT_FALSE(ControlIsEnabled(kMainWnd, kDownArrowCtl));
+    Select(0, 1);
+    EXPECT_FALSE(ControlIsEnabled(kMainWnd, kUpArrowCtl));
+}
+
+TEST_F(DrawSheetTest, ARedrawWithCalcOnShowsPassAndStoresNothing)
+{
+    OpenWithModels(2);
+    Select(4, 1);
+    auto* field = qobject_cast<QLineEdit*>(ControlWidget(kMainWnd, kEditFieldCtl));
+    field->setText("99");
+    s_PASS = Str255(" 41.5");
+    CalcOnFlag = 1;
+    DrawSheet();
+    EXPECT_EQ(Row(1).Param(kColFs), 0.0f);
+    EXPECT_EQ(qobject_cast<QLineEdit*>(ControlWidget(kMainWnd, kEditFieldCtl))->text(), " 41.5");
+    EXPECT_EQ(CalcOnFlag, 0);
+    DrawSheet(); // the next redraw stores what the field shows
+    EXPECT_EQ(Row(1).Param(kColFs), 41.5f);
+}
+
+} // namespace
