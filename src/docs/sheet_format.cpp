@@ -1,0 +1,247 @@
+#include "docs/sheet_format.h"
+
+#include "sheet/number_format.h"
+#include "sheet/sheet_globals.h"
+
+#include <algorithm>
+#include <cctype>
+
+const char* const kCsvHeaderLine = "Model Name,Range,DIA(cm),FS(Hz),VAS(Liter),Qts,Qes,Qms,Effi(%),"
+                                   "RE(Ohm),Pemax(Watt),SD(cm^2),XMAX(mm),VD(cm^3),LE(mH)\r";
+
+namespace {
+
+// Decimals of fields 3 to 15 (Dia .. Le) in the file.
+constexpr int kFileDecimals[kParamCount] = {2, 2, 3, 3, 3, 3, 3, 3, 2, 2, 2, 2, 3};
+
+// A text that the reader would not give back as written goes in double
+// quotes, with its own quotes doubled; every other text is written as is.
+bool NeedsQuotes(std::string_view text)
+{
+    if (text.empty()) return false;
+    if (text.front() == ' ' || text.front() == '\t' || text.front() == '"') return true;
+    return text.find_first_of(",\t\r\n") != std::string_view::npos;
+}
+
+void AppendText(std::string& out, const Str255& text)
+{
+    const std::string_view v = text.view();
+    if (!NeedsQuotes(v)) {
+        out += v;
+        return;
+    }
+    out += '"';
+    for (char c : v) {
+        if (c == '"') out += '"';
+        out += c;
+    }
+    out += '"';
+}
+
+bool IsLineEnd(char c)
+{
+    return c == '\r' || c == '\n';
+}
+
+// The stream of fields: a record takes the next 15 fields, crossing line
+// ends; an empty line gives one empty field.
+class FieldReader {
+public:
+    explicit FieldReader(std::string_view bytes)
+        : b_(bytes)
+    {
+    }
+
+    bool AtEnd() const { return next_ >= b_.size(); }
+
+    std::string_view NextField(std::string& scratch)
+    {
+        if (!fresh_ && c_ >= end_) {
+            if (AtEnd()) return {}; // missing fields at the end of the file
+            StartLine();
+        }
+        fresh_ = false;
+        while (c_ < end_ && (b_[c_] == ' ' || b_[c_] == '\t')) ++c_;
+        std::string_view field = c_ < end_ && b_[c_] == '"' ? Quoted(scratch) : Plain();
+        while (c_ < end_ && (b_[c_] == ' ' || b_[c_] == '\t' || b_[c_] == '\r')) ++c_;
+        if (c_ < end_ && b_[c_] == ',') ++c_;
+        return field;
+    }
+
+private:
+    // The next line: the bytes up to a CR, an LF or a CR LF pair.
+    void StartLine()
+    {
+        c_ = next_;
+        end_ = c_;
+        while (end_ < b_.size() && !IsLineEnd(b_[end_])) ++end_;
+        next_ = end_;
+        if (next_ < b_.size() && b_[next_] == '\r') ++next_;
+        if (next_ < b_.size() && b_[next_] == '\n' && (next_ == end_ || b_[next_ - 1] == '\r')) ++next_;
+        fresh_ = true;
+    }
+
+    std::string_view Plain()
+    {
+        const std::size_t start = c_;
+        while (c_ < end_ && b_[c_] != ',' && b_[c_] != '\t') ++c_;
+        return b_.substr(start, c_ - start);
+    }
+
+    // Up to the closing quote; a doubled quote stands for one. A quote that
+    // is not closed on its line is closed later in the file if it can be
+    // (a quoted text may hold line ends), else at the end of its line.
+    std::string_view Quoted(std::string& scratch)
+    {
+        // A text is at most 255 bytes, doubled quotes included twice: look no
+        // further than that for the closing quote.
+        std::size_t close = ClosingQuote(c_ + 1, std::min(b_.size(), c_ + 1 + 2 * Str255::kMax + 2));
+        if (close == std::string_view::npos) close = end_;
+        scratch.clear();
+        for (std::size_t k = c_ + 1; k < close; ++k) {
+            scratch += b_[k];
+            if (b_[k] == '"') ++k; // the second of a doubled quote
+        }
+        if (close > end_) ContinueLineAt(close);
+        c_ = std::min(close + 1, end_);
+        return scratch;
+    }
+
+    std::size_t ClosingQuote(std::size_t from, std::size_t limit) const
+    {
+        for (std::size_t k = from; k < limit; ++k) {
+            if (b_[k] != '"') continue;
+            if (k + 1 < limit && b_[k + 1] == '"') {
+                ++k;
+                continue;
+            }
+            return k;
+        }
+        return std::string_view::npos;
+    }
+
+    // The field ran past its line: the line that holds `at` becomes current.
+    void ContinueLineAt(std::size_t at)
+    {
+        std::size_t start = at;
+        while (start > 0 && !IsLineEnd(b_[start - 1])) --start;
+        next_ = start;
+        StartLine();
+        c_ = at;
+    }
+
+    std::string_view b_;
+    std::size_t c_ = 0, end_ = 0, next_ = 0;
+    bool fresh_ = false;
+};
+
+void ReadRecord(FieldReader& in, ModelRecord& m, std::string& scratch)
+{
+    m.name = Str255(in.NextField(scratch));
+    m.range = Str255(in.NextField(scratch));
+    for (int c = kFirstParamColumn; c <= kColLe; ++c)
+        m.Param(c) = ToStoredFloat(ReadNumber(in.NextField(scratch)));
+}
+
+bool EndsWith(std::string_view s, std::string_view tail)
+{
+    return s.size() >= tail.size() && s.substr(s.size() - tail.size()) == tail;
+}
+
+} // namespace
+
+std::string FormatRecordLine(const ModelRecord& m)
+{
+    std::string line;
+    line.reserve(96 + m.name.size() + m.range.size());
+    AppendText(line, m.name);
+    line += ',';
+    AppendText(line, m.range);
+    for (int c = kFirstParamColumn; c <= kColLe; ++c) {
+        line += ',';
+        line += NumberText(DecimalRound(m.Param(c), kFileDecimals[c - kFirstParamColumn])).view();
+    }
+    line += '\r';
+    return line;
+}
+
+std::string SheetFileBytes()
+{
+    std::string out;
+    out.reserve(std::size_t(std::max<int>(fNum, 0)) * 110);
+    for (int r = 1; r <= fNum; ++r) out += FormatRecordLine(Row(r));
+    return out;
+}
+
+std::string CsvExportBytes()
+{
+    return kCsvHeaderLine + SheetFileBytes();
+}
+
+ReadResult ReadSheetBytes(std::string_view bytes)
+{
+    FieldReader in(bytes);
+    ReadResult result;
+    std::string scratch;
+    while (!in.AtEnd()) {
+        if (result.records == kMaxModels) {
+            result.truncated = true;
+            break;
+        }
+        ModelRecord& m = Row(++result.records);
+        m.entryNo = static_cast<std::int16_t>(result.records);
+        ReadRecord(in, m, scratch);
+    }
+    fNum = static_cast<std::int16_t>(result.records);
+    return result;
+}
+
+void DropHeaderRecord()
+{
+    if (fNum < 1 || !(Row(1).name == std::string_view("Model Name"))) return;
+    for (int r = 1; r < fNum; ++r) {
+        ModelRecord& to = Row(r);
+        const ModelRecord& from = Row(r + 1);
+        to.name = from.name;
+        to.range = from.range;
+        std::copy(std::begin(from.params), std::end(from.params), std::begin(to.params));
+    }
+    Row(fNum).Blank();
+    --fNum;
+}
+
+bool IsPassiveRadiatorList(std::string_view bytes)
+{
+    FieldReader in(bytes);
+    std::string scratch;
+    return !in.AtEnd() && in.NextField(scratch) == "Manufacturer";
+}
+
+std::string LastPathComponent(std::string_view path)
+{
+    while (path.size() > 1 && path.back() == '/') path.remove_suffix(1);
+    const std::size_t slash = path.rfind('/');
+    return std::string(slash == std::string_view::npos ? path : path.substr(slash + 1));
+}
+
+std::string PathExtension(std::string_view name)
+{
+    const std::size_t dot = name.rfind('.');
+    if (dot == std::string_view::npos || dot == 0) return {};
+    return std::string(name.substr(dot + 1));
+}
+
+std::string ReplaceSpdataExtension(std::string_view name, std::string_view newExtension)
+{
+    std::string ext = PathExtension(name);
+    std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char ch) { return char(std::tolower(ch)); });
+    if (ext != "spdata") return std::string(name);
+    return std::string(name.substr(0, name.size() - 6)) + std::string(newExtension);
+}
+
+std::string ImportedDocumentName(std::string_view fileName)
+{
+    if (EndsWith(fileName, ".csv") || EndsWith(fileName, ".txt"))
+        return std::string(fileName.substr(0, fileName.size() - 3)) + "spdata";
+    return std::string(fileName);
+}

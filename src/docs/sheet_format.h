@@ -1,0 +1,44 @@
+// The data sheet file: the model table as plain text, one record a line,
+// 15 comma-separated fields, each line ended by a CR. CSV export is the
+// same body behind a header line. The reader takes commas or tabs, CR, LF
+// or CR LF line ends, and quoted fields.
+#pragma once
+
+#include "sheet/model_table.h"
+
+#include <string>
+#include <string_view>
+
+// One record as a line, CR included.
+std::string FormatRecordLine(const ModelRecord& m);
+// Rows 1..fNum as lines: the whole data sheet file.
+std::string SheetFileBytes();
+extern const char* const kCsvHeaderLine; // CR included
+std::string CsvExportBytes();
+
+struct ReadResult {
+    int records = 0;        // records read into rows 1..records
+    bool truncated = false; // the file held more than the table can
+};
+
+// Reads records into rows 1..n of the table, numbering them 1..n, and sets
+// fNum = n. Reads at most kMaxModels records.
+ReadResult ReadSheetBytes(std::string_view bytes);
+
+// A first record named exactly "Model Name" is the CSV header: the rows move
+// up one, the last row is blanked (its entry-order number stays) and fNum
+// drops by one.
+void DropHeaderRecord();
+
+// True when the file's very first field is exactly "Manufacturer".
+bool IsPassiveRadiatorList(std::string_view bytes);
+
+// The last component of a path.
+std::string LastPathComponent(std::string_view path);
+// The extension of a file name, without the point ("" when it has none).
+std::string PathExtension(std::string_view name);
+// "name.spdata" (any case of the extension) becomes "name.<newExtension>";
+// any other name stays as it is.
+std::string ReplaceSpdataExtension(std::string_view name, std::string_view newExtension);
+// "drivers.csv" and "notes.txt" become "drivers.spdata" and "notes.spdata".
+std::string ImportedDocumentName(std::string_view fileName);
