@@ -3,6 +3,7 @@
 #include "app/ids.h"
 #include "app/main_window.h"
 #include "docs/doc_lifecycle.h"
+#include "docs/file_windows.h"
 #include "sheet/sheet_globals.h"
 #include "sheet/sheet_input.h"
 
@@ -45,6 +46,14 @@ int MainWndControlHit(const ControlEvent& e)
     }
 }
 
+// Windows 7 and 8 have one button each.
+int FileErrorWndControlHit(const ControlEvent& e, void (*button)())
+{
+    if (e.control != kFileErrButtonCtl) return kEventNotHandled;
+    button();
+    return 0;
+}
+
 } // namespace
 
 void InstallWindowHandlers()
@@ -67,6 +76,8 @@ int ControlHitHandler(const ControlEvent& e)
     if (e.kind != ControlEventKind::Hit) return kEventNotHandled;
     switch (e.window) {
     case kMainWnd: return MainWndControlHit(e);
+    case kFileDoesNotOpenWnd: return FileErrorWndControlHit(e, FileDoesNotOpenOk);
+    case kFileErrQuitWnd: return FileErrorWndControlHit(e, FileErrQuitButton);
     default: return kEventNotHandled;
     }
 }

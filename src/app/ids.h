@@ -45,6 +45,15 @@ enum StartControl : int {
     kStartIconCtl = 5,
 };
 
+// Controls of the two file-error windows (7 and 8).
+enum FileErrorControl : int {
+    kFileErrIconCtl = 1,
+    kFileErrAppIconCtl = 2,
+    kFileErrTextCtl = 3,
+    kFileErrSecondTextCtl = 4,
+    kFileErrButtonCtl = 5,
+};
+
 // Menus.
 enum MenuNumber : int {
     kAppMenu = 0, // the application menu, titled "Merestone"

@@ -60,6 +60,7 @@ void MainWnd1()
     HideStartWindow();
     ShowWindow(kMainWnd);
     SetWindowTitle(kMainWnd, fileName1);
+    if (FileOpenFlag == 1) SetWindowFilePath(kMainWnd, fsRef);
     SetWindowModifiedMark(kMainWnd, DirtyFlag == 1);
 }
 

@@ -8,6 +8,7 @@
 #include "app/menu_bar.h"
 #include "calc/calculator_window.h"
 #include "docs/doc_lifecycle.h"
+#include "docs/file_panels.h"
 #include "link/launch.h"
 #include "platform/menus.h"
 #include "prefs/prefs.h"

@@ -8,7 +8,7 @@
 #include "app/menu_commands.h"
 #include "app/start_window.h"
 #include "app/startup_defaults.h"
-#include "docs/doc_lifecycle.h"
+#include "docs/desktop_open.h"
 #include "link/launch.h"
 #include "platform/mac_roman.h"
 #include "prefs/prefs.h"

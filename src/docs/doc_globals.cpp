@@ -2,6 +2,8 @@
 
 Str255 fileName1;
 Str255 s_extension;
+std::string fileUrl;
+std::string fsRef;
 std::uint8_t FileOpenFlag;
 std::uint8_t NewFileFlag;
 std::uint8_t CloseFlag;
@@ -13,5 +15,7 @@ void DocGlobalsDefaults()
 {
     fileName1.Clear();
     s_extension.Clear();
+    fileUrl.clear();
+    fsRef.clear();
     FileOpenFlag = NewFileFlag = CloseFlag = QuitFlag = OpenNextFlag = FileErrFlag = 0;
 }

@@ -1,14 +1,74 @@
 #include "docs/doc_lifecycle.h"
 
+#include "app/alerts.h"
 #include "app/app_globals.h"
 #include "app/ids.h"
 #include "app/main_window.h"
 #include "app/menu_bar.h"
 #include "app/quit.h"
 #include "app/start_window.h"
+#include "platform/mac_roman.h"
+#include "docs/desktop_open.h"
 #include "docs/doc_globals.h"
+#include "docs/file_panels.h"
+#include "link/launch.h"
+#include "link/link_globals.h"
 #include "sheet/draw_sheet.h"
 #include "sheet/sheet_globals.h"
+
+namespace {
+
+void PromptSave()
+{
+    // Either "Save" writes in place and the waiting command goes on at
+    // once, or it opens the Save As panel, whose handler goes on later.
+    if (FileOpenFlag == 1) {
+        if (!SaveSSTFile()) return DropPendingCommands();
+        if (QuitFlag == 1) return QuitApplication();
+        if (CloseFlag == 1) CloseFile();
+        if (DirtyFlag == 0 && ModelSelFlag == 1) ModelSelectSequence1();
+        if (OpenNextFlag == 1) OpenNextFile();
+        return;
+    }
+    InitMenu2();
+    SaveAsSSTFile(); // a waiting desktop open runs only after the sheet is written
+}
+
+void PromptCancel()
+{
+    if (PreScrollBtn == 1) {
+        ScrollBtn = 1;
+        PreScrollBtn = 0;
+    }
+    MenuEnable();
+    DropPendingCommands();
+    DrawSheet();
+}
+
+void PromptDontSave()
+{
+    if (ModelSelFlag == 1) {
+        if (FileOpenFlag == 1) ReOpenSSTFile();
+        if (cellV > fNum) {
+            ShowAlertNumExtra();
+            MenuEnable();
+            cellH = 0;
+            cellV = 1;
+            DrawSheet();
+        } else if (ShowSelAppCheck != 1) {
+            ModelSelectSequence2();
+        } else {
+            SelectLaunchAppWnd();
+        }
+    } else if (QuitFlag == 1) {
+        return QuitApplication();
+    } else {
+        CloseFile();
+    }
+    if (OpenNextFlag == 1) OpenNextFile();
+}
+
+} // namespace
 
 void NewDataSheet()
 {
@@ -17,6 +77,7 @@ void NewDataSheet()
     FileOpenFlag = 255;
     NewFileFlag = 1;
     fileName1 = Str255("untitled.spdata");
+    fileUrl.clear();
     fNum = 1;
     prefNum = fNum; // as after reading a file: a new sheet starts unmodified
     cellV = 1;
@@ -38,8 +99,12 @@ void CloseSequence()
 {
     CloseFlag = 1;
     QuitFlag = 0;
-    // Until documents can be saved there is nothing to ask about.
-    CloseFile();
+    if (DirtyFlag == 1) {
+        MenuDisable();
+        NavAskWind();
+    } else {
+        CloseFile();
+    }
 }
 
 void CloseFile()
@@ -57,15 +122,34 @@ void CloseFile()
 void QuitSequence()
 {
     QuitFlag = 1;
-    QuitApplication();
+    if (DirtyFlag == 0) return QuitApplication();
+    MenuDisable();
+    NavAskWind();
 }
 
-// Reading and writing documents come with the file formats.
-void OpenDialogSSTFile() {}
-void SaveSSTFile() {}
-void SaveAsSSTFile() {}
-void SaveAsStationeryFile() {}
-void NavAskWind() {}
-void ImportCSVFile() {}
-void ExportCSVFile() {}
-void InstallAEHandlers() {}
+void NavAskWind()
+{
+    RunSaveChangesPrompt(kMainWnd, MacRomanToUtf8(fileName1.view()), NavAskHandler);
+}
+
+void NavAskHandler(SaveAnswer answer)
+{
+    switch (answer) {
+    case SaveAnswer::Save: PromptSave(); break;
+    case SaveAnswer::Cancel: PromptCancel(); break;
+    case SaveAnswer::DontSave: PromptDontSave(); break;
+    }
+}
+
+void DropPendingCommands()
+{
+    QuitFlag = ModelSelFlag = CloseFlag = OpenNextFlag = 0;
+}
+
+void SaveAsContinuation()
+{
+    if (QuitFlag == 1) return QuitApplication();
+    if (CloseFlag == 1) CloseFile();
+    if (ModelSelFlag == 1) DefaultAppCheck != 1 ? ModelSelectSequence2() : ModelSelectSequence1();
+    if (OpenNextFlag == 1) OpenNextFile();
+}

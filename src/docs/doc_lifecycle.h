@@ -1,17 +1,17 @@
-// The life of the document: new, open, close, save, quit and the file
-// commands of the File menu.
+// The life of the document: new, close, save, quit, the save-changes
+// prompt and the commands that wait on it.
 #pragma once
 
+#include "platform/dialogs.h"
+
 void NewDataSheet();
-void OpenDialogSSTFile();
 void CloseSequence();
 void CloseFile();
 void SaveRule();
-void SaveSSTFile();
-void SaveAsSSTFile();
-void SaveAsStationeryFile();
-void NavAskWind();
-void ImportCSVFile();
-void ExportCSVFile();
 void QuitSequence();
-void InstallAEHandlers();
+void NavAskWind();
+void NavAskHandler(SaveAnswer answer);
+// A save failed or was cancelled: the commands that waited on it are dropped.
+void DropPendingCommands();
+// The commands that waited for a Save As to write the document.
+void SaveAsContinuation();

@@ -7,3 +7,6 @@ void ShowSelectLaunchApplication() {}
 void HideOtherApp() {}
 void SendQuitToSiblings() {}
 void InstallMessageHandler() {}
+void ModelSelectSequence2() {}
+void SelectLaunchAppWnd() {}
+void SendBootedByFile() {}

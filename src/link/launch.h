@@ -9,3 +9,9 @@ void HideOtherApp();
 void SendQuitToSiblings();
 // Starts listening for the messages the sibling programs send.
 void InstallMessageHandler();
+// Sends the selected model straight to the default sibling.
+void ModelSelectSequence2();
+// The window in which the user chooses the receiving sibling.
+void SelectLaunchAppWnd();
+// Tells the siblings that Merestone was started to open a file.
+void SendBootedByFile();

@@ -13,6 +13,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStyle>
 #include <QWheelEvent>
 #include <QToolButton>
 
@@ -70,6 +71,11 @@ void Hit(int window, int control, int part = 0, int menuItem = 0)
 void ApplyStyle(QWidget* w, const TextStyle& style)
 {
     w->setFont(ProgramFont(style.fontNum, style.size));
+    if (style.colour) {
+        QPalette pal = w->palette();
+        pal.setColor(QPalette::WindowText, QColor::fromRgb(style.colour));
+        w->setPalette(pal);
+    }
     if (style.lightBlueBack) {
         QPalette pal = w->palette();
         pal.setColor(QPalette::Window, kLightBlue);
@@ -157,6 +163,23 @@ void CreatePicture(int window, int control, Rect r, std::string_view imageName)
     const QIcon icon = BundleImage(imageName);
     if (!icon.isNull()) w->setPixmap(icon.pixmap(QSize(r.Width(), r.Height()), w->devicePixelRatioF()));
     w->setAttribute(Qt::WA_TransparentForMouseEvents); // no tracking
+    Place(window, control, r, w);
+}
+
+void CreateIcon(int window, int control, Rect r, StandardIcon icon)
+{
+    QWidget* parent = ContentOf(window);
+    if (!parent) return;
+    auto* w = new QLabel(parent);
+    QIcon image;
+    switch (icon) {
+    case StandardIcon::Caution: image = w->style()->standardIcon(QStyle::SP_MessageBoxWarning); break;
+    case StandardIcon::Stop: image = w->style()->standardIcon(QStyle::SP_MessageBoxCritical); break;
+    case StandardIcon::Application: image = BundleImage("merestone.png"); break;
+    }
+    w->setPixmap(image.pixmap(QSize(r.Width(), r.Height()), w->devicePixelRatioF()));
+    w->setScaledContents(true);
+    w->setAttribute(Qt::WA_TransparentForMouseEvents);
     Place(window, control, r, w);
 }
 

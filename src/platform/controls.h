@@ -14,13 +14,18 @@ struct TextStyle {
     float size = 13.0f;     // points; ignored for the system font
     bool centred = false;
     bool lightBlueBack = false;
+    unsigned colour = 0; // 0xRRGGBB, 0 for the style's own text colour
 };
+
+enum class StandardIcon { Caution, Stop, Application };
 
 void CreatePlacard(int window, int control, Rect r);
 void CreateStaticText(int window, int control, Rect r, std::string_view utf8, TextStyle style = {});
 void CreateStaticText(int window, int control, Rect r, const Str255& text, TextStyle style = {});
 // A picture from the compiled-in "Images"; a missing image leaves it empty.
 void CreatePicture(int window, int control, Rect r, std::string_view imageName);
+// A caution or stop icon, or the program's own icon, filling the rectangle.
+void CreateIcon(int window, int control, Rect r, StandardIcon icon);
 void CreatePushButton(int window, int control, Rect r, std::string_view title);
 // A push button that carries out a menu item and follows its enable state.
 void CreateMenuItemButton(int window, int control, Rect r, std::string_view title, int menu, int item);

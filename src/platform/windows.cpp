@@ -299,6 +299,11 @@ void SetWindowModifiedMark(int window, bool modified)
     if (QWidget* w = Window(window)) w->setWindowModified(modified);
 }
 
+void SetWindowFilePath(int window, const std::string& path)
+{
+    if (QWidget* w = Window(window)) w->setWindowFilePath(QString::fromStdString(path));
+}
+
 bool WindowModifiedMark(int window)
 {
     QWidget* w = Window(window);

@@ -4,6 +4,7 @@
 #include "platform/geometry.h"
 #include "platform/str255.h"
 
+#include <string>
 #include <string_view>
 
 // A resizable document window with the menu bar; bounds are its content's,
@@ -25,6 +26,8 @@ void SelectWindow(int window); // bring to front and activate
 void SetWindowTitle(int window, const Str255& title);
 void SetWindowTitleUtf8(int window, std::string_view title);
 void SetWindowModifiedMark(int window, bool modified);
+// The file the window shows, for the desktop's proxy icon and window lists.
+void SetWindowFilePath(int window, const std::string& path);
 bool WindowModifiedMark(int window);
 
 // Limits of the content size; width and height in points.

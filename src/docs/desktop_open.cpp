@@ -1,0 +1,129 @@
+#include "docs/desktop_open.h"
+
+#include "app/ids.h"
+#include "app/main_window.h"
+#include "app/menu_bar.h"
+#include "app/start_window.h"
+#include "calc/calc_globals.h"
+#include "docs/doc_globals.h"
+#include "docs/doc_lifecycle.h"
+#include "docs/file_panels.h"
+#include "docs/file_windows.h"
+#include "docs/sheet_format.h"
+#include "link/launch.h"
+#include "link/link_globals.h"
+#include "platform/mac_roman.h"
+#include "platform/open_requests.h"
+#include "platform/services.h"
+#include "platform/windows.h"
+#include "sheet/draw_sheet.h"
+#include "sheet/sheet_globals.h"
+
+namespace {
+
+bool Accepted(const Str255& ext)
+{
+    for (const char* known : {"spdata", "spdatasta", "csv", "txt"})
+        if (ext == std::string_view(known)) return true;
+    return false;
+}
+
+// Reads fsRef by its extension into the emptied table; false when nothing
+// could be read (the user has been told why).
+bool ReadHandedOverFile()
+{
+    if (s_extension == std::string_view("csv") || s_extension == std::string_view("txt")) return ClickOpenCSVFile();
+    return ClickOpenSSTFile();
+}
+
+void CloseEverythingForOpen()
+{
+    HideOtherApp();
+    DisposeWindow(kPrefsWnd);
+    DisposeWindow(kCalcWnd);
+    CalcWndOnFlag = 0;
+    CloseMainWindow();
+    ClearParameterArraySheetFile();
+}
+
+// The file could not be read: back to the state with no document.
+void NoDocumentAfterFailedOpen()
+{
+    InitMenu1();
+    FileOpenFlag = 0;
+    DirtyFlag = 0;
+    ShowStartWindow();
+}
+
+} // namespace
+
+void InstallAEHandlers()
+{
+    InstallOpenDocumentsHandler(HandleOpenDoc);
+}
+
+void HandleOpenDoc(const std::vector<std::string>& paths)
+{
+    for (const std::string& path : paths) {
+        fsRef = path;
+        // Linux keeps no file type: the extension alone says what a file is.
+        s_extension = Utf8ToMacRoman(PathExtension(LastPathComponent(path)));
+        if (!Accepted(s_extension)) {
+            if (s_extension == std::string_view("prsv")) {
+                FileErrFlag = 1;
+                SysBeep();
+                MenuDisable();
+                FileDoesNotOpenWnd();
+            } else {
+                SysBeep();
+            }
+            continue;
+        }
+        SendBootedByFile();
+        InstallOneShotTimer(kFileOpenTimer, 200, CarbonTimerActionFileOpen);
+    }
+}
+
+void CarbonTimerActionFileOpen()
+{
+    if (FileGateFlag == 0) ClickOpenDocmFile();
+}
+
+void ClickOpenDocmFile()
+{
+    if (DirtyFlag == 1) {
+        HideOtherApp();
+        ShowWindow(kMainWnd);
+        MenuDisable();
+        OpenNextFlag = 1;
+        NavAskWind();
+    } else {
+        CloseEverythingForOpen();
+        if (!ReadHandedOverFile()) {
+            NoDocumentAfterFailedOpen();
+        } else if (FileErrFlag != 1) {
+            MainWnd1();
+            DrawSheet();
+            FastOpenFlag = 1;
+        } else {
+            SysBeep();
+            MenuDisable();
+            FileErrQuitWnd();
+        }
+    }
+    FileGateFlag = 0;
+}
+
+void OpenNextFile()
+{
+    CloseEverythingForOpen();
+    OpenNextFlag = 0;
+    if (!ReadHandedOverFile()) return NoDocumentAfterFailedOpen();
+    if (FileErrFlag == 1) {
+        SysBeep();
+        MenuDisable();
+        return FileErrQuitWnd();
+    }
+    MainWnd1();
+    DrawSheet();
+}

@@ -1,0 +1,21 @@
+// Files handed to the program by the desktop: the file arguments of a
+// launch, and, while the program runs, those of a second launch, which
+// hands them over on the D-Bus session bus and ends.
+#pragma once
+
+#include <string>
+#include <vector>
+
+using OpenDocumentsHandler = void (*)(const std::vector<std::string>& paths);
+
+// The absolute paths of the file arguments.
+std::vector<std::string> FileArguments(int argc, char** argv);
+
+// When another instance already runs on this session bus, hands it the
+// files (an empty list just brings it to the front) and answers true.
+bool HandOverToRunningInstance(const std::vector<std::string>& paths);
+
+// Serves the hand-over of later launches; files go to the handler.
+void InstallOpenDocumentsHandler(OpenDocumentsHandler handler);
+// Delivers files to the installed handler, as a launch's arguments do.
+void DeliverOpenDocuments(const std::vector<std::string>& paths);
