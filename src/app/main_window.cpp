@@ -60,7 +60,7 @@ void MainWnd1()
     HideStartWindow();
     ShowWindow(kMainWnd);
     SetWindowTitle(kMainWnd, fileName1);
-    if (FileOpenFlag == 1) SetWindowFilePath(kMainWnd, fsRef);
+    if (FileOpenFlag == 1) SetWindowFilePath(kMainWnd, fileUrl);
     SetWindowModifiedMark(kMainWnd, DirtyFlag == 1);
 }
 

@@ -156,7 +156,7 @@ void OpenDialogPutFileHandler(const std::string& path)
 {
     MenuEnable();
     if (path.empty() || !WriteDocumentFile(path, SheetFileBytes())) return DropPendingCommands();
-    fileUrl = fsRef = path;
+    fileUrl = path; // fsRef stays: it may name a desktop open still waiting
     fileName1 = Utf8ToMacRoman(LastPathComponent(path));
     SetWindowModifiedMark(kMainWnd, false);
     SetWindowTitle(kMainWnd, fileName1);

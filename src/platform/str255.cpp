@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <ostream>
 
 void Str255::Assign(std::string_view bytes)
 {
@@ -28,4 +29,9 @@ Str255 operator+(Str255 a, const Str255& b)
 {
     a += b;
     return a;
+}
+
+std::ostream& operator<<(std::ostream& out, const Str255& s)
+{
+    return out << '"' << s.view() << '"';
 }

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <iosfwd>
 #include <string>
 #include <string_view>
 
@@ -38,3 +39,6 @@ private:
 
 Str255 operator+(Str255 a, std::string_view b);
 Str255 operator+(Str255 a, const Str255& b);
+
+// Prints the bytes in quotes, for test messages and debugging.
+std::ostream& operator<<(std::ostream& out, const Str255& s);

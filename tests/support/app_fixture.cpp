@@ -16,6 +16,17 @@ void AppTest::SetUp()
     });
     SetExitHook([this](int status) { exitStatus = status; });
     SetPopUpMenuChooser([](int) { return 0; });
+    SetDialogAnswerer([this](const DialogRequest& request) {
+        dialogs.push_back(request);
+        if (!answers.empty()) {
+            std::string answer = answers.front();
+            answers.pop_front();
+            return answer;
+        }
+        if (request.kind == DialogRequest::SavePrompt) return std::string("Cancel");
+        if (request.kind == DialogRequest::Alert) return std::string("Continue");
+        return std::string();
+    });
     Startup();
     ProcessEvents();
 }
@@ -26,6 +37,7 @@ void AppTest::TearDown()
     SetUrlOpener({});
     SetExitHook({});
     SetPopUpMenuChooser({});
+    SetDialogAnswerer({});
     SetDataFolder({});
 }
 

@@ -2,6 +2,9 @@
 // the start-up state, and what would be opened or ended is recorded.
 #pragma once
 
+#include "platform/dialogs.h"
+
+#include <deque>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
@@ -18,4 +21,9 @@ protected:
 
     std::vector<std::string> opened; // URLs handed to the desktop
     int exitStatus = -1;             // set when the program ended
+    // Every panel, prompt and alert the program showed, and the answers the
+    // test gives them in turn; with none left, panels are cancelled, prompts
+    // get "Cancel" and alerts "Continue".
+    std::vector<DialogRequest> dialogs;
+    std::deque<std::string> answers;
 };
