@@ -15,6 +15,7 @@ const QString kPath = QStringLiteral("/Merestone");
 const QString kInterface = QStringLiteral("com.kelvane.Merestone");
 
 OpenDocumentsHandler gHandler = nullptr;
+bool gUseBus = true;
 
 // The object a second launch calls: OpenFiles(array of string).
 class OpenService : public QObject {
@@ -61,6 +62,7 @@ bool HandOverToRunningInstance(const std::vector<std::string>& paths)
 void InstallOpenDocumentsHandler(OpenDocumentsHandler handler)
 {
     gHandler = handler;
+    if (!gUseBus) return;
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected()) return; // no bus: this instance just serves its own arguments
     static OpenService* service = nullptr;
@@ -68,6 +70,11 @@ void InstallOpenDocumentsHandler(OpenDocumentsHandler handler)
     service = new OpenService(qApp);
     bus.registerObject(kPath, service, QDBusConnection::ExportAllSlots);
     bus.registerService(kService);
+}
+
+void SetSessionBusUse(bool use)
+{
+    gUseBus = use;
 }
 
 void DeliverOpenDocuments(const std::vector<std::string>& paths)

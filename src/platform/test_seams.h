@@ -11,6 +11,9 @@ void SetPopUpMenuChooser(std::function<int(int menu)> chooser);
 void SetUrlOpener(std::function<bool(const std::string& url)> opener);
 // Receives the exit status instead of ending the event loop.
 void SetExitHook(std::function<void(int status)> hook);
+// Whether the program serves other launches on the session bus; tests that
+// run side by side on one bus turn it off.
+void SetSessionBusUse(bool use);
 // Forgets what the seams recorded and removes every window, control, menu
 // and timer, so each test starts from nothing.
 void ResetPlatformForTests();

@@ -136,6 +136,9 @@ Str255 SmallLeCellText(float v)
 double DecimalRound(float v, int k)
 {
     const volatile float product = v * kPow10f[k]; // keep the single-precision rounding
+    // Beyond about 3.4e35 the product overflows to infinity; such a value
+    // has no decimals to round anyway.
+    if (std::isinf(product) && !std::isinf(v)) return static_cast<double>(v);
     return std::rint(static_cast<double>(product)) / kPow10[k];
 }
 

@@ -203,3 +203,32 @@ TEST(FileNames, ExtensionsAndNames)
 }
 
 } // namespace
+
+#include <cmath>
+#include <fstream>
+#include <sstream>
+
+namespace {
+
+TEST(SampleSheet, IsPhysicallyConsistentAndRoundTrips)
+{
+    std::ifstream in(MERESTONE_SOURCE_DIR "/examples/drivers.spdata", std::ios::binary);
+    std::stringstream all;
+    all << in.rdbuf();
+    const std::string bytes = all.str();
+    SheetGlobalsDefaults();
+    ASSERT_EQ(ReadSheetBytes(bytes).records, 20);
+    EXPECT_EQ(SheetFileBytes(), bytes);
+    for (int r = 1; r <= fNum; ++r) {
+        const ModelRecord& m = Row(r);
+        const double qes = m.Param(kColQes), qms = m.Param(kColQms);
+        EXPECT_NEAR(m.Param(kColQts), qes * qms / (qes + qms), 0.001) << m.name;
+        EXPECT_NEAR(m.Param(kColVd), m.Param(kColSd) * m.Param(kColXmax) / 10.0, 0.01) << m.name;
+        const double eta = 4 * M_PI * M_PI / std::pow(345.0, 3) * std::pow(m.Param(kColFs), 3)
+            * m.Param(kColVas) / 1000.0 / qes * 100.0;
+        EXPECT_NEAR(m.Param(kColEffi), eta, 0.001) << m.name;
+        EXPECT_FALSE(m.range.empty());
+    }
+}
+
+} // namespace

@@ -29,6 +29,10 @@ TEST(DecimalRound, SinglePrecisionProductThenTiesToEven)
     EXPECT_EQ(DecimalRound(0.375f, 2), 38 / 100.0);
     EXPECT_EQ(DecimalRound(-2.5f, 1), -25 / 10.0);
     EXPECT_EQ(DecimalRound(0.5f, 1), 0.5);
+    // A product beyond the float range would be infinite: the value stays.
+    EXPECT_EQ(DecimalRound(FLT_MAX, 3), double(FLT_MAX));
+    EXPECT_EQ(DecimalRound(-1e37f, 2), double(-1e37f));
+    EXPECT_EQ(NumberText(DecimalRound(FLT_MAX, 3)).str(), "3.40282347e+38");
 }
 
 TEST(NumberText, FixedFormExamples)

@@ -16,6 +16,7 @@ void AppTest::SetUp()
     });
     SetExitHook([this](int status) { exitStatus = status; });
     SetPopUpMenuChooser([](int) { return 0; });
+    SetSessionBusUse(false);
     SetDialogAnswerer([this](const DialogRequest& request) {
         dialogs.push_back(request);
         if (!answers.empty()) {
