@@ -5,10 +5,10 @@ set -euo pipefail
 
 packages=(
     g++ cmake ninja-build pkgconf
-    qt6-base-dev qt6-base-dev-tools libgl-dev
+    qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-dejavu-core fonts-dejavu-extra
-    dbus dbus-x11 xvfb xauth poppler-utils
+    dbus dbus-x11 xvfb xauth xclip poppler-utils
 )
 
 missing=()

@@ -6,6 +6,8 @@
 #include "app/ids.h"
 #include "app/main_window.h"
 #include "app/menu_bar.h"
+#include "calc/calc_globals.h"
+#include "calc/calc_texts.h"
 #include "calc/calculator_window.h"
 #include "docs/doc_lifecycle.h"
 #include "docs/file_panels.h"
@@ -13,7 +15,11 @@
 #include "platform/menus.h"
 #include "prefs/prefs.h"
 #include "print/print.h"
+#include "sheet/dirty.h"
+#include "sheet/draw_sheet.h"
 #include "sheet/model_ops.h"
+#include "sheet/sheet_globals.h"
+#include "sheet/sort.h"
 
 namespace {
 
@@ -62,6 +68,7 @@ int SortMenuCommand(int item)
     else if (item == kAscendingItem) SortDirectionChoice(1);
     else if (item == kDescendingItem) SortDirectionChoice(2);
     else return kEventNotHandled;
+    SortFollowUp();
     return 0;
 }
 
@@ -125,6 +132,8 @@ void SortKeyChoice(int item)
     SetMenuItemChecked(kSortMenu, sortItmID, false);
     SetMenuItemChecked(kSortMenu, item, true);
     sortItmID = static_cast<std::int16_t>(item);
+    if (item == kUnsortItem) AscendSort();
+    else SelectSort();
 }
 
 void SortDirectionChoice(int direction)
@@ -132,4 +141,15 @@ void SortDirectionChoice(int direction)
     SetMenuItemChecked(kSortMenu, kAscendingItem, direction == 1);
     SetMenuItemChecked(kSortMenu, kDescendingItem, direction == 2);
     sendItmID = static_cast<std::int16_t>(direction);
+    SelectSort();
+}
+
+void SortFollowUp()
+{
+    cellV = 1;
+    CalcParaChangBeforeSort();
+    if (cellH != 0) s_PASS = CalcTextOfColumn(cellH);
+    CalcOnFlag = 1;
+    DrawSheet();
+    DirtyFlagTrue();
 }

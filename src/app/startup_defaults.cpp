@@ -8,6 +8,7 @@
 #include "link/link_globals.h"
 #include "prefs/prefs_globals.h"
 #include "print/print_globals.h"
+#include "sheet/clipboard_text.h"
 #include "sheet/draw_state.h"
 #include "sheet/sheet_globals.h"
 
@@ -19,6 +20,7 @@ void SetStartupDefaults()
     downloadURL = Str255(site + "/downloads/apps/Merestone.zip");
     SheetGlobalsDefaults();
     DrawStateDefaults();
+    ClipboardTextDefaults();
     DocGlobalsDefaults();
     AppGlobalsDefaults();
     CalcGlobalsDefaults();

@@ -52,12 +52,18 @@ void CalcParaChangBeforeSort()
     PrefillModelTexts(1);
 }
 
+Str255 CalcTextOfColumn(int column)
+{
+    if (column == kColName) return s_SP5;
+    if (column == kColRange) return s_RANG5;
+    if (column >= kFirstParamColumn && column <= kColLe) return *kModelTexts[column - kFirstParamColumn].text;
+    return {};
+}
+
 void PassParamAfterCalculate()
 {
-    if (cellH == kColName) s_PASS = s_SP5;
-    else if (cellH == kColRange) s_PASS = s_RANG5;
-    else if (cellH == kColSd) s_PASS = s_SD5 = NumberText(DecimalRound(Row(cellV).Param(kColSd), 2));
-    else if (cellH >= kFirstParamColumn && cellH <= kColLe) s_PASS = *kModelTexts[cellH - kFirstParamColumn].text;
+    if (cellH == kColSd) s_SD5 = NumberText(DecimalRound(Row(cellV).Param(kColSd), 2)); // Sd in 2 decimals here
+    if (cellH != 0) s_PASS = CalcTextOfColumn(cellH);
 }
 
 void CalcTextsDefaults()

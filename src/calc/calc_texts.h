@@ -16,6 +16,8 @@ extern float DIAinch, VASft, SDinch, XMAXinch, VDinch;
 void CalcParaChang();
 // The same prefill of the model texts from row 1, leaving the inputs alone.
 void CalcParaChangBeforeSort();
+// The prefill text of a column (1 name, 2 range, 3..15 numbers); empty for 0.
+Str255 CalcTextOfColumn(int column);
 // s_PASS becomes the text of the selected column `cellH` (unchanged for 0).
 void PassParamAfterCalculate();
 void CalcTextsDefaults();

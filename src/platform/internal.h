@@ -12,6 +12,7 @@
 #include <functional>
 #include <string>
 
+class QKeySequence;
 class QMenu;
 class QAction;
 
@@ -131,6 +132,8 @@ unsigned ModifiersFrom(Qt::KeyboardModifiers mods);
 // Keep every window's menu bar, and the buttons that stand for menu items,
 // in step with the menus.
 void MenuBarChanged();
+// True when an enabled item of the menu bar has these keys as its shortcut.
+bool IsEnabledMenuShortcut(const QKeySequence& keys);
 void MenuStatesChanged();
 void InstallKeyFilter();
 void SetUpMenuAction(QAction* action, int menu, int item);

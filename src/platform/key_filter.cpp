@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
+#include <QKeySequence>
 
 namespace platform {
 namespace {
@@ -56,6 +57,8 @@ protected:
     bool eventFilter(QObject* target, QEvent* event) override
     {
         if (event->type() == QEvent::KeyPress) return OnKey(target, static_cast<QKeyEvent*>(event));
+        if (event->type() == QEvent::ShortcutOverride)
+            return OnShortcutOverride(target, static_cast<QKeyEvent*>(event));
         if (event->type() == QEvent::ContextMenu)
             return OnContextMenu(target, static_cast<QContextMenuEvent*>(event));
         return false;
@@ -74,6 +77,15 @@ private:
         we.charCode = CharCodeFor(e);
         we.modifiers = ModifiersFrom(e->modifiers());
         return DeliverWindowEvent(we) != kEventNotHandled;
+    }
+
+    // In a window with the menu bar the menus' shortcuts come first: a text
+    // field does not take Ctrl+C, Ctrl+V and the like for itself there.
+    bool OnShortcutOverride(QObject* target, QKeyEvent* e)
+    {
+        const int window = WindowNumberOfTarget(target);
+        if (!window || !MenuBarWindow(window)) return false;
+        return IsEnabledMenuShortcut(QKeySequence(e->keyCombination()));
     }
 
     bool OnContextMenu(QObject* target, QContextMenuEvent* e)

@@ -73,6 +73,17 @@ QKeySequence ShortcutFor(char key, unsigned modifiers)
 
 namespace platform {
 
+bool IsEnabledMenuShortcut(const QKeySequence& keys)
+{
+    for (int number : R().barOrder) {
+        QMenu* m = R().menus.value(number).menu;
+        if (!m || !R().menus.value(number).enabled) continue;
+        for (QAction* a : m->actions())
+            if (a->isEnabled() && !a->shortcut().isEmpty() && a->shortcut() == keys) return true;
+    }
+    return false;
+}
+
 void MenuBarChanged()
 {
     for (const WindowEntry& entry : R().windows)

@@ -3,14 +3,25 @@
 #include "print/print_globals.h"
 #include "sheet/sheet_globals.h"
 
+#include <algorithm>
 #include <vector>
+
+ModelTableStorage gModelTable;
 
 namespace {
 
-std::vector<ModelRecord>& Storage()
+ModelTableStorage& T()
 {
-    static std::vector<ModelRecord> rows;
-    return rows;
+    return gModelTable;
+}
+
+void GrowTo(int r)
+{
+    ModelTableStorage& t = T();
+    while (t.order.size() <= static_cast<std::size_t>(r)) {
+        t.order.push_back(static_cast<std::int32_t>(t.records.size()));
+        t.records.emplace_back();
+    }
 }
 
 } // namespace
@@ -22,22 +33,46 @@ void ModelRecord::Blank()
     for (float& p : params) p = 0.0f;
 }
 
-ModelRecord& Row(int r)
+ModelRecord& RowBeyondStorage(int r)
 {
     static ModelRecord outside;
     if (r < 0 || r > kMaxModels + 1) { // never a row: answer a blank scratch record
         outside = ModelRecord();
         return outside;
     }
-    auto& rows = Storage();
-    if (static_cast<std::size_t>(r) >= rows.size()) rows.resize(static_cast<std::size_t>(r) + 1);
-    return rows[static_cast<std::size_t>(r)];
+    GrowTo(r);
+    return T().records[static_cast<std::size_t>(T().order[static_cast<std::size_t>(r)])];
 }
 
 void ResetModelStorage()
 {
-    Storage().clear();
-    Storage().shrink_to_fit();
+    T() = ModelTableStorage();
+}
+
+void MoveRow(int from, int to)
+{
+    if (from < 0 || to < 0 || from > kMaxModels + 1 || to > kMaxModels + 1 || from == to) return;
+    GrowTo(std::max(from, to));
+    auto& order = T().order;
+    const std::int32_t slot = order[static_cast<std::size_t>(from)];
+    order.erase(order.begin() + from);
+    order.insert(order.begin() + to, slot);
+}
+
+void SwapRows(int a, int b)
+{
+    if (a < 0 || b < 0 || a > kMaxModels + 1 || b > kMaxModels + 1) return;
+    GrowTo(std::max(a, b));
+    std::swap(T().order[static_cast<std::size_t>(a)], T().order[static_cast<std::size_t>(b)]);
+}
+
+void ReorderRows(int first, const std::vector<std::int32_t>& newOrder)
+{
+    GrowTo(first + static_cast<int>(newOrder.size()));
+    auto& order = T().order;
+    const std::vector<std::int32_t> before(order.begin() + first, order.begin() + first + newOrder.size());
+    for (std::size_t k = 0; k < newOrder.size(); ++k)
+        order[first + k] = before[static_cast<std::size_t>(newOrder[k] - first)];
 }
 
 void ClearParameterArraySheetFile()

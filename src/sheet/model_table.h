@@ -6,6 +6,7 @@
 #include "platform/str255.h"
 
 #include <cstdint>
+#include <vector>
 
 // Column numbers of the sheet; 0 selects the whole model.
 enum Column : int {
@@ -43,8 +44,31 @@ struct ModelRecord {
     void Blank();
 };
 
+// The records never move in storage; the rows are an order over them, so
+// moving, cutting, pasting and sorting shift small numbers instead of whole
+// records.
+struct ModelTableStorage {
+    std::vector<ModelRecord> records;
+    std::vector<std::int32_t> order; // row -> slot
+};
+extern ModelTableStorage gModelTable;
+
+ModelRecord& RowBeyondStorage(int r);
+
 // Row r of the table (r >= 0). A row never written reads as blank.
-ModelRecord& Row(int r);
+inline ModelRecord& Row(int r)
+{
+    if (r >= 0 && static_cast<std::size_t>(r) < gModelTable.order.size())
+        return gModelTable.records[static_cast<std::size_t>(gModelTable.order[static_cast<std::size_t>(r)])];
+    return RowBeyondStorage(r);
+}
+
+// Moves row `from` to position `to`; the rows between shift by one.
+void MoveRow(int from, int to);
+void SwapRows(int a, int b);
+// Rows first.. take the records of the rows newOrder names, in that order
+// (newOrder is a permutation of first..first + size - 1).
+void ReorderRows(int first, const std::vector<std::int32_t>& newOrder);
 
 // Rows 0 to fNum + 1 blanked, the edit snapshot cleared, print scale 100 %.
 void ClearParameterArraySheetFile();
