@@ -2,6 +2,7 @@
 
 #include "app/ids.h"
 #include "app/main_window.h"
+#include "calc/calc_window.h"
 #include "docs/doc_lifecycle.h"
 #include "docs/file_windows.h"
 #include "sheet/sheet_globals.h"
@@ -67,6 +68,7 @@ int WindowEventHandler(const WindowEvent& e)
     switch (e.window) {
     case kMainWnd: return MainWndEvent(e);
     case kStartWnd: return StartWndEvent(e);
+    case kCalcWnd: return CalcWndEvent(e);
     default: return kEventNotHandled;
     }
 }
@@ -76,6 +78,7 @@ int ControlHitHandler(const ControlEvent& e)
     if (e.kind != ControlEventKind::Hit) return kEventNotHandled;
     switch (e.window) {
     case kMainWnd: return MainWndControlHit(e);
+    case kCalcWnd: return CalcWndControlHit(e);
     case kFileDoesNotOpenWnd: return FileErrorWndControlHit(e, FileDoesNotOpenOk);
     case kFileErrQuitWnd: return FileErrorWndControlHit(e, FileErrQuitButton);
     default: return kEventNotHandled;

@@ -10,6 +10,10 @@ float C;
 float LO;
 std::uint8_t CalcOnFlag;
 std::uint8_t CalcWndOnFlag;
+std::uint8_t UncalcFlag;
+std::int16_t tabItem;
+std::uint8_t FTMCancelFlag;
+std::int16_t keepBtn1, keepBtn2, keepBtn3, keepBtn4, keepBtn5;
 
 void CalcGlobalsDefaults()
 {
@@ -21,4 +25,8 @@ void CalcGlobalsDefaults()
     LO = 1.18f;
     CalcOnFlag = 0;
     CalcWndOnFlag = 0;
+    UncalcFlag = 0;
+    tabItem = 1;
+    FTMCancelFlag = 0;
+    keepBtn1 = keepBtn2 = keepBtn3 = keepBtn4 = keepBtn5 = 0;
 }

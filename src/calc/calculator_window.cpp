@@ -3,6 +3,10 @@
 #include "app/app_globals.h"
 #include "app/ids.h"
 #include "app/menu_bar.h"
+#include "calc/calc_globals.h"
+#include "calc/calc_steps.h"
+#include "calc/calc_texts.h"
+#include "calc/calc_window.h"
 #include "platform/clipboard.h"
 #include "platform/controls.h"
 #include "platform/events.h"
@@ -67,11 +71,22 @@ void CalcPaste()
 
 } // namespace
 
-// The calculators are not built yet: the menu choice is taken and does nothing.
-void OpenCalculatorWindow(int) {}
+void OpenCalculatorWindow(int item)
+{
+    calcItemID = static_cast<std::int16_t>(item);
+    if (item == kEffiCalc || item == kFeetCalc) return; // these windows come later
+    CalcWndOnFlag = 1;
+    MenuDisable();
+    CalcParaChang();
+    if (item == kVdCalc) CalcParaChangVd();
+    CalcBuildWindow();
+    CalcDisplay();
+}
 
 int CalcWndEditCommand(int item)
 {
+    const int focused = FocusedControl(kCalcWnd);
+    if (focused >= kCalcFirstInput && focused <= kCalcLastInput) edtFldID = static_cast<std::int16_t>(focused);
     switch (item) {
     case kUndoItem: CalcUndo(); return 0;
     case kRedoItem: return 0;

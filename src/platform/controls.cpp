@@ -5,7 +5,12 @@
 #include "platform/mac_roman.h"
 #include "platform/menus.h"
 
+#include <QApplication>
+#include <QButtonGroup>
 #include <QCoreApplication>
+#include <QGroupBox>
+#include <QRadioButton>
+#include <QTabBar>
 #include <QFile>
 #include <QIcon>
 #include <QLabel>
@@ -145,7 +150,8 @@ void CreateStaticText(int window, int control, Rect r, std::string_view utf8, Te
     if (!parent) return;
     auto* w = new QLabel(Utf8(utf8), parent);
     w->setTextFormat(Qt::PlainText);
-    w->setAlignment((style.centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignVCenter);
+    const Qt::Alignment across = style.centred ? Qt::AlignHCenter : style.rightAligned ? Qt::AlignRight : Qt::AlignLeft;
+    w->setAlignment(across | Qt::AlignVCenter);
     ApplyStyle(w, style);
     Place(window, control, r, w);
 }
@@ -272,9 +278,112 @@ void CreateEditField(int window, int control, Rect r, const Str255& text, TextSt
     auto* w = new QLineEdit(ToQString(text), parent);
     w->setMaxLength(int(Str255::kMax));
     w->setAlignment(style.centred ? Qt::AlignCenter : Qt::AlignLeft);
+    w->setTextMargins(0, 0, 0, 0);
+    if (r.Height() < 20) w->setStyleSheet(QStringLiteral("QLineEdit { padding: 0px; }")); // the small fields of the calculators
     w->setFont(ProgramFont(style.fontNum, style.size));
     w->setContextMenuPolicy(Qt::PreventContextMenu); // the sheet's own menu serves
     Place(window, control, r, w);
+}
+
+void CreateGroupBox(int window, int control, Rect r, std::string_view title)
+{
+    QWidget* parent = ContentOf(window);
+    if (!parent) return;
+    auto* w = new QGroupBox(Utf8(title), parent);
+    w->setAttribute(Qt::WA_TransparentForMouseEvents);
+    Place(window, control, r, w)->lower();
+}
+
+void CreateSeparator(int window, int control, Rect r)
+{
+    QWidget* parent = ContentOf(window);
+    if (!parent) return;
+    auto* w = new QFrame(parent);
+    w->setFrameShape(QFrame::HLine);
+    w->setFrameShadow(QFrame::Sunken);
+    Place(window, control, r, w);
+}
+
+void CreateRadioGroup(int window, int control, Rect r, const std::vector<std::string>& labels, int value)
+{
+    QWidget* parent = ContentOf(window);
+    if (!parent) return;
+    auto* w = new QWidget(parent);
+    auto* group = new QButtonGroup(w);
+    const int width = labels.empty() ? 0 : r.Width() / int(labels.size());
+    for (std::size_t k = 0; k < labels.size(); ++k) {
+        auto* b = new QRadioButton(QString::fromStdString(labels[k]), w);
+        b->setFocusPolicy(Qt::NoFocus);
+        b->setGeometry(int(k) * width, 0, width, r.Height());
+        b->setChecked(int(k) + 1 == value);
+        group->addButton(b, int(k) + 1);
+    }
+    w->setProperty("value", value);
+    QObject::connect(group, &QButtonGroup::idClicked, w, [w, window, control](int id) {
+        w->setProperty("value", id);
+        Hit(window, control);
+    });
+    Place(window, control, r, w);
+}
+
+void CreateTabControl(int window, int control, Rect r, const std::vector<std::string>& labels, int value)
+{
+    QWidget* parent = ContentOf(window);
+    if (!parent) return;
+    auto* w = new QWidget(parent);
+    auto* pane = new QFrame(w);
+    pane->setFrameShape(QFrame::StyledPanel);
+    auto* bar = new QTabBar(w);
+    bar->setFocusPolicy(Qt::NoFocus);
+    bar->setDrawBase(false);
+    for (const std::string& label : labels) bar->addTab(QString::fromStdString(label));
+    bar->setCurrentIndex(value - 1);
+    const int barHeight = bar->sizeHint().height();
+    bar->setGeometry((r.Width() - bar->sizeHint().width()) / 2, 0, bar->sizeHint().width(), barHeight);
+    pane->setGeometry(0, barHeight / 2, r.Width(), r.Height() - barHeight / 2);
+    bar->raise();
+    w->setProperty("value", value);
+    QObject::connect(bar, &QTabBar::tabBarClicked, w, [w, bar, window, control](int index) {
+        if (index < 0) return;
+        bar->setCurrentIndex(index);
+        w->setProperty("value", index + 1);
+        Hit(window, control);
+    });
+    Place(window, control, r, w)->lower();
+}
+
+void CreateToggleButton(int window, int control, Rect r, std::string_view title, int value)
+{
+    QWidget* parent = ContentOf(window);
+    if (!parent) return;
+    auto* w = new QToolButton(parent);
+    w->setFocusPolicy(Qt::NoFocus);
+    w->setText(Utf8(title));
+    w->setFont(ProgramFont(1, 11.0f));
+    w->setCheckable(true);
+    w->setChecked(value != 0);
+    QObject::connect(w, &QToolButton::clicked, w, [window, control] { Hit(window, control); });
+    Place(window, control, r, w);
+}
+
+void CreateResultField(int window, int control, Rect r, const Str255& text, TextStyle style)
+{
+    CreateEditField(window, control, r, text, style);
+    if (auto* e = qobject_cast<QLineEdit*>(Control(window, control))) {
+        e->setReadOnly(true);
+        e->setFocusPolicy(Qt::NoFocus);
+        QPalette pal = e->palette();
+        pal.setColor(QPalette::Base, pal.color(QPalette::Window));
+        e->setPalette(pal);
+    }
+}
+
+int FocusedControl(int window)
+{
+    QWidget* focus = QApplication::focusWidget();
+    for (auto it = R().controls.cbegin(); it != R().controls.cend(); ++it)
+        if (it.value() == focus && (it.key() >> 32) == quint64(quint32(window))) return int(it.key() & 0xFFFFFFFF);
+    return 0;
 }
 
 void DisposeControl(int window, int control)
@@ -325,6 +434,7 @@ bool ControlIsHighlighted(int window, int control)
 int GetControlValue(int window, int control)
 {
     QWidget* w = Control(window, control);
+    if (w && w->property("value").isValid()) return w->property("value").toInt(); // radio groups, tabs
     if (auto* s = qobject_cast<QAbstractSlider*>(w)) return s->value();
     if (auto* b = qobject_cast<QAbstractButton*>(w)) return b->isChecked() ? 1 : 0;
     return 0;
@@ -333,6 +443,13 @@ int GetControlValue(int window, int control)
 void SetControlValue(int window, int control, int value)
 {
     QWidget* w = Control(window, control);
+    if (w && w->property("value").isValid()) {
+        w->setProperty("value", value);
+        if (auto* bar = w->findChild<QTabBar*>()) bar->setCurrentIndex(value - 1);
+        if (auto* group = w->findChild<QButtonGroup*>())
+            if (QAbstractButton* b = group->button(value)) b->setChecked(true);
+        return;
+    }
     if (auto* s = qobject_cast<QAbstractSlider*>(w)) s->setValue(value);
     else if (auto* b = qobject_cast<QAbstractButton*>(w)) b->setChecked(value != 0);
 }
@@ -366,6 +483,13 @@ void SetControlText(int window, int control, const Str255& text)
     QWidget* w = Control(window, control);
     if (auto* e = qobject_cast<QLineEdit*>(w)) e->setText(ToQString(text));
     else if (auto* l = qobject_cast<QLabel*>(w)) l->setText(ToQString(text));
+}
+
+void SetControlTextUtf8(int window, int control, std::string_view utf8)
+{
+    QWidget* w = Control(window, control);
+    if (auto* e = qobject_cast<QLineEdit*>(w)) e->setText(Utf8(utf8));
+    else if (auto* l = qobject_cast<QLabel*>(w)) l->setText(Utf8(utf8));
 }
 
 void SetKeyboardFocus(int window, int control)

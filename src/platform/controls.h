@@ -6,7 +6,9 @@
 #include "platform/geometry.h"
 #include "platform/str255.h"
 
+#include <string>
 #include <string_view>
+#include <vector>
 
 // Text style of a static text or an edit field.
 struct TextStyle {
@@ -15,6 +17,7 @@ struct TextStyle {
     bool centred = false;
     bool lightBlueBack = false;
     unsigned colour = 0; // 0xRRGGBB, 0 for the style's own text colour
+    bool rightAligned = false;
 };
 
 enum class StandardIcon { Caution, Stop, Application };
@@ -37,6 +40,23 @@ void CreateDisclosureTriangle(int window, int control, Rect r, int value);
 void CreateScrollBar(int window, int control, Rect r, int value, int minimum, int maximum);
 void CreateEditField(int window, int control, Rect r, const Str255& text, TextStyle style);
 
+// A framed group with a title (may be empty); controls created after it
+// lie on top of it.
+void CreateGroupBox(int window, int control, Rect r, std::string_view title);
+void CreateSeparator(int window, int control, Rect r);
+// Radio buttons side by side in the rectangle, one per label; value is the
+// 1-based button that is on. A click reports a hit with the new value.
+void CreateRadioGroup(int window, int control, Rect r, const std::vector<std::string>& labels, int value);
+// Tabs along the top of the rectangle over a framed pane; value is the
+// 1-based tab shown. A click on a tab reports a hit with the new value.
+void CreateTabControl(int window, int control, Rect r, const std::vector<std::string>& labels, int value);
+// A small bevel button that stays pressed while it is on (value 1).
+void CreateToggleButton(int window, int control, Rect r, std::string_view title, int value);
+// A text field that shows a result: it can be read and selected, not typed in.
+void CreateResultField(int window, int control, Rect r, const Str255& text, TextStyle style);
+// The control that has the keyboard focus in the window, or 0.
+int FocusedControl(int window);
+
 void DisposeControl(int window, int control);
 bool ControlExists(int window, int control);
 
@@ -54,6 +74,7 @@ void SetControlViewSize(int window, int control, int viewSize);
 
 Str255 GetControlText(int window, int control);
 void SetControlText(int window, int control, const Str255& text);
+void SetControlTextUtf8(int window, int control, std::string_view utf8);
 void SetKeyboardFocus(int window, int control);
 // Moves a text field's insertion point by delta characters.
 void MoveTextCursor(int window, int control, int delta);

@@ -1,0 +1,54 @@
+#include "calc/calc_steps.h"
+
+#include "app/app_globals.h"
+#include "calc/calc_globals.h"
+
+bool CalcBuildWindow()
+{
+    switch (calcItemID) {
+    case kVasCalc: VasCalcWnd(); return true;
+    case kQtsCalc: QtsCalcWnd(); return true;
+    case kSdCalc: SdCalcWnd(); return true;
+    case kVdCalc: VdCalcWnd(); return true;
+    case kLeCalc: LeCalcWnd(); return true;
+    case kEbpCalc: EBPCalcWnd(); return true;
+    default: return false;
+    }
+}
+
+void CalcDisplay()
+{
+    switch (calcItemID) {
+    case kVasCalc: VasCalcDisp(); break;
+    case kQtsCalc: QtsCalcDisp(); break;
+    case kSdCalc: SdCalcDisp(); break;
+    case kVdCalc: VdCalcDisp(); break;
+    case kLeCalc: LeCalcDisp(); break;
+    default: break;
+    }
+}
+
+bool CalcCompute()
+{
+    switch (calcItemID) {
+    case kVasCalc: VasCalc(); break;
+    case kQtsCalc: QtsCalc(); break;
+    case kSdCalc: SdCalc(); break;
+    case kVdCalc: VdCalc(); break;
+    case kLeCalc: LeCalc(); break;
+    default: return false;
+    }
+    return UncalcFlag == 0;
+}
+
+void CalcTransfer()
+{
+    switch (calcItemID) {
+    case kVasCalc: TransToSheetVas(); break;
+    case kQtsCalc: TransToSheetQts(); break;
+    case kSdCalc: TransToSheetSd(); break;
+    case kVdCalc: TransToSheetVd(); break;
+    case kLeCalc: TransToSheetLe(); break;
+    default: break;
+    }
+}

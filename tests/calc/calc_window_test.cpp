@@ -1,0 +1,211 @@
+// The calculator windows driven through their handlers: prefill, Calc.,
+// OK with its transfer, Cancel and Escape, the keys.
+#include "app/app_globals.h"
+#include "app/ids.h"
+#include "app/main_window.h"
+#include "calc/calc_globals.h"
+#include "calc/calc_window.h"
+#include "platform/controls.h"
+#include "platform/menus.h"
+#include "platform/services.h"
+#include "platform/test_access.h"
+#include "platform/windows.h"
+#include "sheet/draw_sheet.h"
+#include "sheet/sheet_globals.h"
+#include "support/app_fixture.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+#include <cmath>
+
+namespace {
+
+class CalcWindow : public AppTest {
+protected:
+    void SetUp() override
+    {
+        AppTest::SetUp();
+        ChooseMenuItem(kFileMenu, kNewItem);
+        cellH = 0;
+        cellV = 1;
+        DrawSheet();
+        ModelRecord& m = Row(1);
+        m.name = Str255("KW-380");
+        m.Param(kColFs) = 12.3456f;
+        m.Param(kColQes) = 12.3456f;
+        m.Param(kColSd) = 12.3456f;
+        DirtyFlag = 0;
+    }
+    static void Open(int item) { ChooseMenuItem(kCalcMenu, item); }
+    static QLineEdit* Field(int id) { return qobject_cast<QLineEdit*>(ControlWidget(kCalcWnd, id)); }
+    static void Type(int id, const char* text) { Field(id)->setText(QString::fromUtf8(text)); }
+    static void Click(int id) { QTest::mouseClick(ControlWidget(kCalcWnd, id), Qt::LeftButton); }
+    static void Key(Qt::Key key, Qt::KeyboardModifiers mods = {})
+    {
+        QApplication::setActiveWindow(WindowWidget(kCalcWnd));
+        QWidget* target = Field(kCalcFirstInput) ? static_cast<QWidget*>(Field(kCalcFirstInput)) : WindowWidget(kCalcWnd);
+        QTest::keyClick(target, key, mods);
+    }
+};
+
+TEST_F(CalcWindow, OpensAsASheetPrefilledFromTheModel)
+{
+    Open(1);
+    ASSERT_TRUE(WindowIsVisible(kCalcWnd));
+    EXPECT_TRUE(WindowIsSheet(kCalcWnd));
+    EXPECT_EQ(CalcWndOnFlag, 1);
+    EXPECT_EQ(EditWndNum, 2);
+    EXPECT_FALSE(MenuIsEnabled(kFileMenu));
+    EXPECT_TRUE(MenuIsEnabled(kEditMenu));
+    EXPECT_EQ(qobject_cast<QLabel*>(ControlWidget(kCalcWnd, kCalcTitleCtl))->text(), "Vas Calculate ''KW-380''");
+    EXPECT_EQ(Field(80)->text(), " 12.35");
+    EXPECT_EQ(Field(83)->text(), " 12.346");
+    EXPECT_EQ(Field(89)->text(), " 12.3");
+    EXPECT_EQ(Field(81)->text(), " 0");
+    EXPECT_TRUE(Field(86)->isReadOnly());
+}
+
+TEST_F(CalcWindow, VasCalcAndOkTransferUnrounded)
+{
+    Open(1);
+    Type(80, "30");
+    Type(81, "20");
+    Type(82, "10");
+    Type(83, "0.4");
+    Type(84, "4");
+    Type(85, "5");
+    Click(kCalcCalcCtl);
+    EXPECT_EQ(Field(86)->text(), " 195.07");
+    EXPECT_EQ(Field(87)->text(), " 0.364");
+    EXPECT_EQ(Field(88)->text(), " 1.266");
+    EXPECT_EQ(Field(89)->text(), " 314.2");
+    EXPECT_EQ(Field(90)->text(), " 157.08");
+    EXPECT_EQ(Row(1).Param(kColVas), 0.0f); // nothing written before OK
+    Click(kCalcOkCtl);
+    EXPECT_FALSE(WindowExists(kCalcWnd));
+    EXPECT_EQ(CalcWndOnFlag, 0);
+    EXPECT_EQ(EditWndNum, 1);
+    EXPECT_TRUE(MenuIsEnabled(kFileMenu));
+    EXPECT_NEAR(Row(1).Param(kColVas), 195.07, 0.01);
+    EXPECT_NE(Row(1).Param(kColVas), 195.07f); // unrounded
+    EXPECT_EQ(Row(1).Param(kColXmax), 5.0f);
+    EXPECT_EQ(DirtyFlag, 1);
+}
+
+TEST_F(CalcWindow, CancelEscapeAndRefusedOkWriteNothing)
+{
+    Open(2);
+    Type(80, "0.4");
+    Type(81, "4");
+    Click(kCalcCalcCtl);
+    EXPECT_EQ(Field(86)->text(), " 0.364");
+    Click(kCalcCancelCtl);
+    EXPECT_FALSE(WindowExists(kCalcWnd));
+    EXPECT_EQ(Row(1).Param(kColQts), 0.0f);
+
+    Open(2);
+    Key(Qt::Key_Escape);
+    EXPECT_FALSE(WindowExists(kCalcWnd));
+
+    Open(2);
+    Type(80, "abc");
+    const int beeps = SysBeepCount();
+    Click(kCalcOkCtl);
+    EXPECT_EQ(SysBeepCount(), beeps + 1);
+    EXPECT_FALSE(WindowExists(kCalcWnd));
+    EXPECT_EQ(DirtyFlag, 0);
+    EXPECT_EQ(Row(1).Param(kColQes), 12.3456f);
+}
+
+TEST_F(CalcWindow, OptionWithAnyKeyCalculatesAndReturnMeansOk)
+{
+    Open(2);
+    Type(80, "0.4");
+    Type(81, "4");
+    Key(Qt::Key_C, Qt::AltModifier);
+    EXPECT_EQ(Field(86)->text(), " 0.364");
+    EXPECT_EQ(Field(80)->text(), "0.4"); // the letter was not typed
+    Key(Qt::Key_Space);
+    EXPECT_EQ(Field(80)->text(), "0.4"); // nor a blank
+    Key(Qt::Key_Return);
+    EXPECT_FALSE(WindowExists(kCalcWnd));
+    EXPECT_NEAR(Row(1).Param(kColQts), 0.3636, 0.0001);
+}
+
+TEST_F(CalcWindow, OkComputesFromEditedInputs)
+{
+    Open(4);
+    EXPECT_EQ(Field(80)->text(), " 0");
+    Type(80, "200");
+    Click(kCalcOkCtl); // no Calc. before
+    EXPECT_NEAR(Row(1).Param(kColSd), 314.15927, 0.0001);
+}
+
+TEST_F(CalcWindow, TheSelectedColumnShowsTheNewValueInTheEditField)
+{
+    cellH = kColSd;
+    DrawSheet();
+    Open(4);
+    Type(80, "200");
+    Click(kCalcOkCtl);
+    auto* sheetField = qobject_cast<QLineEdit*>(ControlWidget(kMainWnd, kEditFieldCtl));
+    EXPECT_EQ(sheetField->text(), " 314.16");
+}
+
+TEST_F(CalcWindow, VdUnitSwitchShowsTheModelsSd)
+{
+    Row(1).Param(kColSd) = 314.16f;
+    Open(5);
+    EXPECT_EQ(Field(80)->text(), " 314.16");
+    Type(81, "5");
+    SetControlValue(kCalcWnd, kCalcUnitRadioCtl, 2);
+    ControlEvent e;
+    e.window = kCalcWnd;
+    e.control = kCalcUnitRadioCtl;
+    CalcWndControlHit(e);
+    EXPECT_EQ(VdRadioID, 2);
+    EXPECT_EQ(Field(80)->text(), " 0.03142");
+    EXPECT_EQ(Field(81)->text(), "5"); // the typed Xmax stays
+    Type(80, "0.0314");
+    Click(kCalcOkCtl);
+    EXPECT_NEAR(Row(1).Param(kColVd), 157.0, 0.001);
+    EXPECT_NEAR(Row(1).Param(kColSd), 314.0, 0.001);
+    Open(5);
+    EXPECT_EQ(qobject_cast<QLabel*>(ControlWidget(kCalcWnd, kCalcUnitLabelCtl))->text(), "m²");
+    VdRadioID = 1;
+}
+
+TEST_F(CalcWindow, LeUsesTheImpedanceMagnitude)
+{
+    Open(6);
+    Type(80, "6");
+    Type(81, "8");
+    Type(82, "1");
+    Click(kCalcCalcCtl);
+    EXPECT_EQ(Field(86)->text(), " 0.842");
+    Type(81, "5");
+    const int beeps = SysBeepCount();
+    Click(kCalcCalcCtl); // below Re: no inductance gives that reading
+    EXPECT_EQ(SysBeepCount(), beeps + 1);
+    EXPECT_EQ(Field(86)->text(), " 0.842");
+}
+
+TEST_F(CalcWindow, EbpShowsFsOverQesOrSaysItIsUndefined)
+{
+    Row(1).Param(kColFs) = 30;
+    Row(1).Param(kColQes) = 0.4f;
+    Open(8);
+    EXPECT_EQ(Field(86)->text(), " 75");
+    Key(Qt::Key_Return);
+    EXPECT_FALSE(WindowExists(kCalcWnd));
+    EXPECT_EQ(DirtyFlag, 0);
+    Row(1).Param(kColQes) = 0;
+    Open(8);
+    EXPECT_EQ(Field(86)->text(), "undefined");
+    Click(kCalcOkCtl);
+    EXPECT_FALSE(WindowExists(kCalcWnd));
+}
+
+} // namespace
