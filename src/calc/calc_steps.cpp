@@ -11,6 +11,8 @@ bool CalcBuildWindow()
     case kSdCalc: SdCalcWnd(); return true;
     case kVdCalc: VdCalcWnd(); return true;
     case kLeCalc: LeCalcWnd(); return true;
+    case kEffiCalc: EffiCalcWnd(); return true;
+    case kFeetCalc: FtToMetCalcWnd(); return true;
     case kEbpCalc: EBPCalcWnd(); return true;
     default: return false;
     }
@@ -24,6 +26,8 @@ void CalcDisplay()
     case kSdCalc: SdCalcDisp(); break;
     case kVdCalc: VdCalcDisp(); break;
     case kLeCalc: LeCalcDisp(); break;
+    case kEffiCalc: EffiCalcDisp(); break;
+    case kFeetCalc: FtToMetCalcDisp(); break;
     default: break;
     }
 }
@@ -36,6 +40,7 @@ bool CalcCompute()
     case kSdCalc: SdCalc(); break;
     case kVdCalc: VdCalc(); break;
     case kLeCalc: LeCalc(); break;
+    case kEffiCalc: EffiCalc(); break;
     default: return false;
     }
     return UncalcFlag == 0;
@@ -49,6 +54,7 @@ void CalcTransfer()
     case kSdCalc: TransToSheetSd(); break;
     case kVdCalc: TransToSheetVd(); break;
     case kLeCalc: TransToSheetLe(); break;
+    case kEffiCalc: TransToSheetEffi(); break;
     default: break;
     }
 }

@@ -24,7 +24,9 @@ constexpr TextStyle kTitleStyle{1, 15.0f, true};
 constexpr TextStyle kFieldStyle{1, 13.0f, true};
 constexpr TextStyle kLabelStyle{0, 13.0f, false, false, 0, true};
 
-void BuildItem(const CalcItem& item)
+} // namespace
+
+void BuildCalcItem(const CalcItem& item)
 {
     switch (item.kind) {
     case CalcItemKind::Group: CreateGroupBox(kCalcWnd, item.id, item.r, item.text); break;
@@ -36,12 +38,33 @@ void BuildItem(const CalcItem& item)
     if (item.help) SetControlHelpTag(kCalcWnd, item.id, item.help);
 }
 
+namespace {
+
 // The sheet must not scroll under the calculator.
 void HoldSheetScrolling()
 {
     if (ScrollBtn != 1) return;
     ScrollBtn = 0;
     PreScrollBtn = 1;
+}
+
+void CalcTabChange(int tab)
+{
+    if (calcItemID == kEffiCalc) EffiTabChange(tab);
+    if (calcItemID == kFeetCalc) FeetTabChange(tab);
+}
+
+void CalcSpaceKey()
+{
+    if (calcItemID == kEffiCalc) CalcTabChange(effiTabID % 3 + 1);
+    if (calcItemID == kFeetCalc) CalcTabChange(tabItem % 5 + 1);
+}
+
+int CalcToggleHit(int control)
+{
+    if (calcItemID != kFeetCalc || control < kFirstToggleCtl || control > kFirstToggleCtl + 4) return kEventNotHandled;
+    FeetToggle(control - kFirstToggleCtl + 1);
+    return 0;
 }
 
 void CloseCalcWindow()
@@ -57,17 +80,22 @@ void CloseCalcWindow()
 
 } // namespace
 
-void BuildCalcWindow(int width, int height, const char* titleText, std::span<const CalcItem> items)
+void BuildCalcWindow(int width, int height, const char* titleText, std::span<const CalcItem> items,
+                     int titleControl, int lowerSeparatorTop)
 {
     CreateDialogWindow(kCalcWnd, kMainWnd, width, height, "");
-    CreateStaticText(kCalcWnd, kCalcTitleCtl, LTRB(10, 5, width - 10, 25), Str255(titleText) + s_SP5 + "''",
+    const int inset = titleControl == kFeetTitleCtl ? 5 : 10;
+    CreateStaticText(kCalcWnd, titleControl, LTRB(inset, 5, width - inset, 25), Str255(titleText) + s_SP5 + "''",
                      kTitleStyle);
     CreateSeparator(kCalcWnd, 73, LTRB(0, 25, width, 35));
-    for (const CalcItem& item : items) BuildItem(item);
-    CreateSeparator(kCalcWnd, 74, LTRB(0, height - 70, width, height - 60));
-    CreatePushButton(kCalcWnd, kCalcCancelCtl, LTRB(20, height - 45, 90, height - 25), "Cancel");
-    CreatePushButton(kCalcWnd, kCalcCalcCtl, LTRB(115, height - 45, 185, height - 25), "Calc.");
-    CreatePushButton(kCalcWnd, kCalcOkCtl, LTRB(210, height - 45, 280, height - 25), "OK");
+    for (const CalcItem& item : items) BuildCalcItem(item);
+    const int separator = lowerSeparatorTop < 0 ? height - 70 : lowerSeparatorTop;
+    const int top = separator + 25;
+    const int left = (width - 260) / 2; // three 70-point buttons, 95 points apart, centred
+    CreateSeparator(kCalcWnd, 74, LTRB(0, separator, width, separator + 10));
+    CreatePushButton(kCalcWnd, kCalcCancelCtl, LTRB(left, top, left + 70, top + 20), "Cancel");
+    CreatePushButton(kCalcWnd, kCalcCalcCtl, LTRB(left + 95, top, left + 165, top + 20), "Calc.");
+    CreatePushButton(kCalcWnd, kCalcOkCtl, LTRB(left + 190, top, left + 260, top + 20), "OK");
     EditWndNum = 2;
     HoldSheetScrolling();
     ShowWindow(kCalcWnd);
@@ -108,6 +136,7 @@ void CalculateWndOkReturn()
 {
     MenuEnable();
     if (calcItemID == kEbpCalc) return CloseCalcWindow();
+    if (calcItemID == kFeetCalc) return FeetOkReturn();
     if (CalcCompute()) CalcTransfer();
     CloseCalcWindow();
     if (UncalcFlag == 1) return; // the beep has sounded: nothing changes
@@ -115,6 +144,11 @@ void CalculateWndOkReturn()
     PassParamAfterCalculate();
     CalcOnFlag = 1;
     DrawSheet();
+}
+
+void CloseCalcWindowAfterOk()
+{
+    CloseCalcWindow();
 }
 
 void CalcCancel()
@@ -127,6 +161,7 @@ void CalcCancel()
 void CalcButton()
 {
     if (calcItemID == kEbpCalc) return;
+    if (calcItemID == kFeetCalc) return FeetCalcButton();
     if (CalcCompute()) CalcDisplay();
 }
 
@@ -140,7 +175,7 @@ int CalcWndKey(const WindowEvent& e)
     case kKeyReturn:
     case kKeyEnter: CalculateWndOkReturn(); return 0;
     case kKeyEscape: CalcCancel(); return 0;
-    case kKeySpace: return 0; // never a blank in a field
+    case kKeySpace: CalcSpaceKey(); return 0; // never a blank in a field
     default: return kEventNotHandled;
     }
 }
@@ -162,6 +197,8 @@ int CalcWndControlHit(const ControlEvent& e)
     case kCalcCancelCtl: CalcCancel(); return 0;
     case kCalcCalcCtl: CalcButton(); return 0;
     case kCalcUnitRadioCtl: VdUnitChange(); return 0;
-    default: return kEventNotHandled;
+    case kCalcImpedanceRadioCtl: EffiImpedanceChange(); return 0;
+    case kCalcTabCtl: CalcTabChange(GetControlValue(kCalcWnd, kCalcTabCtl)); return 0;
+    default: return CalcToggleHit(e.control);
     }
 }

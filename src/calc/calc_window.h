@@ -22,10 +22,15 @@ struct CalcItem {
 };
 
 // Window 2 with its title line, separators, the given controls and the
-// Cancel, Calc. and OK buttons along the bottom.
-void BuildCalcWindow(int width, int height, const char* titleText, std::span<const CalcItem> items);
+// Cancel, Calc. and OK buttons along the bottom; the lower separator lies
+// 70 points above the bottom unless `lowerSeparatorTop` says otherwise.
+void BuildCalcWindow(int width, int height, const char* titleText, std::span<const CalcItem> items,
+                     int titleControl = 51, int lowerSeparatorTop = -1);
 
+void BuildCalcItem(const CalcItem& item);
 void CalculateWndOkReturn();
+// Closes window 2 and gives the sheet back its scrolling and the Edit menu.
+void CloseCalcWindowAfterOk();
 void CalcCancel();
 void CalcButton();
 // Keys in window 2: exactly Option with any key calculates, Return and
@@ -54,6 +59,8 @@ enum CalcControl : int {
     kCalcTabCtl = 36,
     kCalcImpedanceRadioCtl = 35,
     kCalcTitleCtl = 51,
+    kFeetTitleCtl = 48,
+    kFirstToggleCtl = 75,
     kCalcUnitLabelCtl = 59,
     kCalcFirstInput = 80,
     kCalcLastInput = 85,

@@ -74,11 +74,16 @@ void CalcPaste()
 void OpenCalculatorWindow(int item)
 {
     calcItemID = static_cast<std::int16_t>(item);
-    if (item == kEffiCalc || item == kFeetCalc) return; // these windows come later
     CalcWndOnFlag = 1;
     MenuDisable();
+    if (item == kFeetCalc) {
+        tabItem = 1;
+        FTMCancelFlag = 0;
+        keepBtn1 = keepBtn2 = keepBtn3 = keepBtn4 = keepBtn5 = 0;
+    }
     CalcParaChang();
     if (item == kVdCalc) CalcParaChangVd();
+    if (item == kFeetCalc) FtToMetParaChange();
     CalcBuildWindow();
     CalcDisplay();
 }
