@@ -9,6 +9,7 @@
 #include <QButtonGroup>
 #include <QCoreApplication>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QRadioButton>
 #include <QTabBar>
 #include <QFile>
@@ -310,11 +311,14 @@ void CreateRadioGroup(int window, int control, Rect r, const std::vector<std::st
     if (!parent) return;
     auto* w = new QWidget(parent);
     auto* group = new QButtonGroup(w);
-    const int width = labels.empty() ? 0 : r.Width() / int(labels.size());
+    auto* row = new QHBoxLayout(w); // each button as wide as its label needs
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(0);
     for (std::size_t k = 0; k < labels.size(); ++k) {
         auto* b = new QRadioButton(QString::fromStdString(labels[k]), w);
         b->setFocusPolicy(Qt::NoFocus);
-        b->setGeometry(int(k) * width, 0, width, r.Height());
+        b->setFont(ProgramFont(1, 11.0f));
+        row->addWidget(b);
         b->setChecked(int(k) + 1 == value);
         group->addButton(b, int(k) + 1);
     }
@@ -336,6 +340,8 @@ void CreateTabControl(int window, int control, Rect r, const std::vector<std::st
     auto* bar = new QTabBar(w);
     bar->setFocusPolicy(Qt::NoFocus);
     bar->setDrawBase(false);
+    bar->setFont(ProgramFont(1, 12.0f));
+    bar->setExpanding(false);
     for (const std::string& label : labels) bar->addTab(QString::fromStdString(label));
     bar->setCurrentIndex(value - 1);
     const int barHeight = bar->sizeHint().height();
