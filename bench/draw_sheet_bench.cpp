@@ -11,6 +11,8 @@
 #include "sheet/sheet_globals.h"
 
 #include <QApplication>
+#include "ratio_reporter.h"
+
 #include <benchmark/benchmark.h>
 #include <cstdio>
 #include <map>
@@ -56,22 +58,14 @@ int main(int argc, char** argv)
     Startup();
     ChooseMenuItem(kFileMenu, kNewItem);
     benchmark::Initialize(&argc, argv);
-    struct Ratios : benchmark::ConsoleReporter {
-        std::map<std::string, double> us;
-        void ReportRuns(const std::vector<Run>& runs) override
-        {
-            for (const Run& r : runs) us[r.benchmark_name()] = r.GetAdjustedRealTime();
-            ConsoleReporter::ReportRuns(runs);
-        }
-    } reporter;
+    RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
-    for (const char* where : {"0", "1"}) {
-        const std::string small = std::string("BM_DrawSheet/20/") + where;
-        const std::string full = std::string("BM_DrawSheet/32767/") + where;
-        if (reporter.us.count(small) && reporter.us.count(full))
-            std::printf("redraw 32767 / 20 models (%s): %.2f (target at most 1.2); full table %.0f us "
-                        "(a 60 Hz frame is 16667 us)\n",
-                        *where == '0' ? "top" : "middle", reporter.us[full] / reporter.us[small], reporter.us[full]);
-    }
+    reporter.PrintRatio("redraw 32767 / 20 models (top)", "BM_DrawSheet/32767/0", "BM_DrawSheet/20/0",
+                        "target at most 1.2");
+    reporter.PrintRatio("redraw 32767 / 20 models (middle)", "BM_DrawSheet/32767/1", "BM_DrawSheet/20/1",
+                        "target at most 1.2");
+    if (reporter.Has("BM_DrawSheet/32767/1"))
+        std::printf("one redraw of a full table: %.0f us (a 60 Hz frame is 16667 us)\n",
+                    reporter.Time("BM_DrawSheet/32767/1"));
     return 0;
 }

@@ -9,6 +9,8 @@
 #include "sheet/sort.h"
 
 #include <algorithm>
+#include "ratio_reporter.h"
+
 #include <benchmark/benchmark.h>
 #include <cstdio>
 #include <map>
@@ -81,20 +83,12 @@ BENCHMARK(BM_CutAndPasteInTheMiddle)->Unit(benchmark::kMicrosecond);
 int main(int argc, char** argv)
 {
     benchmark::Initialize(&argc, argv);
-    struct Ratios : benchmark::ConsoleReporter {
-        std::map<std::string, double> t;
-        void ReportRuns(const std::vector<Run>& runs) override
-        {
-            for (const Run& r : runs) t[r.benchmark_name()] = r.GetAdjustedRealTime();
-            ConsoleReporter::ReportRuns(runs);
-        }
-    } reporter;
+    RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
-    if (reporter.t.count("BM_SortFsBothWaysAndUnsort") && reporter.t.count("BM_StableSortBareKeys"))
-        std::printf("sort / stable_sort of the bare keys: %.2f (target at most 2)\n",
-                    reporter.t["BM_SortFsBothWaysAndUnsort"] / reporter.t["BM_StableSortBareKeys"]);
-    if (reporter.t.count("BM_CutAndPasteInTheMiddle"))
+    reporter.PrintRatio("sort / stable_sort of the bare keys", "BM_SortFsBothWaysAndUnsort", "BM_StableSortBareKeys",
+                        "target at most 2");
+    if (reporter.Has("BM_CutAndPasteInTheMiddle"))
         std::printf("cut and paste in the middle of a full table: %.1f us (a 60 Hz frame is 16667 us)\n",
-                    reporter.t["BM_CutAndPasteInTheMiddle"]);
+                    reporter.Time("BM_CutAndPasteInTheMiddle"));
     return 0;
 }

@@ -3,6 +3,8 @@
 #include "sheet/model_table.h"
 #include "sheet/number_format.h"
 
+#include "ratio_reporter.h"
+
 #include <benchmark/benchmark.h>
 #include <cstdio>
 #include <cstdlib>
@@ -92,23 +94,13 @@ BENCHMARK(BM_StrtodBaseline)->Unit(benchmark::kMillisecond);
 } // namespace
 
 // Prints the ratios of each conversion to its baseline, measured in this run.
+// Prints the ratios of each conversion to its baseline, measured in this run.
 int main(int argc, char** argv)
 {
     benchmark::Initialize(&argc, argv);
-    struct Ratios : benchmark::ConsoleReporter {
-        std::map<std::string, double> ns;
-        void ReportRuns(const std::vector<Run>& runs) override
-        {
-            for (const Run& r : runs) ns[r.benchmark_name()] = r.GetAdjustedRealTime();
-            ConsoleReporter::ReportRuns(runs);
-        }
-    } reporter;
+    RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
-    if (reporter.ns.count("BM_CellText") && reporter.ns.count("BM_SnprintfBaseline"))
-        std::printf("cell text / snprintf: %.2f (target at most 2)\n",
-                    reporter.ns["BM_CellText"] / reporter.ns["BM_SnprintfBaseline"]);
-    if (reporter.ns.count("BM_ReadNumber") && reporter.ns.count("BM_StrtodBaseline"))
-        std::printf("number reading / strtod: %.2f\n",
-                    reporter.ns["BM_ReadNumber"] / reporter.ns["BM_StrtodBaseline"]);
+    reporter.PrintRatio("cell text / snprintf", "BM_CellText", "BM_SnprintfBaseline", "target at most 2");
+    reporter.PrintRatio("number reading / strtod", "BM_ReadNumber", "BM_StrtodBaseline", "no target");
     return 0;
 }

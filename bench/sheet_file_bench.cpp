@@ -5,6 +5,8 @@
 #include "sheet/number_format.h"
 #include "sheet/sheet_globals.h"
 
+#include "ratio_reporter.h"
+
 #include <benchmark/benchmark.h>
 #include <cstdio>
 #include <cstdlib>
@@ -98,21 +100,11 @@ BENCHMARK(BM_StrtodNumbersOnly)->Unit(benchmark::kMillisecond);
 int main(int argc, char** argv)
 {
     benchmark::Initialize(&argc, argv);
-    struct Ratios : benchmark::ConsoleReporter {
-        std::map<std::string, double> t;
-        void ReportRuns(const std::vector<Run>& runs) override
-        {
-            for (const Run& r : runs) t[r.benchmark_name()] = r.GetAdjustedRealTime();
-            ConsoleReporter::ReportRuns(runs);
-        }
-    } reporter;
+    RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     std::printf("file of %zu bytes\n", FileBytes().size());
-    if (reporter.t.count("BM_WriteSheet") && reporter.t.count("BM_FormatNumbersOnly"))
-        std::printf("write / formatting the numbers: %.2f (target at most 2)\n",
-                    reporter.t["BM_WriteSheet"] / reporter.t["BM_FormatNumbersOnly"]);
-    if (reporter.t.count("BM_ReadSheet") && reporter.t.count("BM_StrtodNumbersOnly"))
-        std::printf("read / strtod of the number fields: %.2f (target at most 2)\n",
-                    reporter.t["BM_ReadSheet"] / reporter.t["BM_StrtodNumbersOnly"]);
+    reporter.PrintRatio("write / formatting the numbers", "BM_WriteSheet", "BM_FormatNumbersOnly", "target at most 2");
+    reporter.PrintRatio("read / strtod of the number fields", "BM_ReadSheet", "BM_StrtodNumbersOnly",
+                        "target at most 2");
     return 0;
 }

@@ -141,31 +141,30 @@ constexpr float kDarkGridGrey = 0.61f;
 constexpr float kLightGridGrey = 0.763f;
 constexpr int kSheetBottom = 1520;
 
-void Fill(float x0, float y0, float x1, float y1)
+void Corners(float x0, float y0, float x1, float y1)
 {
     xx = x0;
     yy = y0;
     xx1 = x1;
     yy1 = y1;
+}
+
+void Fill(float x0, float y0, float x1, float y1)
+{
+    Corners(x0, y0, x1, y1);
     s_FrameFill = Str255("Fill");
     QuartzDrawRect(1);
 }
 
 void Frame(float x0, float y0, float x1, float y1)
 {
-    xx = x0;
-    yy = y0;
-    xx1 = x1;
-    yy1 = y1;
+    Corners(x0, y0, x1, y1);
     QuartzDrawRect(1);
 }
 
 void Line(float x0, float y0, float x1, float y1)
 {
-    xx = x0;
-    yy = y0;
-    xx1 = x1;
-    yy1 = y1;
+    Corners(x0, y0, x1, y1);
     QuartzDrawLine(1);
 }
 
