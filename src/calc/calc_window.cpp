@@ -165,8 +165,24 @@ void CalcButton()
     if (CalcCompute()) CalcDisplay();
 }
 
+// The Edit menu's keys reach the focused field as Edit commands: while the
+// calculator is up the main window's menu bar cannot be reached.
+int CalcEditKey(const WindowEvent& e)
+{
+    if (e.modifiers != kModCommand && e.modifiers != (kModCommand | kModShift)) return kEventNotHandled;
+    switch (e.charCode) {
+    case 'z': return e.modifiers == kModCommand ? CalcWndEditCommand(kUndoItem) : 0; // Redo: nothing
+    case 'x': return CalcWndEditCommand(kCutItem);
+    case 'c': return CalcWndEditCommand(kCopyItem);
+    case 'v': return CalcWndEditCommand(kPasteItem);
+    case 'a': return CalcWndEditCommand(kSelectAllItem);
+    default: return kEventNotHandled;
+    }
+}
+
 int CalcWndKey(const WindowEvent& e)
 {
+    if (calcItemID != kEbpCalc && CalcEditKey(e) == 0) return 0;
     if (e.modifiers == kModOption) { // any key with exactly Option: Calc., and nothing is typed
         CalcButton();
         return 0;

@@ -15,6 +15,7 @@
 #include "support/app_fixture.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
@@ -132,6 +133,22 @@ TEST_F(CalcWindow, OptionWithAnyKeyCalculatesAndReturnMeansOk)
     Key(Qt::Key_Return);
     EXPECT_FALSE(WindowExists(kCalcWnd));
     EXPECT_NEAR(Row(1).Param(kColQts), 0.3636, 0.0001);
+}
+
+TEST_F(CalcWindow, EditKeysActAsTheEditMenuOnTheFocusedField)
+{
+    Open(2);
+    QApplication::setActiveWindow(WindowWidget(kCalcWnd));
+    Field(80)->setFocus();
+    Field(80)->setText("0.45");
+    Field(80)->setSelection(0, 1);
+    Key(Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "0.45"); // the whole field, as Copy does
+    Key(Qt::Key_X, Qt::ControlModifier);
+    EXPECT_EQ(Field(80)->text(), "");
+    EXPECT_EQ(MenuItemText(kEditMenu, kUndoItem), "Undo Cut");
+    Key(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(Field(80)->text(), "0.45");
 }
 
 TEST_F(CalcWindow, OkComputesFromEditedInputs)
