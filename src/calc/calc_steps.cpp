@@ -2,6 +2,7 @@
 
 #include "app/app_globals.h"
 #include "calc/calc_globals.h"
+#include "sheet/sheet_globals.h"
 
 bool CalcBuildWindow()
 {
@@ -48,6 +49,7 @@ bool CalcCompute()
 
 void CalcTransfer()
 {
+    if (cellV < 1 || cellV > fNum) return; // no model to write into
     switch (calcItemID) {
     case kVasCalc: TransToSheetVas(); break;
     case kQtsCalc: TransToSheetQts(); break;

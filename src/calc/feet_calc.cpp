@@ -119,6 +119,7 @@ void CalcFtToMet()
 
 void TransToSheetFtToMet()
 {
+    if (cellV < 1 || cellV > fNum) return; // no model to write into
     ModelRecord& m = Row(cellV);
     for (const FeetTabInfo& t : kTabs)
         if (*t.keep == 1) m.Param(t.column) = *t.value;

@@ -151,6 +151,18 @@ TEST_F(CalcWindow, EditKeysActAsTheEditMenuOnTheFocusedField)
     EXPECT_EQ(Field(80)->text(), "0.45");
 }
 
+TEST_F(CalcWindow, WithNoModelNothingIsWritten)
+{
+    fNum = 0;
+    Open(2);
+    Type(80, "0.4");
+    Type(81, "4");
+    Click(kCalcOkCtl);
+    EXPECT_FALSE(WindowExists(kCalcWnd));
+    EXPECT_EQ(Row(1).Param(kColQts), 0.0f);
+    EXPECT_EQ(Row(0).Param(kColQts), 0.0f);
+}
+
 TEST_F(CalcWindow, OkComputesFromEditedInputs)
 {
     Open(4);
