@@ -460,12 +460,6 @@ void SetControlValue(int window, int control, int value)
     else if (auto* b = qobject_cast<QAbstractButton*>(w)) b->setChecked(value != 0);
 }
 
-int GetControlMaximum(int window, int control)
-{
-    auto* s = qobject_cast<QAbstractSlider*>(Control(window, control));
-    return s ? s->maximum() : 0;
-}
-
 void SetControlRange(int window, int control, int minimum, int maximum)
 {
     if (auto* s = qobject_cast<QAbstractSlider*>(Control(window, control))) s->setRange(minimum, maximum);

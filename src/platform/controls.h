@@ -68,7 +68,6 @@ bool ControlIsHighlighted(int window, int control);
 
 int GetControlValue(int window, int control);
 void SetControlValue(int window, int control, int value); // clamped to the range
-int GetControlMaximum(int window, int control);
 void SetControlRange(int window, int control, int minimum, int maximum);
 void SetControlViewSize(int window, int control, int viewSize);
 

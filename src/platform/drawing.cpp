@@ -92,11 +92,6 @@ void EndWindowDrawing(int window)
     if (ContentView* content = ContentOf(window)) content->repaint();
 }
 
-bool DrawingActive()
-{
-    return gPainter != nullptr;
-}
-
 void DrawFillRect(double x0, double y0, double x1, double y1, Rgb colour)
 {
     if (gPainter) gPainter->fillRect(RectOf(x0, y0, x1, y1), ColourOf(colour));

@@ -14,7 +14,6 @@ struct Rgb {
 bool BeginWindowDrawing(int window);
 // Ends the drawing and shows the image at once.
 void EndWindowDrawing(int window);
-bool DrawingActive();
 
 void DrawFillRect(double x0, double y0, double x1, double y1, Rgb colour);
 void DrawFrameRect(double x0, double y0, double x1, double y1, Rgb colour, double lineWidth);

@@ -106,7 +106,6 @@ struct Registry {
     std::function<int(int)> popUpChooser;
     std::function<bool(const std::string&)> urlOpener;
     std::function<void(int)> exitHook;
-    bool exitRequested = false;
     int beeps = 0;
 };
 

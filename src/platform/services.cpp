@@ -134,14 +134,8 @@ void ShowAboutBox(std::string_view name, std::string_view version, std::string_v
 
 void ExitApplication(int status)
 {
-    R().exitRequested = true;
     if (R().exitHook) return R().exitHook(status);
     QApplication::exit(status);
-}
-
-bool ExitWasRequested()
-{
-    return R().exitRequested;
 }
 
 void SetPopUpMenuChooser(std::function<int(int)> chooser)
@@ -168,7 +162,6 @@ void ResetPlatformForTests() // also the orderly end of a real run
     R().barOrder.clear();
     R().boundsHandlers.clear();
     R().contextHandlers.clear();
-    R().exitRequested = false;
     R().beeps = 0;
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }

@@ -29,4 +29,3 @@ void ShowAboutBox(std::string_view name, std::string_view version, std::string_v
 
 // Ends the event loop; the program leaves with this status when it returns.
 void ExitApplication(int status);
-bool ExitWasRequested();

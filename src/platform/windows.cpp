@@ -289,11 +289,6 @@ void SetWindowTitle(int window, const Str255& title)
                           + QStringLiteral("[*]"));
 }
 
-void SetWindowTitleUtf8(int window, std::string_view title)
-{
-    if (QWidget* w = Window(window)) w->setWindowTitle(Utf8(title));
-}
-
 void SetWindowModifiedMark(int window, bool modified)
 {
     if (QWidget* w = Window(window)) w->setWindowModified(modified);

@@ -24,7 +24,6 @@ bool WindowIsSheet(int window);
 void SelectWindow(int window); // bring to front and activate
 
 void SetWindowTitle(int window, const Str255& title);
-void SetWindowTitleUtf8(int window, std::string_view title);
 void SetWindowModifiedMark(int window, bool modified);
 // The file the window shows, for the desktop's proxy icon and window lists.
 void SetWindowFilePath(int window, const std::string& path);
