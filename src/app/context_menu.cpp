@@ -5,6 +5,7 @@
 #include "platform/menus.h"
 #include "sheet/model_ops.h"
 #include "sheet/sheet_globals.h"
+#include "sheet/sheet_input.h"
 
 namespace {
 
@@ -25,8 +26,17 @@ bool ContextMenuAllowedAt(int x, int frameY, int column)
     return column != 0 && x > 207 && x < 319 && frameY > 36 && frameY < 57; // the edit field
 }
 
-int ContextualMenuHandler(int, int x, int y)
+int ContextualMenuHandler(int window, int x, int y)
 {
+    // The menu acts on what is under the pointer: select it as a plain
+    // click would (storing any typing) before offering the commands.
+    WindowEvent click;
+    click.kind = WindowEventKind::MouseDown;
+    click.window = window;
+    click.x = x;
+    click.y = y;
+    click.clickCount = 1;
+    SheetMouseDown(click);
     if (ContextMenuAllowedAt(x, y + kTitleBarHeight, cellH)) ShowContextMenuForClickOnSheet(x, y);
     return 0;
 }

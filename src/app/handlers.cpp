@@ -47,10 +47,20 @@ int MainWndControlHit(const ControlEvent& e)
     }
 }
 
-// Windows 7 and 8 have one button each.
+// Windows 7 and 8 have one button each: closing the window, Return,
+// Enter and Escape all do what it does, so no way out leaves the menus off.
 int FileErrorWndControlHit(const ControlEvent& e, void (*button)())
 {
     if (e.control != kFileErrButtonCtl) return kEventNotHandled;
+    button();
+    return 0;
+}
+
+int FileErrorWndEvent(const WindowEvent& e, void (*button)())
+{
+    const bool key = e.kind == WindowEventKind::KeyDown
+        && (e.charCode == kKeyReturn || e.charCode == kKeyEnter || e.charCode == kKeyEscape);
+    if (e.kind != WindowEventKind::Close && !key) return kEventNotHandled;
     button();
     return 0;
 }
@@ -69,6 +79,8 @@ int WindowEventHandler(const WindowEvent& e)
     case kMainWnd: return MainWndEvent(e);
     case kStartWnd: return StartWndEvent(e);
     case kCalcWnd: return CalcWndEvent(e);
+    case kFileDoesNotOpenWnd: return FileErrorWndEvent(e, FileDoesNotOpenOk);
+    case kFileErrQuitWnd: return FileErrorWndEvent(e, FileErrQuitButton);
     default: return kEventNotHandled;
     }
 }

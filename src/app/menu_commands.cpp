@@ -111,6 +111,9 @@ void InstallApplicationHandler()
 
 int ApplicationEventHandler(const MenuCommand& cmd)
 {
+    // The Edit menu works on the field itself; every other command may
+    // reorder, replace, save or read the rows, so typing is stored first.
+    if (cmd.menu != kEditMenu) CommitEditField();
     if (cmd.commandId == kCommandQuit) {
         QuitSequence();
         return 0;

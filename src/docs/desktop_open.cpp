@@ -12,7 +12,6 @@
 #include "docs/sheet_format.h"
 #include "link/launch.h"
 #include "link/link_globals.h"
-#include "platform/mac_roman.h"
 #include "platform/open_requests.h"
 #include "platform/services.h"
 #include "platform/windows.h"
@@ -21,11 +20,21 @@
 
 namespace {
 
-bool Accepted(const Str255& ext)
+bool Accepted(const std::string& ext)
 {
     for (const char* known : {"spdata", "spdatasta", "csv", "txt"})
-        if (ext == std::string_view(known)) return true;
+        if (ext == known) return true;
     return false;
+}
+
+// A passive-radiator file belongs to Ashgrove: say so once, whatever else
+// the request held, and not again while the window is up.
+void RefusePassiveRadiatorFile()
+{
+    if (FileErrFlag == 1) return;
+    FileErrFlag = 1;
+    MenuDisable();
+    FileDoesNotOpenWnd();
 }
 
 // Reads fsRef by its extension into the emptied table; false when nothing
@@ -64,24 +73,24 @@ void InstallAEHandlers()
 
 void HandleOpenDoc(const std::vector<std::string>& paths)
 {
+    // Only the last file the program reads is opened, so one pass finds it;
+    // the files it refuses get one beep for the whole request.
+    const std::string* last = nullptr;
+    bool refused = false, radiator = false;
     for (const std::string& path : paths) {
-        fsRef = path;
         // Linux keeps no file type: the extension alone says what a file is.
-        s_extension = Utf8ToMacRoman(PathExtension(LastPathComponent(path)));
-        if (!Accepted(s_extension)) {
-            if (s_extension == std::string_view("prsv")) {
-                FileErrFlag = 1;
-                SysBeep();
-                MenuDisable();
-                FileDoesNotOpenWnd();
-            } else {
-                SysBeep();
-            }
-            continue;
-        }
-        SendBootedByFile();
-        InstallOneShotTimer(kFileOpenTimer, 200, CarbonTimerActionFileOpen);
+        const std::string ext = FileKindExtension(path);
+        if (Accepted(ext)) last = &path;
+        else if (ext == "prsv") radiator = true;
+        else refused = true;
     }
+    if (refused || radiator) SysBeep();
+    if (radiator) RefusePassiveRadiatorFile();
+    if (!last) return;
+    fsRef = *last;
+    s_extension = Str255(FileKindExtension(*last));
+    SendBootedByFile();
+    InstallOneShotTimer(kFileOpenTimer, 200, CarbonTimerActionFileOpen);
 }
 
 void CarbonTimerActionFileOpen()

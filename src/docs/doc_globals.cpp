@@ -4,6 +4,7 @@ Str255 fileName1;
 Str255 s_extension;
 std::string fileUrl;
 std::string fsRef;
+std::string lastPanelFolder;
 std::uint8_t FileOpenFlag;
 std::uint8_t NewFileFlag;
 std::uint8_t CloseFlag;
@@ -17,5 +18,6 @@ void DocGlobalsDefaults()
     s_extension.Clear();
     fileUrl.clear();
     fsRef.clear();
+    lastPanelFolder.clear();
     FileOpenFlag = NewFileFlag = CloseFlag = QuitFlag = OpenNextFlag = FileErrFlag = 0;
 }

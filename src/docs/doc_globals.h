@@ -10,6 +10,7 @@ extern Str255 fileName1;   // the document's name, shown as the window title
 extern Str255 s_extension; // extension of a file handed over by the desktop
 extern std::string fileUrl; // the document's file: the target of Save
 extern std::string fsRef;   // the file of the last desktop open or Open panel choice
+extern std::string lastPanelFolder; // where the last file panel chose a file ("" none yet)
 extern std::uint8_t FileOpenFlag; // 1 saved document, 255 new and never saved
 extern std::uint8_t NewFileFlag;
 extern std::uint8_t CloseFlag;

@@ -97,6 +97,7 @@ void SaveRule()
 
 void CloseSequence()
 {
+    CommitEditField(); // typing counts as a change to ask about
     CloseFlag = 1;
     QuitFlag = 0;
     if (DirtyFlag == 1) {
@@ -121,6 +122,7 @@ void CloseFile()
 
 void QuitSequence()
 {
+    CommitEditField();
     QuitFlag = 1;
     if (DirtyFlag == 0) return QuitApplication();
     MenuDisable();
@@ -144,6 +146,8 @@ void NavAskHandler(SaveAnswer answer)
 void DropPendingCommands()
 {
     QuitFlag = ModelSelFlag = CloseFlag = OpenNextFlag = 0;
+    // The prompt that held the menus back is gone; nothing waits any more.
+    if (MainWndOpenFlag == 1) MenuEnable();
 }
 
 void SaveAsContinuation()

@@ -31,7 +31,7 @@ bool ReadSheetFile(const std::string& path, bool csv)
         if (!radiatorList) result = ReadSheetBytes(bytes);
     });
     if (!io.ok) {
-        ShowFileErrorAlert(io.error);
+        ShowFileErrorAlert(path, io.error);
         return false;
     }
     gTruncated = result.truncated;
@@ -42,7 +42,7 @@ bool ReadSheetFile(const std::string& path, bool csv)
 bool WriteDocumentFile(const std::string& path, const std::string& bytes)
 {
     const FileResult io = WriteFileSafely(path, bytes);
-    if (!io.ok) ShowFileErrorAlert(io.error);
+    if (!io.ok) ShowFileErrorAlert(path, io.error);
     return io.ok;
 }
 
@@ -57,9 +57,8 @@ void ViewReset()
 // A stationery file opens as a new, untitled document.
 void NameAfterFile(const std::string& path)
 {
-    const std::string name = LastPathComponent(path);
-    const bool stationery = name.size() >= 10 && name.compare(name.size() - 10, 10, ".spdatasta") == 0;
-    fileName1 = stationery ? Str255("untitled.spdata") : Utf8ToMacRoman(name);
+    const bool stationery = FileKindExtension(path) == "spdatasta";
+    fileName1 = stationery ? Str255("untitled.spdata") : Utf8ToMacRoman(LastPathComponent(path));
     FileOpenFlag = stationery ? 255 : 1;
     DirtyFlag = 0;
 }
@@ -96,11 +95,36 @@ bool ExtensionIs(const char* a, const char* b = nullptr)
     return s_extension == std::string_view(a) || (b && s_extension == std::string_view(b));
 }
 
+// Save panels start beside the document's file; a sheet with no file of its
+// own starts where the last panel left off, else in the home folder.
+std::string SavePanelFolder()
+{
+    return fileUrl.empty() ? lastPanelFolder : FolderOfPath(fileUrl);
+}
+
+// What a panel chose, with the kind's extension when the name has none; ""
+// for Cancel. The folder is remembered for the next panel.
+std::string Chosen(const std::string& path, const char* extension)
+{
+    if (path.empty()) return path;
+    lastPanelFolder = FolderOfPath(path);
+    return extension ? WithExtension(path, extension) : path;
+}
+
+void RunDocumentSavePanel(const char* message, const std::string& name, const char* extension,
+                          std::function<void(const std::string&)> done)
+{
+    MenuDisable();
+    RunSavePanel(kMainWnd, message, SavePanelFolder(), name, extension,
+                 [extension, done](const std::string& path) { done(Chosen(path, extension)); });
+}
+
 } // namespace
 
 void OpenDialogSSTFile()
 {
-    RunOpenPanel("Select Open File.", {"spdata", "spdatasta"}, OpenDialogGetSSTFileHandler);
+    RunOpenPanel("Select Open File.", lastPanelFolder, "Data Sheet", {"spdata", "spdatasta"},
+                 [](const std::string& path) { OpenDialogGetSSTFileHandler(Chosen(path, nullptr)); });
 }
 
 void OpenDialogGetSSTFileHandler(const std::string& path)
@@ -148,8 +172,8 @@ bool SaveSSTFile()
 
 void SaveAsSSTFile()
 {
-    MenuDisable();
-    RunSavePanel(kMainWnd, "Save This File As...", MacRomanToUtf8(fileName1.view()), OpenDialogPutFileHandler);
+    RunDocumentSavePanel("Save This File As...", MacRomanToUtf8(fileName1.view()), "spdata",
+                         OpenDialogPutFileHandler);
 }
 
 void OpenDialogPutFileHandler(const std::string& path)
@@ -168,17 +192,18 @@ void OpenDialogPutFileHandler(const std::string& path)
 
 void SaveAsStationeryFile()
 {
-    MenuDisable();
-    RunSavePanel(kMainWnd, "Save This Stationery File As...",
-                 ReplaceSpdataExtension(MacRomanToUtf8(fileName1.view()), "spdatasta"), [](const std::string& path) {
-                     MenuEnable();
-                     if (!path.empty()) WriteDocumentFile(path, SheetFileBytes());
-                 });
+    RunDocumentSavePanel("Save This Stationery File As...",
+                         ReplaceSpdataExtension(MacRomanToUtf8(fileName1.view()), "spdatasta"), "spdatasta",
+                         [](const std::string& path) {
+                             MenuEnable();
+                             if (!path.empty()) WriteDocumentFile(path, SheetFileBytes());
+                         });
 }
 
 void ImportCSVFile()
 {
-    RunOpenPanel("Select Open CSV/TXT File.", {"csv", "txt"}, OpenDialogGetCSVFileHandler);
+    RunOpenPanel("Select Open CSV/TXT File.", lastPanelFolder, "CSV, Text", {"csv", "txt"},
+                 [](const std::string& path) { OpenDialogGetCSVFileHandler(Chosen(path, nullptr)); });
 }
 
 void OpenDialogGetCSVFileHandler(const std::string& path)
@@ -206,10 +231,9 @@ bool ClickOpenCSVFile()
 
 void ExportCSVFile()
 {
-    MenuDisable();
-    RunSavePanel(kMainWnd, "Save This CSV File As...",
-                 ReplaceSpdataExtension(MacRomanToUtf8(fileName1.view()), "csv"), [](const std::string& path) {
-                     MenuEnable();
-                     if (!path.empty()) WriteDocumentFile(path, CsvExportBytes());
-                 });
+    RunDocumentSavePanel("Save This CSV File As...", ReplaceSpdataExtension(MacRomanToUtf8(fileName1.view()), "csv"),
+                         "csv", [](const std::string& path) {
+                             MenuEnable();
+                             if (!path.empty()) WriteDocumentFile(path, CsvExportBytes());
+                         });
 }

@@ -53,10 +53,12 @@ void FileErrQuitButton()
     QuitApplication();
 }
 
-void ShowFileErrorAlert(const std::string& description)
+void ShowFileErrorAlert(const std::string& path, const std::string& description)
 {
-    RunButtonAlert("The program returned a file error.\nFile ref:1\n" + description, {"Stop", "Continue"},
-                   [](int button) {
+    // "Continue" is the safe answer: Return, Escape and closing the alert
+    // keep the program and the unsaved sheet.
+    RunButtonAlert("The program returned a file error.\nFile ref:1\n" + description + "\n" + path,
+                   {"Stop", "Continue"}, 1, [](int button) {
                        if (button == 0) ExitApplication(1); // Stop: at once, nothing more is written
                    });
 }

@@ -10,6 +10,6 @@ void FileDoesNotOpenOk();
 // Window 8: a passive-radiator list was imported; the only way on is Quit.
 void FileErrQuitWnd();
 void FileErrQuitButton();
-// "The program returned a file error." with the system's description;
-// "Stop" ends the program at once, "Continue" goes on.
-void ShowFileErrorAlert(const std::string& description);
+// "The program returned a file error." with the system's description and
+// the file's path; "Stop" ends the program at once, "Continue" goes on.
+void ShowFileErrorAlert(const std::string& path, const std::string& description);

@@ -143,11 +143,6 @@ void ReadRecord(FieldReader& in, ModelRecord& m, std::string& scratch)
         m.Param(c) = ToStoredFloat(ReadNumber(in.NextField(scratch)));
 }
 
-bool EndsWith(std::string_view s, std::string_view tail)
-{
-    return s.size() >= tail.size() && s.substr(s.size() - tail.size()) == tail;
-}
-
 } // namespace
 
 std::string FormatRecordLine(const ModelRecord& m)
@@ -159,7 +154,7 @@ std::string FormatRecordLine(const ModelRecord& m)
     AppendText(line, m.range);
     for (int c = kFirstParamColumn; c <= kColLe; ++c) {
         line += ',';
-        line += NumberText(DecimalRound(m.Param(c), kFileDecimals[c - kFirstParamColumn])).view();
+        line += FileNumberText(m.Param(c), kFileDecimals[c - kFirstParamColumn]).view();
     }
     line += '\r';
     return line;
@@ -224,6 +219,13 @@ std::string LastPathComponent(std::string_view path)
     return std::string(slash == std::string_view::npos ? path : path.substr(slash + 1));
 }
 
+std::string FolderOfPath(std::string_view path)
+{
+    const std::size_t slash = path.rfind('/');
+    if (slash == std::string_view::npos) return {};
+    return std::string(slash == 0 ? path.substr(0, 1) : path.substr(0, slash));
+}
+
 std::string PathExtension(std::string_view name)
 {
     const std::size_t dot = name.rfind('.');
@@ -231,17 +233,29 @@ std::string PathExtension(std::string_view name)
     return std::string(name.substr(dot + 1));
 }
 
+std::string FileKindExtension(std::string_view path)
+{
+    std::string ext = PathExtension(LastPathComponent(path));
+    std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char ch) { return char(std::tolower(ch)); });
+    return ext;
+}
+
+std::string WithExtension(std::string_view path, std::string_view extension)
+{
+    std::string out(path);
+    if (!path.empty() && PathExtension(LastPathComponent(path)).empty()) out += "." + std::string(extension);
+    return out;
+}
+
 std::string ReplaceSpdataExtension(std::string_view name, std::string_view newExtension)
 {
-    std::string ext = PathExtension(name);
-    std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char ch) { return char(std::tolower(ch)); });
-    if (ext != "spdata") return std::string(name);
+    if (FileKindExtension(name) != "spdata") return std::string(name);
     return std::string(name.substr(0, name.size() - 6)) + std::string(newExtension);
 }
 
 std::string ImportedDocumentName(std::string_view fileName)
 {
-    if (EndsWith(fileName, ".csv") || EndsWith(fileName, ".txt"))
-        return std::string(fileName.substr(0, fileName.size() - 3)) + "spdata";
+    const std::string ext = FileKindExtension(fileName);
+    if (ext == "csv" || ext == "txt") return std::string(fileName.substr(0, fileName.size() - 3)) + "spdata";
     return std::string(fileName);
 }

@@ -35,10 +35,18 @@ bool IsPassiveRadiatorList(std::string_view bytes);
 
 // The last component of a path.
 std::string LastPathComponent(std::string_view path);
+// The folder part of a path ("" for a bare name, "/" for a file in the root).
+std::string FolderOfPath(std::string_view path);
 // The extension of a file name, without the point ("" when it has none).
 std::string PathExtension(std::string_view name);
+// The extension of the file a path names, in lower case: what says which
+// kind of file it is, however the name was typed.
+std::string FileKindExtension(std::string_view path);
+// The path with ".<extension>" added when its file name has no extension.
+std::string WithExtension(std::string_view path, std::string_view extension);
 // "name.spdata" (any case of the extension) becomes "name.<newExtension>";
 // any other name stays as it is.
 std::string ReplaceSpdataExtension(std::string_view name, std::string_view newExtension);
-// "drivers.csv" and "notes.txt" become "drivers.spdata" and "notes.spdata".
+// "drivers.csv" and "notes.txt" (any letter case) become "drivers.spdata"
+// and "notes.spdata".
 std::string ImportedDocumentName(std::string_view fileName);

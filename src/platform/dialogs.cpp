@@ -3,6 +3,8 @@
 #include "platform/internal.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
@@ -32,11 +34,18 @@ QFileDialog* NewFileDialog(QWidget* parent, std::string_view message)
     return dialog;
 }
 
+QString StartFolder(std::string_view folder)
+{
+    if (folder.empty()) return QDir::homePath();
+    return QFile::decodeName(QByteArray(folder.data(), qsizetype(folder.size())));
+}
+
 void Finish(QFileDialog* dialog, const std::function<void(const std::string&)>& done)
 {
     QObject::connect(dialog, &QFileDialog::finished, dialog, [dialog, done](int result) {
         const QStringList files = dialog->selectedFiles();
-        done(result == QDialog::Accepted && !files.isEmpty() ? files.first().toStdString() : std::string());
+        done(result == QDialog::Accepted && !files.isEmpty() ? QFile::encodeName(files.first()).toStdString()
+                                                             : std::string());
     });
 }
 
@@ -47,28 +56,37 @@ void SetDialogAnswerer(std::function<std::string(const DialogRequest&)> answerer
     Answerer() = std::move(answerer);
 }
 
-void RunOpenPanel(std::string_view message, const std::vector<std::string>& extensions,
-                  std::function<void(const std::string&)> done)
+void RunOpenPanel(std::string_view message, std::string_view folder, std::string_view kind,
+                  const std::vector<std::string>& extensions, std::function<void(const std::string&)> done)
 {
-    if (Answerer()) return done(Answerer()({DialogRequest::OpenPanel, std::string(message), {}, extensions, 0}));
+    if (Answerer()) {
+        DialogRequest request{DialogRequest::OpenPanel, std::string(message), {}, std::string(folder), extensions, 0};
+        return done(Answerer()(request));
+    }
     QFileDialog* dialog = NewFileDialog(nullptr, message);
     dialog->setFileMode(QFileDialog::ExistingFile);
+    dialog->setDirectory(StartFolder(folder));
     QStringList patterns;
     for (const std::string& ext : extensions) patterns << QStringLiteral("*.") + QString::fromStdString(ext);
-    dialog->setNameFilter(Utf8(message) + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) + QLatin1Char(')'));
+    dialog->setNameFilter(Utf8(kind) + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) + QLatin1Char(')'));
     dialog->setWindowModality(Qt::ApplicationModal);
     Finish(dialog, done);
     dialog->open();
 }
 
-void RunSavePanel(int window, std::string_view message, std::string_view defaultName,
-                  std::function<void(const std::string&)> done)
+void RunSavePanel(int window, std::string_view message, std::string_view folder, std::string_view defaultName,
+                  std::string_view extension, std::function<void(const std::string&)> done)
 {
-    if (Answerer())
-        return done(Answerer()({DialogRequest::SavePanel, std::string(message), std::string(defaultName), {}, window}));
+    if (Answerer()) {
+        DialogRequest request{DialogRequest::SavePanel, std::string(message), std::string(defaultName),
+                              std::string(folder), {std::string(extension)}, window};
+        return done(Answerer()(request));
+    }
     QFileDialog* dialog = NewFileDialog(Window(window), message);
     dialog->setAcceptMode(QFileDialog::AcceptSave);
     dialog->setFileMode(QFileDialog::AnyFile);
+    dialog->setDirectory(StartFolder(folder));
+    dialog->setDefaultSuffix(Utf8(extension));
     dialog->selectFile(Utf8(defaultName));
     dialog->setWindowModality(Window(window) ? Qt::WindowModal : Qt::ApplicationModal);
     Finish(dialog, done);
@@ -78,7 +96,7 @@ void RunSavePanel(int window, std::string_view message, std::string_view default
 void RunSaveChangesPrompt(int window, std::string_view documentName, std::function<void(SaveAnswer)> done)
 {
     if (Answerer()) {
-        const std::string answer = Answerer()({DialogRequest::SavePrompt, std::string(documentName), {},
+        const std::string answer = Answerer()({DialogRequest::SavePrompt, std::string(documentName), {}, {},
                                                {"Save", "Don't Save", "Cancel"}, window});
         return done(answer == "Save" ? SaveAnswer::Save : answer == "Don't Save" ? SaveAnswer::DontSave
                                                                                  : SaveAnswer::Cancel);
@@ -101,23 +119,31 @@ void RunSaveChangesPrompt(int window, std::string_view documentName, std::functi
     box->open();
 }
 
-void RunButtonAlert(std::string_view message, const std::vector<std::string>& buttons,
+void RunButtonAlert(std::string_view message, const std::vector<std::string>& buttons, int safe,
                     std::function<void(int)> done)
 {
     if (Answerer()) {
-        const std::string answer = Answerer()({DialogRequest::Alert, std::string(message), {}, buttons, 0});
+        const std::string answer = Answerer()({DialogRequest::Alert, std::string(message), {}, {}, buttons, 0});
         for (std::size_t k = 0; k < buttons.size(); ++k)
             if (buttons[k] == answer) return done(int(k));
-        return done(int(buttons.size()) - 1);
+        return done(safe);
     }
     auto* box = new QMessageBox(QMessageBox::Critical, QStringLiteral("Merestone"), Utf8(message));
+    box->setObjectName(QStringLiteral("ButtonAlert"));
     box->setAttribute(Qt::WA_DeleteOnClose);
     QList<QAbstractButton*> added;
-    for (const std::string& text : buttons) added << box->addButton(QString::fromStdString(text), QMessageBox::AcceptRole);
+    for (std::size_t k = 0; k < buttons.size(); ++k) {
+        const auto role = int(k) == safe ? QMessageBox::RejectRole : QMessageBox::AcceptRole;
+        added << box->addButton(QString::fromStdString(buttons[k]), role);
+    }
+    if (safe >= 0 && safe < int(added.size())) {
+        box->setDefaultButton(qobject_cast<QPushButton*>(added[safe]));
+        box->setEscapeButton(added[safe]);
+    }
     box->setWindowModality(Qt::ApplicationModal);
-    QObject::connect(box, &QMessageBox::finished, box, [box, added, done](int) {
+    QObject::connect(box, &QMessageBox::finished, box, [box, added, safe, done](int) {
         const int index = int(added.indexOf(box->clickedButton()));
-        done(index < 0 ? int(added.size()) - 1 : index); // closing the alert is its last button
+        done(index < 0 ? safe : index);
     });
     box->open();
 }

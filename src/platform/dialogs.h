@@ -8,14 +8,18 @@
 #include <string_view>
 #include <vector>
 
-// The Open panel: one existing file whose extension is one of `extensions`
-// (folders are always shown). done("") for Cancel.
-void RunOpenPanel(std::string_view message, const std::vector<std::string>& extensions,
-                  std::function<void(const std::string& path)> done);
+// The Open panel, in `folder` ("" for the home folder): one existing file
+// whose extension, in any letter case, is one of `extensions` (folders are
+// always shown); `kind` names them in the type filter. done("") for Cancel.
+// Paths are the file system's bytes.
+void RunOpenPanel(std::string_view message, std::string_view folder, std::string_view kind,
+                  const std::vector<std::string>& extensions, std::function<void(const std::string& path)> done);
 
-// The Save panel, as a sheet on `window`. done("") for Cancel.
-void RunSavePanel(int window, std::string_view message, std::string_view defaultName,
-                  std::function<void(const std::string& path)> done);
+// The Save panel, as a sheet on `window`, in `folder` ("" for the home
+// folder); a typed name without an extension gets `extension`. done("") for
+// Cancel.
+void RunSavePanel(int window, std::string_view message, std::string_view folder, std::string_view defaultName,
+                  std::string_view extension, std::function<void(const std::string& path)> done);
 
 enum class SaveAnswer { Save, DontSave, Cancel };
 
@@ -23,8 +27,9 @@ enum class SaveAnswer { Save, DontSave, Cancel };
 void RunSaveChangesPrompt(int window, std::string_view documentName, std::function<void(SaveAnswer)> done);
 
 // A stop alert with the given buttons, left to right; done(index of the
-// button chosen).
-void RunButtonAlert(std::string_view message, const std::vector<std::string>& buttons,
+// button chosen). The button `safe` is the default: Return, Escape and the
+// title bar's close all choose it, so only a deliberate click takes another.
+void RunButtonAlert(std::string_view message, const std::vector<std::string>& buttons, int safe,
                     std::function<void(int button)> done);
 
 // What a test sees of a dialog, and answers in place of a person: a path
@@ -33,6 +38,7 @@ struct DialogRequest {
     enum Kind { OpenPanel, SavePanel, SavePrompt, Alert } kind;
     std::string message;               // panel message, document name or alert text
     std::string defaultName;           // save panels
+    std::string folder;                // panels: the folder they start in
     std::vector<std::string> choices;  // extensions, or button texts
     int window = 0;                    // the window it is a sheet on, 0 for none
 };

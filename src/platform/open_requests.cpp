@@ -6,7 +6,10 @@
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
-#include <QFileInfo>
+#include <QDBusMetaType>
+
+#include <climits>
+#include <unistd.h>
 
 namespace {
 
@@ -17,7 +20,9 @@ const QString kInterface = QStringLiteral("com.kelvane.Merestone");
 OpenDocumentsHandler gHandler = nullptr;
 bool gUseBus = true;
 
-// The object a second launch calls: OpenFiles(array of string).
+// The object a second launch calls: OpenFiles(array of byte strings). A
+// path travels as the file system's bytes, so any file name arrives as it
+// is, UTF-8 or not.
 class OpenService : public QObject {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "com.kelvane.Merestone")
@@ -25,12 +30,13 @@ public:
     using QObject::QObject;
 
 public Q_SLOTS:
-    void OpenFiles(const QStringList& paths)
+    void OpenFiles(const QByteArrayList& paths)
     {
         std::vector<std::string> list;
-        for (const QString& p : paths) list.push_back(p.toStdString());
+        for (const QByteArray& p : paths) list.push_back(p.toStdString());
         // Answer the caller first; open from the event loop.
-        QMetaObject::invokeMethod(qApp, [list] { DeliverOpenDocuments(list); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(qApp, [list] { DeliverOpenDocuments(AbsolutePathsOnly(list)); },
+                                  Qt::QueuedConnection);
     }
 };
 
@@ -38,23 +44,34 @@ public Q_SLOTS:
 
 std::vector<std::string> FileArguments(int argc, char** argv)
 {
+    char cwd[PATH_MAX];
+    const std::string folder = ::getcwd(cwd, sizeof cwd) ? cwd : "";
     std::vector<std::string> paths;
     for (int k = 1; k < argc; ++k) {
-        const QString arg = QString::fromLocal8Bit(argv[k]);
-        if (arg.startsWith(QLatin1Char('-'))) continue; // Qt's own options
-        paths.push_back(QFileInfo(arg).absoluteFilePath().toStdString());
+        const std::string arg = argv[k];
+        if (arg.empty() || arg[0] == '-') continue; // Qt's own options
+        paths.push_back(arg[0] == '/' ? arg : (folder == "/" ? "" : folder) + "/" + arg);
     }
     return paths;
+}
+
+std::vector<std::string> AbsolutePathsOnly(const std::vector<std::string>& paths)
+{
+    std::vector<std::string> absolute;
+    for (const std::string& p : paths)
+        if (!p.empty() && p[0] == '/') absolute.push_back(p);
+    return absolute;
 }
 
 bool HandOverToRunningInstance(const std::vector<std::string>& paths)
 {
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected() || !bus.interface()->isServiceRegistered(kService)) return false;
-    QStringList list;
-    for (const std::string& p : paths) list << QString::fromStdString(p);
+    qDBusRegisterMetaType<QByteArrayList>();
+    QByteArrayList list;
+    for (const std::string& p : paths) list << QByteArray::fromStdString(p);
     QDBusMessage call = QDBusMessage::createMethodCall(kService, kPath, kInterface, QStringLiteral("OpenFiles"));
-    call << list;
+    call << QVariant::fromValue(list);
     const QDBusMessage reply = bus.call(call, QDBus::Block, 5000);
     return reply.type() == QDBusMessage::ReplyMessage;
 }
@@ -67,6 +84,7 @@ void InstallOpenDocumentsHandler(OpenDocumentsHandler handler)
     if (!bus.isConnected()) return; // no bus: this instance just serves its own arguments
     static OpenService* service = nullptr;
     if (service) return;
+    qDBusRegisterMetaType<QByteArrayList>();
     service = new OpenService(qApp);
     bus.registerObject(kPath, service, QDBusConnection::ExportAllSlots);
     bus.registerService(kService);

@@ -8,8 +8,12 @@
 
 using OpenDocumentsHandler = void (*)(const std::vector<std::string>& paths);
 
-// The absolute paths of the file arguments.
+// The absolute paths of the file arguments, as the bytes the file system
+// knows them by.
 std::vector<std::string> FileArguments(int argc, char** argv);
+// A request on the bus names files by absolute path; any other is refused,
+// since the receiver cannot know the sender's working folder.
+std::vector<std::string> AbsolutePathsOnly(const std::vector<std::string>& paths);
 
 // When another instance already runs on this session bus, hands it the
 // files (an empty list just brings it to the front) and answers true.

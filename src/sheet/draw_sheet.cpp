@@ -109,6 +109,16 @@ void StoreTypedText()
         m.Param(preCellH) = ToStoredFloat(ReadNumber(s_edit1.view()));
 }
 
+// The field as the redraw offers it for the cell it was left on: when it
+// still says that, the person has typed nothing.
+Str255 UntouchedFieldText()
+{
+    const ModelRecord& m = Row(preCellV);
+    if (preCellH == kColName) return m.name;
+    if (preCellH == kColRange) return m.range;
+    return DigitOpt(NumberText(m.Param(preCellH)), preCellH);
+}
+
 void DetectChange()
 {
     if (RowDiffersFromSnapshot(preCellV)) DirtyFlagTrue();
@@ -242,6 +252,17 @@ void FinishRedraw()
 }
 
 } // namespace
+
+void CommitEditField()
+{
+    if (preCellH <= 0 || preCellH > kColLe || !ControlExists(kMainWnd, kEditFieldCtl)) return;
+    const Str255 typed = GetControlText(kMainWnd, kEditFieldCtl);
+    if (typed == UntouchedFieldText()) return;
+    s_edit1 = typed;
+    StoreTypedText();
+    if (RowDiffersFromSnapshot(preCellV)) DirtyFlagTrue();
+    TakeEditSnapshot(preCellV);
+}
 
 void DrawSheet()
 {

@@ -4,3 +4,8 @@
 #pragma once
 
 void DrawSheet();
+
+// Stores what the person typed into the edit field in its cell now, as the
+// next redraw would, and marks the change. Commands that reorder, replace or
+// read rows call it first, so typing is never lost to them.
+void CommitEditField();

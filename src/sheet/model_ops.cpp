@@ -16,9 +16,12 @@
 
 namespace {
 
-// Where a cut or deleted model came from, so Undo puts it back there, the
-// last row included.
-int gUndoRow = 0;
+// What the last Cut or Delete removed, kept here and not taken back from
+// the clipboard, which may hold anything by the time Undo comes: the model
+// and the row it came from (the last row included), or the field's text.
+ModelRecord gUndoModel;
+int gUndoRow = 0; // 0 when the text of a field was removed
+Str255 gUndoText;
 
 Str255 FieldText()
 {
@@ -39,11 +42,14 @@ void RemoveSelection(int item, const char* undoText)
     undoItemID = itemIDPass = static_cast<std::int16_t>(item);
     if (cellH == 0) {
         PutTextToClipboard(ModelText(cellV));
+        gUndoModel = Row(cellV);
         gUndoRow = cellV;
         CutOneModel();
         return Redraw();
     }
-    PutTextToClipboard(FieldText());
+    gUndoText = FieldText();
+    gUndoRow = 0;
+    PutTextToClipboard(gUndoText);
     SetControlText(kMainWnd, kEditFieldCtl, Str255());
     DrawSheet(); // stores the empty text into the cell
 }
@@ -64,15 +70,26 @@ void PasteSelection()
     Redraw();
 }
 
+// The removed model goes back to its row, whole, with its entry-order
+// number; removed text goes back into the field.
+void PutBackRemoved()
+{
+    if (gUndoRow == 0) {
+        CalcOnFlag = 1;
+        s_PASS = gUndoText;
+        return DrawSheet();
+    }
+    if (!InsertModel(gUndoRow, gUndoModel)) return SysBeep();
+    cellV = static_cast<std::int16_t>(gUndoRow);
+    cellH = 0;
+    Redraw();
+}
+
 void UndoLastEdit()
 {
     itemIDPass = kUndoItem;
     SetUndoItem("Undo", false);
-    if (undoItemID == kCutItem || undoItemID == kDeleteItem) {
-        if (cellH == 0 && gUndoRow >= 1 && gUndoRow <= fNum + 1) cellV = static_cast<std::int16_t>(gUndoRow);
-        PasteToEditFieldFromClipboard();
-        return Redraw();
-    }
+    if (undoItemID == kCutItem || undoItemID == kDeleteItem) return PutBackRemoved();
     if (undoItemID != kPasteItem) return;
     if (cellH == 0) {
         CutOneModel();

@@ -81,6 +81,7 @@ void ClearParameterArraySheetFile()
     ClearEditSnapshot();
     preCellH = 0;
     preCellV = 0;
+    ScrollValue = PreDownScrollValue = 0; // the next sheet starts at its top
     GPrintScale = 100.0;
 }
 

@@ -70,7 +70,8 @@ void SwapRows(int a, int b);
 // (newOrder is a permutation of first..first + size - 1).
 void ReorderRows(int first, const std::vector<std::int32_t>& newOrder);
 
-// Rows 0 to fNum + 1 blanked, the edit snapshot cleared, print scale 100 %.
+// Rows 0 to fNum + 1 blanked, the edit snapshot cleared, the view back at
+// the top, print scale 100 %: every sheet that follows starts afresh.
 void ClearParameterArraySheetFile();
 
 // Names the new last row "n/a" in both texts; numbers stay as they were.

@@ -142,6 +142,15 @@ double DecimalRound(float v, int k)
     return std::rint(static_cast<double>(product)) / kPow10[k];
 }
 
+Str255 FileNumberText(float v, int k)
+{
+    const Str255 rounded = NumberText(DecimalRound(v, k));
+    const volatile float product = v * kPow10f[k];
+    const bool whole = std::rint(product) == product;
+    if (!whole || ToStoredFloat(ReadNumber(rounded.view())) == v) return rounded;
+    return NumberText(static_cast<double>(v));
+}
+
 Str255 NumberText(double x)
 {
     if (x == 0.0) return Str255(" 0"); // both zeros
@@ -232,9 +241,14 @@ Str255 CellText(int column, int row)
     return ParameterCellText(column, m.Param(column));
 }
 
-Str255 DigitOpt(const Str255& s)
+Str255 DigitOpt(const Str255& s, int column)
 {
     static constexpr int kDecimals[16] = {0, 0, 0, 2, 2, 3, 3, 3, 3, 3, 3, 2, 1, 2, 2, 3};
-    if (cellH <= kColRange || cellH > kColLe) return s;
-    return NumberText(DecimalRound(ToStoredFloat(ReadNumber(s.view())), kDecimals[cellH]));
+    if (column <= kColRange || column > kColLe) return s;
+    return NumberText(DecimalRound(ToStoredFloat(ReadNumber(s.view())), kDecimals[column]));
+}
+
+Str255 DigitOpt(const Str255& s)
+{
+    return DigitOpt(s, cellH);
 }

@@ -15,6 +15,12 @@ double DecimalRound(float v, int k);
 // small and very large magnitudes.
 Str255 NumberText(double x);
 
+// The text a file keeps for v at k decimals: the rounded value's text, or,
+// where rounding to k decimals cannot change v (v * 10^k is already whole in
+// single precision) and that text would read back as another float, the
+// text of v itself. Every stored float then reads back with the same bits.
+Str255 FileNumberText(float v, int k);
+
 // Pads the digits after the point to at least k (1, 2 or 3); never removes.
 Str255 PlusCommaZero(const Str255& s, int k);
 
@@ -36,6 +42,7 @@ Str255 ParameterCellText(int column, float v);
 // Text of one sheet cell (column 0..15) of a row of the model table.
 Str255 CellText(int column, int row);
 
-// The edit field's offer for the selected column `cellH`, from the default
-// number text s of the stored value.
+// The edit field's offer for `column` (the selected column `cellH` unless
+// given), from the default number text s of the stored value.
+Str255 DigitOpt(const Str255& s, int column);
 Str255 DigitOpt(const Str255& s);

@@ -40,15 +40,21 @@ void CutOneModel()
     if (cellV > fNum) cellV = fNum;
 }
 
-bool PasteOnSheet(int insertRow)
+bool InsertModel(int insertRow, const ModelRecord& model)
 {
     if (!TableHasRoom() || insertRow < 1 || insertRow > fNum + 1) return false;
     MoveRow(fNum + 1, insertRow); // the blank row behind the table opens the gap
-    ModelRecord& m = Row(insertRow);
+    Row(insertRow) = model;
+    ++fNum;
+    return true;
+}
+
+bool PasteOnSheet(int insertRow)
+{
+    ModelRecord m;
     m.name = s_SP;
     m.range = s_RANG;
     for (int c = kFirstParamColumn; c <= kColLe; ++c) m.Param(c) = *kWorkingCopy[c - kFirstParamColumn];
     m.entryNo = static_cast<std::int16_t>(cellV + 1);
-    ++fNum;
-    return true;
+    return InsertModel(insertRow, m);
 }

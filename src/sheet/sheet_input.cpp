@@ -144,6 +144,7 @@ void FreqRangeChoice(int item)
 {
     if (item < 1 || item > 11) return; // the list was closed without a choice
     if (cellV < 1 || cellV > fNum) return SysBeep(); // no model to give the range to
+    CommitEditField();
     CalcParaChang();
     s_RANG5 = Str255(kShortRangeLabels[item - 1]);
     CalcOnFlag = 1;

@@ -199,7 +199,17 @@ TEST(FileNames, ExtensionsAndNames)
     EXPECT_EQ(ReplaceSpdataExtension("notes.txt", "csv"), "notes.txt");
     EXPECT_EQ(ImportedDocumentName("drivers.csv"), "drivers.spdata");
     EXPECT_EQ(ImportedDocumentName("notes.txt"), "notes.spdata");
-    EXPECT_EQ(ImportedDocumentName("LIST.CSV"), "LIST.CSV");
+    EXPECT_EQ(ImportedDocumentName("LIST.CSV"), "LIST.spdata");
+    EXPECT_EQ(ImportedDocumentName("notes.text"), "notes.text");
+    EXPECT_EQ(FileKindExtension("/a.b/MINE.SPDATA"), "spdata");
+    EXPECT_EQ(FileKindExtension("/a.b/mine"), "");
+    EXPECT_EQ(FolderOfPath("/home/u/a.spdata"), "/home/u");
+    EXPECT_EQ(FolderOfPath("/a.spdata"), "/");
+    EXPECT_EQ(FolderOfPath("a.spdata"), "");
+    EXPECT_EQ(WithExtension("/u/speakers", "spdata"), "/u/speakers.spdata");
+    EXPECT_EQ(WithExtension("/u.v/speakers", "csv"), "/u.v/speakers.csv");
+    EXPECT_EQ(WithExtension("/u/speakers.CSV", "csv"), "/u/speakers.CSV");
+    EXPECT_EQ(WithExtension("", "csv"), "");
 }
 
 } // namespace

@@ -272,21 +272,27 @@ TEST_F(SortTest, DescendingUnderUnsortIsEntryOrder)
     EXPECT_TRUE(MenuItemIsChecked(kSortMenu, kUnsortItem));
 }
 
-TEST_F(SortTest, FollowUpSelectsRowOneAndDropsTypedText)
+TEST_F(SortTest, TypedTextIsStoredBeforeTheRowsMove)
 {
     SetFs({50, 30});
-    Select(1, 2);
-    Field()->setText("typed, never stored");
-    ChooseMenuItem(kSortMenu, 5); // Qts: nothing moves
+    Select(kColFs, 2);
+    Field()->setText("77");
+    ChooseMenuItem(kSortMenu, 3); // Fs
     EXPECT_EQ(Names(), "M1 M2");
+    EXPECT_EQ(Row(2).Param(kColFs), 77.0f);
     EXPECT_EQ(cellV, 1);
-    EXPECT_EQ(cellH, 1);
-    EXPECT_EQ(Field()->text(), "M1");
-    EXPECT_EQ(Row(2).name, Str255("M2"));
-    EXPECT_EQ(DirtyFlag, 1); // modified even though nothing moved
-    Select(4, 1);
-    ChooseMenuItem(kSortMenu, 3);
-    EXPECT_EQ(Field()->text(), " 30");
+    EXPECT_EQ(cellH, kColFs);
+    EXPECT_EQ(Field()->text(), " 50");
+    EXPECT_EQ(DirtyFlag, 1);
+    Select(kColName, 1);
+    Field()->setText("M9");
+    ChooseMenuItem(kSortMenu, kDescendingItem);
+    EXPECT_EQ(Names(), "M2 M9");
+    EXPECT_EQ(Field()->text(), "M2");
+    DirtyFlag = 0;
+    ChooseMenuItem(kSortMenu, 5); // Qts: nothing moves, nothing typed, still a change
+    EXPECT_EQ(Names(), "M2 M9");
+    EXPECT_EQ(DirtyFlag, 1);
 }
 
 TEST_F(SortTest, EmptyAndSingleTables)
