@@ -1,7 +1,11 @@
 #include "docs/sheet_format.h"
 #include "sheet/sheet_globals.h"
 
+#include <bit>
+#include <cmath>
+#include <cstdint>
 #include <gtest/gtest.h>
+#include <random>
 #include <string>
 
 namespace {
@@ -32,6 +36,46 @@ TEST_F(SheetFormat, NumbersAreRoundedToTheFieldsDecimals)
     SetModel(1, "", "", {16.545f, 0.375f, 0, -1.5f, 0.0125f, 0, 0, 0, 0.375f, 0, 0, 0, 0.005f});
     fNum = 1;
     EXPECT_EQ(SheetFileBytes(), ",, 16.54, 0.38, 0,-1.5, 0.012, 0, 0, 0, 0.38, 0, 0, 0,5e-03\r");
+}
+
+// Values that rounding to the file's decimals cannot change (their scaled
+// product is already whole in single precision) must not drift from save to
+// save: they read back with the same bits.
+TEST_F(SheetFormat, ValuesWithNothingToRoundKeepTheirBits)
+{
+    const float values[] = {1.71771003e+12f, 1e10f, -2.5e15f, 3.4e38f, 4294967296.0f, 16777216.0f,
+                            1234567.8f, 123456.789f, 60.0f, -1.5f};
+    for (float v : values) {
+        SetModel(1, "", "", {v, v, v, v, v, v, v, v, v, v, v, v, v});
+        fNum = 1;
+        const std::string first = SheetFileBytes();
+        ReadSheetBytes(first);
+        for (int c = kFirstParamColumn; c <= kColLe; ++c)
+            EXPECT_EQ(std::bit_cast<std::uint32_t>(Row(1).Param(c)), std::bit_cast<std::uint32_t>(v)) << v << " " << first;
+    }
+    SetModel(1, "", "", {0.35f, 16.545f, 0.0125f});
+    fNum = 1;
+    EXPECT_EQ(SheetFileBytes().substr(0, 22), ",, 0.35, 16.54, 0.012,"); // decimals still rounded
+}
+
+// Floats of every size and sign: what a save writes, a reopen and a second
+// save write again; and from 2^24 up, where every float is whole, the
+// reopened sheet holds the very floats that were saved.
+TEST_F(SheetFormat, SavingAndReopeningIsStable)
+{
+    std::mt19937 bits(20261206);
+    for (int k = 0; k < 20000; ++k) {
+        const std::uint32_t exponent = 100 + bits() % 154; // 2^-27 .. 2^126
+        const float v = std::bit_cast<float>(static_cast<std::uint32_t>((bits() & 0x807FFFFFu) | (exponent << 23)));
+        SetModel(1, "", "", {v, v, v, v, v, v, v, v, v, v, v, v, v});
+        fNum = 1;
+        ReadSheetBytes(SheetFileBytes());
+        for (int c = kFirstParamColumn; c <= kColLe && std::fabs(v) >= 16777216.0f; ++c)
+            ASSERT_EQ(Row(1).Param(c), v) << c;
+        const std::string first = SheetFileBytes();
+        ReadSheetBytes(first);
+        ASSERT_EQ(SheetFileBytes(), first) << v;
+    }
 }
 
 TEST_F(SheetFormat, EmptyTableIsAnEmptyFileAndBack)

@@ -7,6 +7,7 @@
 #include "platform/menus.h"
 #include "platform/services.h"
 #include "platform/test_access.h"
+#include "platform/test_seams.h"
 #include "sheet/clipboard_text.h"
 #include "sheet/draw_sheet.h"
 #include "sheet/sheet_globals.h"
@@ -14,6 +15,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QImage>
 #include <QLineEdit>
 #include <QMimeData>
@@ -100,6 +102,47 @@ TEST_F(ModelOps, CutAndUndoPutTheModelBackWhereItWas)
     EXPECT_TRUE(QGuiApplication::clipboard()->text().startsWith("M4  ")); // Delete fills the clipboard too
     Edit(kUndoItem);
     EXPECT_EQ(Names(), "M1 M2 M3 M4"); // back as the last model
+}
+
+TEST_F(ModelOps, UndoRestoresWhatWasRemovedWhateverTheClipboardHoldsBy)
+{
+    OpenWithModels(4);
+    Row(2).Param(kColVas) = 25.123456f; // more decimals than the clipboard text carries
+    Select(0, 2);
+    Edit(kCutItem);
+    Select(0, 1);
+    Edit(kCopyItem); // the clipboard now holds another model
+    Edit(kUndoItem);
+    EXPECT_EQ(Names(), "M1 M2 M3 M4");
+    EXPECT_EQ(Row(2).Param(kColVas), 25.123456f);
+    EXPECT_EQ(Row(2).entryNo, 2);
+    EXPECT_EQ(cellV, 2);
+
+    Select(0, 3);
+    Edit(kDeleteItem);
+    SetClipboard("anything at all, even a text that is long enough to look like a model");
+    Edit(kUndoItem);
+    EXPECT_EQ(Names(), "M1 M2 M3 M4");
+
+    Select(kColName, 4);
+    Edit(kCutItem);
+    SetClipboard("other");
+    Edit(kUndoItem);
+    EXPECT_EQ(Field()->text(), "M4");
+}
+
+TEST_F(ModelOps, AContextualClickActsOnTheRowUnderThePointer)
+{
+    OpenWithModels(15);
+    Select(kColFs, 3);
+    Field()->setText("5");
+    SetPopUpMenuChooser([](int menu) { return menu == kContextMenu ? 4 : 0; }); // Delete
+    const QPoint row12(10, 16 * (12 + 4) + 8); // the "No" column of row 12
+    QContextMenuEvent click(QContextMenuEvent::Mouse, row12, ContentWidget(kMainWnd)->mapToGlobal(row12));
+    QApplication::sendEvent(ContentWidget(kMainWnd), &click);
+    EXPECT_EQ(Names(), "M1 M2 M3 M4 M5 M6 M7 M8 M9 M10 M11 M13 M14 M15");
+    EXPECT_EQ(Row(3).Param(kColFs), 5.0f); // the typing was stored, as a click stores it
+    SetPopUpMenuChooser({});
 }
 
 TEST_F(ModelOps, CuttingTheOnlyModelLeavesAnEmptyTable)
