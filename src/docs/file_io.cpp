@@ -1,5 +1,7 @@
 #include "docs/file_io.h"
 
+#include "docs/sheet_format.h"
+
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
@@ -84,9 +86,8 @@ std::string WriteTarget(const std::string& path)
 
 std::string FolderOf(const std::string& path)
 {
-    const std::size_t slash = path.rfind('/');
-    if (slash == std::string::npos) return ".";
-    return slash == 0 ? "/" : path.substr(0, slash);
+    const std::string folder = FolderOfPath(path);
+    return folder.empty() ? "." : folder;
 }
 
 mode_t NewFileMode()
@@ -131,10 +132,8 @@ FileResult WriteFileSafely(const std::string& path, std::string_view bytes)
     struct stat st;
     const bool exists = ::stat(target.c_str(), &st) == 0;
     if (exists && !S_ISREG(st.st_mode)) return NotRegular(st);
-    const std::size_t slash = target.rfind('/');
     // Hidden beside the file, and short enough for the longest file name.
-    const std::string name = target.substr(slash == std::string::npos ? 0 : slash + 1).substr(0, 200);
-    std::string temp = FolderOf(target) + "/." + name + ".XXXXXX";
+    std::string temp = FolderOf(target) + "/." + LastPathComponent(target).substr(0, 200) + ".XXXXXX";
     Descriptor fd(::mkostemp(temp.data(), O_CLOEXEC));
     if (fd.get() < 0) return Failure(errno);
     const mode_t mode = exists ? (st.st_mode & 07777) : NewFileMode();

@@ -264,6 +264,11 @@ TEST_F(NoLostWork, ClosingAFileErrorWindowDoesWhatItsButtonDoes)
     EXPECT_EQ(FileErrFlag, 0);
     EXPECT_TRUE(MenuItemIsEnabled(kFileMenu, kOpenItem));
     EXPECT_TRUE(MenuItemIsEnabled(kFileMenu, kNewItem));
+    HandleOpenDoc({Path("list.prsv")});
+    QApplication::setActiveWindow(WindowWidget(kFileDoesNotOpenWnd));
+    QTest::keyClick(WindowWidget(kFileDoesNotOpenWnd), Qt::Key_Escape);
+    EXPECT_FALSE(WindowExists(kFileDoesNotOpenWnd));
+    EXPECT_TRUE(MenuItemIsEnabled(kFileMenu, kOpenItem));
 
     answers.push_back(Write("radiators.csv", "Manufacturer,Model\r"));
     ChooseMenuItem(kFileMenu, kImportItem);
