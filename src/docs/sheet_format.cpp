@@ -14,7 +14,7 @@ namespace {
 // Decimals of fields 3 to 15 (Dia .. Le) in the file.
 constexpr int kFileDecimals[kParamCount] = {2, 2, 3, 3, 3, 3, 3, 3, 2, 2, 2, 2, 3};
 
-// A text that the reader would not give back as written goes in double
+// A text that the reader would not give back unchanged goes in double
 // quotes, with its own quotes doubled; every other text is written as is.
 bool NeedsQuotes(std::string_view text)
 {

@@ -1,4 +1,4 @@
-// The drawn sheet, probed pixel by pixel at the documented coordinates.
+// The drawn sheet, probed pixel by pixel at the sheet's own coordinates.
 #include "app/ids.h"
 #include "app/main_window.h"
 #include "calc/calc_globals.h"
