@@ -3,6 +3,7 @@
 
 // Windows.
 enum WindowNumber : int {
+    kNoWindow = 0, // an alert of the application, on no window of its own
     kMainWnd = 1,
     kCalcWnd = 2,
     kSelectLaunchWnd = 3,

@@ -22,7 +22,7 @@ namespace {
 
 bool Accepted(const std::string& ext)
 {
-    for (const char* known : {"spdata", "spdatasta", "csv", "txt"})
+    for (const char* known : {"spdata", "spdatasta", "csv", "txt", "wdr"})
         if (ext == known) return true;
     return false;
 }
@@ -41,7 +41,8 @@ void RefusePassiveRadiatorFile()
 // could be read (the user has been told why).
 bool ReadHandedOverFile()
 {
-    if (s_extension == std::string_view("csv") || s_extension == std::string_view("txt")) return ClickOpenCSVFile();
+    for (const char* imported : {"csv", "txt", "wdr"})
+        if (s_extension == std::string_view(imported)) return ClickOpenCSVFile();
     return ClickOpenSSTFile();
 }
 
@@ -113,6 +114,7 @@ void ClickOpenDocmFile()
         } else if (FileErrFlag != 1) {
             MainWnd1();
             DrawSheet();
+            TellWhatWasNotRead(kMainWnd);
             FastOpenFlag = 1;
         } else {
             SysBeep();
@@ -135,4 +137,5 @@ void OpenNextFile()
     }
     MainWnd1();
     DrawSheet();
+    TellWhatWasNotRead(kMainWnd);
 }

@@ -8,6 +8,7 @@
 #include "docs/doc_lifecycle.h"
 #include "docs/file_io.h"
 #include "docs/file_windows.h"
+#include "docs/import_files.h"
 #include "docs/sheet_format.h"
 #include "platform/dialogs.h"
 #include "platform/mac_roman.h"
@@ -18,25 +19,57 @@
 
 namespace {
 
-bool gTruncated = false; // the last read left records out
+// What the last read left out, told once the sheet is shown.
+bool gTruncated = false;
+std::vector<ImportFailure> gFailures;
 
-// Reads a data sheet or CSV file into the table; false after telling the
-// user why it could not be read.
-bool ReadSheetFile(const std::string& path, bool csv)
+// Reads a data sheet file into the table; false after telling the user why
+// it could not be read.
+bool ReadDocumentFile(const std::string& path, bool csvHeader)
 {
-    bool radiatorList = false;
     ReadResult result;
     const FileResult io = ReadWholeFile(path, [&](std::string_view bytes) {
-        radiatorList = csv && IsPassiveRadiatorList(bytes);
-        if (!radiatorList) result = ReadSheetBytes(bytes);
+        result = ReadSheetBytes(bytes, {.csvHeader = csvHeader});
     });
     if (!io.ok) {
         ShowFileErrorAlert(path, io.error);
         return false;
     }
     gTruncated = result.truncated;
-    if (radiatorList) FileErrFlag = 1;
     return true;
+}
+
+// Reads the files, in order, into the emptied table, each by its kind. A
+// CSV/TXT file for Ashgrove stops the import with FileErrFlag = 1. False
+// when not one file could be read; the user has then been told why.
+bool ImportFiles(const std::vector<std::string>& paths)
+{
+    fNum = 0;
+    gTruncated = false;
+    gFailures.clear();
+    bool anyRead = false;
+    for (const std::string& path : paths) {
+        if (fNum >= kMaxModels) {
+            gTruncated = true;
+            break;
+        }
+        ImportedFile file;
+        const FileResult io = ReadWholeFile(
+            path, [&](std::string_view bytes) { file = AppendImportedFile(ImportKindOf(path), bytes); });
+        if (file.passiveRadiatorList) {
+            FileErrFlag = 1;
+            return true;
+        }
+        if (!io.ok || !file.result.ok) {
+            gFailures.push_back({LastPathComponent(path), io.ok ? file.result.problem : io.error});
+            continue;
+        }
+        gTruncated = gTruncated || file.result.read.truncated;
+        anyRead = true;
+    }
+    if (anyRead) return true;
+    TellWhatWasNotRead(kNoWindow);
+    return false;
 }
 
 bool WriteDocumentFile(const std::string& path, const std::string& bytes)
@@ -63,27 +96,17 @@ void NameAfterFile(const std::string& path)
     DirtyFlag = 0;
 }
 
-void TellIfTruncated()
-{
-    if (!gTruncated) return;
-    gTruncated = false;
-    ShowSheetAlert(kMainWnd, "Only the first 32,767 models were read.",
-                   "The file holds more models than a data sheet can. The rest of it was not read, "
-                   "and saving the sheet keeps only the models shown.");
-}
-
 void ShowOpenedDocument()
 {
     InitMenu2();
     MainWnd1();
     DrawSheet();
-    TellIfTruncated();
+    TellWhatWasNotRead(kMainWnd);
 }
 
 void ImportInto(const std::string& path)
 {
     fileUrl = path;
-    DropHeaderRecord();
     fileName1 = Utf8ToMacRoman(ImportedDocumentName(LastPathComponent(path)));
     FileOpenFlag = 0;
     DirtyFlag = 1;
@@ -131,8 +154,7 @@ void OpenDialogGetSSTFileHandler(const std::string& path)
 {
     if (path.empty()) return; // Cancel: the no-document state stands
     fileUrl = fsRef = path;
-    if (!ReadSheetFile(path, false)) return ClearParameterArraySheetFile();
-    DropHeaderRecord();
+    if (!ReadDocumentFile(path, true)) return ClearParameterArraySheetFile();
     NameAfterFile(path);
     ViewReset();
     ShowOpenedDocument();
@@ -142,7 +164,7 @@ bool ClickOpenSSTFile()
 {
     if (!ExtensionIs("spdata", "spdatasta")) return false;
     fileUrl = fsRef;
-    if (!ReadSheetFile(fsRef, false)) return false;
+    if (!ReadDocumentFile(fsRef, false)) return false;
     NameAfterFile(fsRef);
     ViewReset();
     InitMenu2();
@@ -152,7 +174,7 @@ bool ClickOpenSSTFile()
 bool ReOpenSSTFile()
 {
     ClearParameterArraySheetFile();
-    if (!ReadSheetFile(fileUrl, false)) return false;
+    if (!ReadDocumentFile(fileUrl, false)) return false;
     SetWindowModifiedMark(kMainWnd, false);
     FileOpenFlag = 1;
     DirtyFlag = 0;
@@ -202,31 +224,48 @@ void SaveAsStationeryFile()
 
 void ImportCSVFile()
 {
-    RunOpenPanel("Select Open CSV/TXT File.", lastPanelFolder, "CSV, Text", {"csv", "txt"},
-                 [](const std::string& path) { OpenDialogGetCSVFileHandler(Chosen(path, nullptr)); });
+    static const std::vector<FileFilter> filters = {
+        {"Driver Files", {"csv", "txt", "wdr", "xml"}}, {"CSV", {"csv"}},
+        {"Text", {"txt"}}, {"WinISD Driver", {"wdr"}}, {"QSpeakers Database", {"xml"}}};
+    RunOpenFilesPanel("Select Open CSV/TXT File.", lastPanelFolder, filters, [](const std::vector<std::string>& paths) {
+        if (!paths.empty()) lastPanelFolder = FolderOfPath(paths.front());
+        OpenDialogGetCSVFileHandler(paths);
+    });
 }
 
-void OpenDialogGetCSVFileHandler(const std::string& path)
+void OpenDialogGetCSVFileHandler(const std::vector<std::string>& paths)
 {
-    if (path.empty()) return;
-    if (!ReadSheetFile(path, true)) return ClearParameterArraySheetFile();
+    if (paths.empty()) return;
+    if (!ImportFiles(paths)) return ClearParameterArraySheetFile();
     if (FileErrFlag == 1) {
         SysBeep();
         MenuDisable();
         return FileErrQuitWnd();
     }
-    ImportInto(path);
+    ImportInto(paths.front());
     ShowOpenedDocument();
 }
 
 bool ClickOpenCSVFile()
 {
-    if (!ExtensionIs("csv", "txt")) return false;
-    if (!ReadSheetFile(fsRef, true)) return false;
+    if (!ExtensionIs("csv", "txt") && !ExtensionIs("wdr")) return false;
+    if (!ImportFiles({fsRef})) return false;
     if (FileErrFlag == 1) return true; // the caller shows the file-error-quit window
     ImportInto(fsRef);
     InitMenu2();
     return true;
+}
+
+void TellWhatWasNotRead(int window)
+{
+    const bool truncated = gTruncated;
+    gTruncated = false;
+    if (!gFailures.empty()) {
+        const AlertText text = ImportFailureAlert(gFailures, fNum, truncated);
+        gFailures.clear();
+        return ShowSheetAlert(window, text.message, text.explanation);
+    }
+    if (truncated) ShowSheetAlert(window, kTooManyModels.message, kTooManyModels.explanation);
 }
 
 void ExportCSVFile()

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 void OpenDialogSSTFile();
 void OpenDialogGetSSTFileHandler(const std::string& path);
@@ -16,8 +17,14 @@ bool SaveSSTFile();
 void SaveAsSSTFile();
 void OpenDialogPutFileHandler(const std::string& path);
 void SaveAsStationeryFile();
+// Import CSV, TXT, driver files and driver databases, several at once, into
+// one new sheet named after the first file.
 void ImportCSVFile();
-void OpenDialogGetCSVFileHandler(const std::string& path);
-// Imports fsRef when s_extension is "csv" or "txt"; false when nothing was read.
+void OpenDialogGetCSVFileHandler(const std::vector<std::string>& paths);
+// Imports fsRef when s_extension is "csv", "txt" or "wdr"; false when
+// nothing was read.
 bool ClickOpenCSVFile();
+// Once the sheet is shown: tells, in one alert on `window`, what the last
+// read left out (files it could not read, models past the table's limit).
+void TellWhatWasNotRead(int window);
 void ExportCSVFile();

@@ -1,5 +1,6 @@
 #include "docs/sheet_format.h"
 
+#include "docs/text_coding.h"
 #include "sheet/number_format.h"
 #include "sheet/sheet_globals.h"
 
@@ -20,6 +21,8 @@ bool NeedsQuotes(std::string_view text)
 {
     if (text.empty()) return false;
     if (text.front() == ' ' || text.front() == '\t' || text.front() == '"') return true;
+    // At the start of a file these bytes would be taken for a byte-order mark.
+    if (text.substr(0, 3) == "\xEF\xBB\xBF") return true;
     return text.find_first_of(",\t\r\n") != std::string_view::npos;
 }
 
@@ -43,33 +46,50 @@ bool IsLineEnd(char c)
     return c == '\r' || c == '\n';
 }
 
+bool IsSeparator(char c)
+{
+    return c == ',' || c == '\t';
+}
+
 // The stream of fields: a record takes the next 15 fields, crossing line
-// ends; an empty line gives one empty field.
+// ends; an empty line gives one empty field, and so does a separator at
+// the very end of a line.
 class FieldReader {
 public:
-    explicit FieldReader(std::string_view bytes)
-        : b_(bytes)
+    // A quoted text is looked for no further than `quoteReach` bytes.
+    FieldReader(std::string_view bytes, std::size_t quoteReach)
+        : b_(WithoutByteOrderMark(bytes))
+        , reach_(quoteReach)
     {
     }
 
     bool AtEnd() const { return next_ >= b_.size(); }
 
+    // A spreadsheet may end every line with a separator: the empty field it
+    // stands for belongs to the record it closes, never to the next one.
+    void StartRecord()
+    {
+        if (c_ >= end_) owed_ = false;
+    }
+
     std::string_view NextField(std::string& scratch)
     {
-        if (!fresh_ && c_ >= end_) {
+        if (!owed_ && c_ >= end_) {
             if (AtEnd()) return {}; // missing fields at the end of the file
             StartLine();
         }
-        fresh_ = false;
-        while (c_ < end_ && (b_[c_] == ' ' || b_[c_] == '\t')) ++c_;
+        while (c_ < end_ && b_[c_] == ' ') ++c_;
         std::string_view field = c_ < end_ && b_[c_] == '"' ? Quoted(scratch) : Plain();
-        while (c_ < end_ && (b_[c_] == ' ' || b_[c_] == '\t' || b_[c_] == '\r')) ++c_;
-        if (c_ < end_ && b_[c_] == ',') ++c_;
+        while (c_ < end_ && (b_[c_] == ' ' || b_[c_] == '\r')) ++c_;
+        // Each separator is one: two tabs in a row enclose an empty field.
+        owed_ = c_ < end_ && IsSeparator(b_[c_]);
+        if (owed_) ++c_;
         return field;
     }
 
 private:
-    // The next line: the bytes up to a CR, an LF or a CR LF pair.
+    // The next line: the bytes up to a CR, an LF or a CR LF pair. Even an
+    // empty line owes one field.
     void StartLine()
     {
         c_ = next_;
@@ -78,13 +98,13 @@ private:
         next_ = end_;
         if (next_ < b_.size() && b_[next_] == '\r') ++next_;
         if (next_ < b_.size() && b_[next_] == '\n' && (next_ == end_ || b_[next_ - 1] == '\r')) ++next_;
-        fresh_ = true;
+        owed_ = true;
     }
 
     std::string_view Plain()
     {
         const std::size_t start = c_;
-        while (c_ < end_ && b_[c_] != ',' && b_[c_] != '\t') ++c_;
+        while (c_ < end_ && !IsSeparator(b_[c_])) ++c_;
         return b_.substr(start, c_ - start);
     }
 
@@ -93,9 +113,7 @@ private:
     // (a quoted text may hold line ends), else at the end of its line.
     std::string_view Quoted(std::string& scratch)
     {
-        // A text is at most 255 bytes, doubled quotes included twice: look no
-        // further than that for the closing quote.
-        std::size_t close = ClosingQuote(c_ + 1, std::min(b_.size(), c_ + 1 + 2 * Str255::kMax + 2));
+        std::size_t close = ClosingQuote(c_ + 1, std::min(b_.size(), c_ + 1 + reach_));
         if (close == std::string_view::npos) close = end_;
         scratch.clear();
         for (std::size_t k = c_ + 1; k < close; ++k) {
@@ -131,14 +149,23 @@ private:
     }
 
     std::string_view b_;
+    std::size_t reach_;
     std::size_t c_ = 0, end_ = 0, next_ = 0;
-    bool fresh_ = false;
+    bool owed_ = false; // the current line still gives one field, maybe empty
 };
 
-void ReadRecord(FieldReader& in, ModelRecord& m, std::string& scratch)
+// A text is at most 255 bytes, doubled quotes included twice; in UTF-8 a
+// character takes up to four bytes.
+std::size_t QuoteReach(bool utf8)
 {
-    m.name = Str255(in.NextField(scratch));
-    m.range = Str255(in.NextField(scratch));
+    return (utf8 ? 4 : 1) * 2 * Str255::kMax + 2;
+}
+
+void ReadRecord(FieldReader& in, ModelRecord& m, std::string& scratch, bool utf8)
+{
+    in.StartRecord();
+    m.name = ImportedText(in.NextField(scratch), utf8);
+    m.range = ImportedText(in.NextField(scratch), utf8);
     for (int c = kFirstParamColumn; c <= kColLe; ++c)
         m.Param(c) = ToStoredFloat(ReadNumber(in.NextField(scratch)));
 }
@@ -173,41 +200,42 @@ std::string CsvExportBytes()
     return kCsvHeaderLine + SheetFileBytes();
 }
 
-ReadResult ReadSheetBytes(std::string_view bytes)
+ReadResult AppendSheetBytes(std::string_view bytes, ReadOptions options)
 {
-    FieldReader in(bytes);
+    FieldReader in(bytes, QuoteReach(options.utf8Texts));
     ReadResult result;
     std::string scratch;
+    bool first = true;
     while (!in.AtEnd()) {
-        if (result.records == kMaxModels) {
+        if (fNum >= kMaxModels) {
             result.truncated = true;
             break;
         }
-        ModelRecord& m = Row(++result.records);
-        m.entryNo = static_cast<std::int16_t>(result.records);
-        ReadRecord(in, m, scratch);
+        ModelRecord& m = Row(fNum + 1);
+        ReadRecord(in, m, scratch, options.utf8Texts);
+        // The header is not a model: it takes no row and no place in the count.
+        const bool header = first && options.csvHeader && m.name == std::string_view("Model Name");
+        first = false;
+        if (header) {
+            m.Blank();
+            continue;
+        }
+        ++fNum;
+        m.entryNo = fNum;
+        ++result.records;
     }
-    fNum = static_cast<std::int16_t>(result.records);
     return result;
 }
 
-void DropHeaderRecord()
+ReadResult ReadSheetBytes(std::string_view bytes, ReadOptions options)
 {
-    if (fNum < 1 || !(Row(1).name == std::string_view("Model Name"))) return;
-    for (int r = 1; r < fNum; ++r) {
-        ModelRecord& to = Row(r);
-        const ModelRecord& from = Row(r + 1);
-        to.name = from.name;
-        to.range = from.range;
-        std::copy(std::begin(from.params), std::end(from.params), std::begin(to.params));
-    }
-    Row(fNum).Blank();
-    --fNum;
+    fNum = 0;
+    return AppendSheetBytes(bytes, options);
 }
 
 bool IsPassiveRadiatorList(std::string_view bytes)
 {
-    FieldReader in(bytes);
+    FieldReader in(bytes, QuoteReach(false));
     std::string scratch;
     return !in.AtEnd() && in.NextField(scratch) == "Manufacturer";
 }
@@ -256,6 +284,6 @@ std::string ReplaceSpdataExtension(std::string_view name, std::string_view newEx
 std::string ImportedDocumentName(std::string_view fileName)
 {
     const std::string ext = FileKindExtension(fileName);
-    if (ext == "csv" || ext == "txt") return std::string(fileName.substr(0, fileName.size() - 3)) + "spdata";
+    if (ext == "csv" || ext == "txt" || ext == "wdr" || ext == "xml") return std::string(fileName.substr(0, fileName.size() - 3)) + "spdata";
     return std::string(fileName);
 }

@@ -1,7 +1,7 @@
 // The data sheet file: the model table as plain text, one record a line,
 // 15 comma-separated fields, each line ended by a CR. CSV export is the
 // same body behind a header line. The reader takes commas or tabs, CR, LF
-// or CR LF line ends, and quoted fields.
+// or CR LF line ends, quoted fields and a leading UTF-8 byte-order mark.
 #pragma once
 
 #include "sheet/model_table.h"
@@ -17,18 +17,24 @@ extern const char* const kCsvHeaderLine; // CR included
 std::string CsvExportBytes();
 
 struct ReadResult {
-    int records = 0;        // records read into rows 1..records
-    bool truncated = false; // the file held more than the table can
+    int records = 0;        // models read
+    bool truncated = false; // the file held more than the table could take
 };
 
-// Reads records into rows 1..n of the table, numbering them 1..n, and sets
-// fNum = n. Reads at most kMaxModels records.
-ReadResult ReadSheetBytes(std::string_view bytes);
+struct ReadOptions {
+    // A first record named exactly "Model Name" is the CSV header: it is
+    // skipped and takes no row.
+    bool csvHeader = false;
+    // The texts are UTF-8 (see IsUtf8Text) and are turned into the
+    // program's character set; else they are taken byte for byte.
+    bool utf8Texts = false;
+};
 
-// A first record named exactly "Model Name" is the CSV header: the rows move
-// up one, the last row is blanked (its entry-order number stays) and fNum
-// drops by one.
-void DropHeaderRecord();
+// Reads records into the rows after the last one, numbering each by its row,
+// and raises fNum; stops when the table is full.
+ReadResult AppendSheetBytes(std::string_view bytes, ReadOptions options = {});
+// The same into an empty table: rows 1..n, fNum = n.
+ReadResult ReadSheetBytes(std::string_view bytes, ReadOptions options = {});
 
 // True when the file's very first field is exactly "Manufacturer".
 bool IsPassiveRadiatorList(std::string_view bytes);
@@ -47,6 +53,7 @@ std::string WithExtension(std::string_view path, std::string_view extension);
 // "name.spdata" (any case of the extension) becomes "name.<newExtension>";
 // any other name stays as it is.
 std::string ReplaceSpdataExtension(std::string_view name, std::string_view newExtension);
-// "drivers.csv" and "notes.txt" (any letter case) become "drivers.spdata"
-// and "notes.spdata".
+// The name of a sheet made from an imported file: "drivers.csv",
+// "notes.txt", "W-165.wdr" and "speakers.xml" (any letter case) become
+// "drivers.spdata" and so on; any other name stays as it is.
 std::string ImportedDocumentName(std::string_view fileName);

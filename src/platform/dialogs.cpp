@@ -8,6 +8,7 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <algorithm>
 
 using namespace platform;
 
@@ -71,6 +72,56 @@ void RunOpenPanel(std::string_view message, std::string_view folder, std::string
     dialog->setNameFilter(Utf8(kind) + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) + QLatin1Char(')'));
     dialog->setWindowModality(Qt::ApplicationModal);
     Finish(dialog, done);
+    dialog->open();
+}
+
+namespace {
+
+QString FilterText(const FileFilter& filter)
+{
+    QStringList patterns;
+    for (const std::string& ext : filter.extensions)
+        patterns << QStringLiteral("*.") + Utf8(ext) << QStringLiteral("*.") + Utf8(ext).toUpper();
+    return Utf8(filter.label) + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) + QLatin1Char(')');
+}
+
+std::vector<std::string> SplitAnswer(const std::string& answer)
+{
+    std::vector<std::string> paths;
+    for (std::size_t start = 0; start < answer.size();) {
+        const std::size_t end = std::min(answer.find('\n', start), answer.size());
+        paths.push_back(answer.substr(start, end - start));
+        start = end + 1;
+    }
+    return paths;
+}
+
+} // namespace
+
+void RunOpenFilesPanel(std::string_view message, std::string_view folder, const std::vector<FileFilter>& filters,
+                       std::function<void(const std::vector<std::string>&)> done)
+{
+    if (Answerer()) {
+        std::vector<std::string> extensions;
+        for (const FileFilter& f : filters)
+            for (const std::string& ext : f.extensions)
+                if (std::find(extensions.begin(), extensions.end(), ext) == extensions.end()) extensions.push_back(ext);
+        DialogRequest request{DialogRequest::OpenPanel, std::string(message), {}, std::string(folder), extensions, 0};
+        return done(SplitAnswer(Answerer()(request)));
+    }
+    QFileDialog* dialog = NewFileDialog(nullptr, message);
+    dialog->setFileMode(QFileDialog::ExistingFiles);
+    dialog->setDirectory(StartFolder(folder));
+    QStringList names;
+    for (const FileFilter& f : filters) names << FilterText(f);
+    dialog->setNameFilters(names);
+    dialog->setWindowModality(Qt::ApplicationModal);
+    QObject::connect(dialog, &QFileDialog::finished, dialog, [dialog, done](int result) {
+        std::vector<std::string> paths;
+        if (result == QDialog::Accepted)
+            for (const QString& file : dialog->selectedFiles()) paths.push_back(QFile::encodeName(file).toStdString());
+        done(paths);
+    });
     dialog->open();
 }
 

@@ -15,6 +15,19 @@
 void RunOpenPanel(std::string_view message, std::string_view folder, std::string_view kind,
                   const std::vector<std::string>& extensions, std::function<void(const std::string& path)> done);
 
+// A type filter of a file panel: its label and the extensions it shows, in
+// lower case (the upper-case names are shown too).
+struct FileFilter {
+    std::string label;
+    std::vector<std::string> extensions;
+};
+
+// The Open panel with multiple selection, its filters in the given order
+// (the first is in force). done(the paths chosen, in order), or done({}) for
+// Cancel. A test answers with the paths joined by line feeds.
+void RunOpenFilesPanel(std::string_view message, std::string_view folder, const std::vector<FileFilter>& filters,
+                       std::function<void(const std::vector<std::string>& paths)> done);
+
 // The Save panel, as a sheet on `window`, in `folder` ("" for the home
 // folder); a typed name without an extension gets `extension`. done("") for
 // Cancel.

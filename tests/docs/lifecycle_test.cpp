@@ -118,7 +118,7 @@ TEST_F(Lifecycle, ImportNamesTheSheetAndSavesThroughThePrompt)
     answers.push_back(Write("drivers.csv", std::string(kCsvHeaderLine) + kLine1));
     ChooseMenuItem(kFileMenu, kImportItem);
     EXPECT_EQ(dialogs[0].message, "Select Open CSV/TXT File.");
-    EXPECT_EQ(dialogs[0].choices, (std::vector<std::string>{"csv", "txt"}));
+    EXPECT_EQ(dialogs[0].choices, (std::vector<std::string>{"csv", "txt", "wdr", "xml"}));
     EXPECT_EQ(fNum, 1);
     EXPECT_EQ(fileName1, Str255("drivers.spdata"));
     EXPECT_EQ(FileOpenFlag, 0);

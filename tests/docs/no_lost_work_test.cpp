@@ -230,7 +230,12 @@ TEST_F(NoLostWork, AFifoOrAFolderIsRefusedWithoutBlocking)
     EXPECT_FALSE(WindowExists(kMainWnd));
     answers.push_back(Path("pipe.csv"));
     ChooseMenuItem(kFileMenu, kImportItem);
-    EXPECT_EQ(Last().kind, DialogRequest::Alert);
+    QMessageBox* box = SheetAlert();
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(box->text(), "One file could not be read.");
+    EXPECT_EQ(box->informativeText(), "pipe.csv: Not a regular file\n\nNo models were imported.");
+    box->close();
+    EXPECT_FALSE(WindowExists(kMainWnd));
     const std::size_t shown = dialogs.size();
     HandleOpenDoc({fifo});
     WaitForOpenTimer();

@@ -85,8 +85,7 @@ TEST_F(SheetFormat, EmptyTableIsAnEmptyFileAndBack)
     EXPECT_EQ(CsvExportBytes(), std::string(kCsvHeaderLine));
     EXPECT_EQ(ReadSheetBytes("").records, 0);
     EXPECT_EQ(fNum, 0);
-    ReadSheetBytes(CsvExportBytes());
-    DropHeaderRecord();
+    ReadSheetBytes(CsvExportBytes(), {.csvHeader = true});
     EXPECT_EQ(fNum, 0);
 }
 
@@ -127,7 +126,7 @@ TEST_F(SheetFormat, FieldsLeftOnTheLastLineAreIgnored)
 {
     ReadSheetBytes("A,,1,2,3,4,5,6,7,8,9,10,11,12,13,Extra,Stuff");
     EXPECT_EQ(fNum, 1);
-    ReadSheetBytes("A,,1,2,3,4,5,6,7,8,9,10,11,12,13,B,\rC\r");
+    ReadSheetBytes("A,,1,2,3,4,5,6,7,8,9,10,11,12,13,B\rC\r");
     EXPECT_EQ(fNum, 2); // leftovers on a line that is not the last begin the next record
     EXPECT_EQ(Row(2).name, Str255("B"));
     EXPECT_EQ(Row(2).range, Str255("C"));
@@ -183,20 +182,22 @@ TEST_F(SheetFormat, AtMost32767RecordsAreRead)
     EXPECT_FALSE(ReadSheetBytes("M\r").truncated);
 }
 
-TEST_F(SheetFormat, HeaderRecordIsDroppedOnRequest)
+TEST_F(SheetFormat, HeaderRecordIsSkippedOnRequest)
 {
-    ReadSheetBytes(std::string(kCsvHeaderLine) + "A,W, 1,0,0,0,0,0,0,0,0,0,0,0,0\rB,T, 2,0,0,0,0,0,0,0,0,0,0,0,0\r");
-    ASSERT_EQ(fNum, 3);
-    Row(3).entryNo = 3;
-    DropHeaderRecord();
+    const std::string csv = std::string(kCsvHeaderLine) + "A,W, 1,0,0,0,0,0,0,0,0,0,0,0,0\rB,T, 2,0,0,0,0,0,0,0,0,0,0,0,0\r";
+    EXPECT_EQ(ReadSheetBytes(csv, {.csvHeader = true}).records, 2);
     EXPECT_EQ(fNum, 2);
     EXPECT_EQ(Row(1).name, Str255("A"));
     EXPECT_EQ(Row(2).Param(kColDia), 2.0f);
     EXPECT_EQ(Row(1).entryNo, 1); // the numbers stay ascending in row order
+    EXPECT_EQ(Row(2).entryNo, 2);
     EXPECT_TRUE(Row(3).name.empty());
-    EXPECT_EQ(Row(3).entryNo, 3);
-    DropHeaderRecord(); // not a header: nothing happens
+    EXPECT_EQ(ReadSheetBytes(csv).records, 3); // a document keeps it as a model
+    EXPECT_EQ(Row(1).name, Str255("Model Name"));
+    // Only the first record can be the header.
+    ReadSheetBytes("A,W,,,,,,,,,,,,,\r" + std::string(kCsvHeaderLine), {.csvHeader = true});
     EXPECT_EQ(fNum, 2);
+    EXPECT_EQ(Row(2).name, Str255("Model Name"));
 }
 
 TEST_F(SheetFormat, ExportThenImportGivesTheSameModels)
@@ -207,8 +208,7 @@ TEST_F(SheetFormat, ExportThenImportGivesTheSameModels)
     EXPECT_EQ(csv.substr(0, 28), "Model Name,Range,DIA(cm),FS(");
     const std::string body = SheetFileBytes();
     SheetGlobalsDefaults();
-    ReadSheetBytes(csv);
-    DropHeaderRecord();
+    ReadSheetBytes(csv, {.csvHeader = true});
     EXPECT_EQ(fNum, 1);
     EXPECT_EQ(SheetFileBytes(), body);
 }

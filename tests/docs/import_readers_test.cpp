@@ -1,0 +1,258 @@
+// The readers of imported files: CSV and TXT as spreadsheets write them, and
+// the driver files of other programs.
+#include "docs/import_files.h"
+#include "docs/text_coding.h"
+#include "sheet/sheet_globals.h"
+
+#include <QFile>
+#include <gtest/gtest.h>
+
+namespace {
+
+std::string Fixture(const char* name)
+{
+    QFile file(QStringLiteral(MERESTONE_SOURCE_DIR "/tests/docs/fixtures/") + QLatin1String(name));
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << name;
+    return file.readAll().toStdString();
+}
+
+// A data sheet line of the values 1..n (n <= 13) in the parameter fields.
+std::string Line(const char* name, const char* range, int n)
+{
+    ModelRecord m;
+    m.name = Str255(name);
+    m.range = Str255(range);
+    for (int k = 0; k < n; ++k) m.params[k] = float(k + 1);
+    return FormatRecordLine(m);
+}
+
+std::string Repeated(const char* piece, int times)
+{
+    std::string s;
+    for (int k = 0; k < times; ++k) s += piece;
+    return s;
+}
+
+std::string Imported(std::string_view bytes)
+{
+    fNum = 0;
+    AppendImportedFile(ImportKind::SheetText, bytes);
+    return SheetFileBytes();
+}
+
+class ImportReaders : public ::testing::Test {
+protected:
+    void SetUp() override { SheetGlobalsDefaults(); }
+};
+
+struct LayoutCase {
+    const char* what;
+    std::string file;
+    std::string sheet; // what the imported sheet saves as
+};
+
+// Every way a spreadsheet lays out empty cells, with commas and with tabs:
+// the fields stay in their columns and no record borrows from the next line.
+TEST_F(ImportReaders, EmptyCellsKeepEveryFieldInItsColumn)
+{
+    const std::string full = "B,T,1,2,3,4,5,6,7,8,9,10,11,12,13";
+    const std::string fullTabs = "B\tT\t1\t2\t3\t4\t5\t6\t7\t8\t9\t10\t11\t12\t13";
+    const std::string b = Line("B", "T", 13);
+    const LayoutCase cases[] = {
+        {"empty last cell", "A,W,1,2,3,4,5,6,7,8,9,10,11,12,\r" + full + "\r", Line("A", "W", 12) + b},
+        {"empty last cell, CR LF", "A,W,1,2,3,4,5,6,7,8,9,10,11,12,\r\n" + full + "\r\n", Line("A", "W", 12) + b},
+        {"empty last cell, tabs", "A\tW\t1\t2\t3\t4\t5\t6\t7\t8\t9\t10\t11\t12\t\n" + fullTabs + "\n",
+         Line("A", "W", 12) + b},
+        {"empty first cell", ",W,1,2,3,4,5,6,7,8,9,10,11,12,13\r" + full, Line("", "W", 13) + b},
+        {"empty first cell, tabs", "\tW\t1\t2\t3\t4\t5\t6\t7\t8\t9\t10\t11\t12\t13\r" + fullTabs,
+         Line("", "W", 13) + b},
+        {"empty middle cells, tabs", "A\t\t1\t2\t3\t4\t5\t6\t7\t8\t9\t10\t11\t12\t13\r" + fullTabs,
+         Line("A", "", 13) + b},
+        {"a line of commas", ",,,,,,,,,,,,,,\r" + full, Line("", "", 0) + b},
+        {"a line of tabs", "\t\t\t\t\t\t\t\t\t\t\t\t\t\t\r" + fullTabs, Line("", "", 0) + b},
+        {"a separator after the last field", full + ",\r" + full + "\t\r", b + b},
+        {"blanks around tab-separated fields", "B \t T\t 1\t2 \t3\t4\t5\t6\t7\t8\t9\t10\t11\t12\t13",
+         Line("B ", "T", 13)},
+        {"a record that runs out of fields continues", "B,T,1,2,3\r4,5,6,7,8,9,10,11,12,13\r", b},
+    };
+    for (const LayoutCase& c : cases) EXPECT_EQ(Imported(c.file), c.sheet) << c.what;
+}
+
+// The byte-order mark of "CSV UTF-8" is no part of the first field, so the
+// header is still found, and a passive-radiator list is still refused.
+TEST_F(ImportReaders, AByteOrderMarkIsIgnored)
+{
+    const std::string bom = "\xEF\xBB\xBF";
+    const std::string header = std::string(kCsvHeaderLine);
+    const std::string body = Line("A", "W", 13);
+    EXPECT_EQ(Imported(bom + header + body), body);
+    std::string crlf = header.substr(0, header.size() - 1) + "\r\n" + body.substr(0, body.size() - 1) + "\r\n";
+    EXPECT_EQ(Imported(bom + crlf), body);
+    EXPECT_TRUE(AppendImportedFile(ImportKind::SheetText, bom + "Manufacturer,Model\r").passiveRadiatorList);
+    ReadSheetBytes(bom + body); // a document too
+    EXPECT_EQ(SheetFileBytes(), body);
+}
+
+struct TextCase {
+    const char* what;
+    std::string file;
+    std::string name; // in Mac OS Roman
+};
+
+TEST_F(ImportReaders, Utf8TextsComeInAsTheProgramsCharacters)
+{
+    const TextCase cases[] = {
+        {"letters Mac OS Roman has", "R\xC3\xA9v\xC3\xA9lator \xC3\x98 \xE2\x80\x93 \xE2\x84\xA2,W", "R\x8Ev\x8Elator \xAF \xD0 \xAA"},
+        {"letters it lacks", "\xC5\xA0koda \xE5\xA3\xB0 \xC5\x81,W", "Skoda ? ?"},
+        {"with a byte-order mark", "\xEF\xBB\xBF\xC3\xA9,W", "\x8E"},
+        {"ASCII behind a byte-order mark", "\xEF\xBB\xBFPlain,W", "Plain"},
+        {"a Mac OS Roman file", "R\x8Ev\x8Elator \xA5,W", "R\x8Ev\x8Elator \xA5"},
+        {"Mac OS Roman bytes that only start a UTF-8 letter", "\xC3 Mac,W", "\xC3 Mac"},
+        {"a long name counts its letters, not its bytes", Repeated("\xC3\xA9", 200) + ",W", std::string(200, '\x8E')},
+    };
+    for (const TextCase& c : cases) {
+        Imported(c.file);
+        EXPECT_EQ(Row(1).name, Str255(c.name)) << c.what;
+    }
+    // A quoted UTF-8 name longer than the program keeps is still one field.
+    Imported("\"" + Repeated("\xC3\xA9", 300) + "\",Woofer,1\r");
+    EXPECT_EQ(Row(1).name, Str255(std::string(255, '\x8E')));
+    EXPECT_EQ(Row(1).range, Str255("Woofer"));
+    // A document is read byte for byte, UTF-8 or not.
+    ReadSheetBytes("R\xC3\xA9v,W\r");
+    EXPECT_EQ(Row(1).name, Str255("R\xC3\xA9v"));
+}
+
+TEST(TextCoding, Utf8IsRecognisedOnlyWhenWellFormed)
+{
+    EXPECT_TRUE(IsUtf8Text("\xEF\xBB\xBF"));
+    EXPECT_TRUE(IsUtf8Text("a\xF0\x9F\x94\x8A b \xE2\x82\xAC \xC3\xA9"));
+    EXPECT_FALSE(IsUtf8Text("plain ASCII"));
+    for (const char* bad : {"\xC0\xAF", "\xE0\x80\xAF", "\xED\xA0\x80", "\xF4\x90\x80\x80", "\xF5\x80\x80\x80",
+                            "ok \xC3", "\xE2\x82", "\xC3\xA9\x80", "\x8E"})
+        EXPECT_FALSE(IsUtf8Text(bad)) << bad;
+}
+
+// Models past the table's limit: the header takes no place, and a full
+// import is not cut.
+TEST_F(ImportReaders, TheLimitCountsModelsNotLines)
+{
+    std::string csv(kCsvHeaderLine);
+    for (int r = 0; r < kMaxModels; ++r) csv += "M,R,1,2,3,4,5,6,7,8,9,10,11,12,13\r";
+    ImportedFile file = AppendImportedFile(ImportKind::SheetText, csv);
+    EXPECT_EQ(file.result.read.records, kMaxModels);
+    EXPECT_FALSE(file.result.read.truncated);
+    fNum = 0;
+    file = AppendImportedFile(ImportKind::SheetText, csv + "Last,R\r");
+    EXPECT_EQ(fNum, kMaxModels);
+    EXPECT_TRUE(file.result.read.truncated);
+    EXPECT_EQ(Row(kMaxModels).entryNo, kMaxModels);
+    // A driver file has no room left either.
+    EXPECT_TRUE(AppendWdrDriver("[Driver]\nFs=40\n").read.truncated);
+    EXPECT_EQ(fNum, kMaxModels);
+}
+
+void ExpectParams(int row, std::initializer_list<float> values)
+{
+    int c = kFirstParamColumn;
+    for (float v : values) {
+        EXPECT_NEAR(Row(row).Param(c), v, std::abs(v) * 1e-5) << "row " << row << " column " << c;
+        ++c;
+    }
+}
+
+TEST_F(ImportReaders, WdrDriverFilesInSiUnits)
+{
+    ASSERT_TRUE(AppendWdrDriver(Fixture("halden_hw170.wdr")).ok);
+    EXPECT_EQ(Row(1).name, Str255("Halden Audio HW-170 R\x8Ev\x8Elator"));
+    EXPECT_TRUE(Row(1).range.empty());
+    //                Dia  Fs    Vas   Qts    Qes   Qms   Effi  Re   Pe  Sd   Xmax Vd     Le
+    ExpectParams(1, {17, 39.5f, 25.2f, 0.374f, 0.42f, 3.41f, 0.46f, 5.6f, 60, 133, 4.8f, 63.84f, 0.52f});
+    // Windows-1252, keys in any case, blanks, Dd for a missing Dia, a
+    // decimal comma, and values that are empty or not numbers.
+    const DriverFileResult second = AppendWdrDriver(Fixture("kestrel_t25.wdr"));
+    EXPECT_EQ(second.read.records, 1);
+    EXPECT_EQ(Row(2).name, Str255("Kestrel T25 Soie \xD0 \xAF" "25"));
+    ExpectParams(2, {2.51f, 1100, 0, 0.62f, 0, 0, 0, 4.7f, 80, 7.1f, 0.3f, 0, 0});
+    EXPECT_EQ(Row(2).entryNo, 2);
+    // UTF-16 with its byte-order mark, as Windows editors save "Unicode".
+    const QString text = QStringLiteral("[Driver]\r\nBrand=\u00C9ole\r\nFs=28\r\n");
+    std::string utf16 = "\xFF\xFE";
+    utf16.append(reinterpret_cast<const char*>(text.utf16()), std::size_t(text.size()) * 2);
+    ASSERT_TRUE(AppendWdrDriver(utf16).ok);
+    EXPECT_EQ(Row(3).name, Str255("\x83ole"));
+    EXPECT_EQ(Row(3).Param(kColFs), 28.0f);
+}
+
+TEST_F(ImportReaders, WhatIsNotADriverFileAddsNothing)
+{
+    for (const char* notOne : {"", "Manufacturer,Model\r", "[Box]\nFs=40\n", "Fs=40\n", "\xFF\xFE", "[Driver"}) {
+        const DriverFileResult r = AppendWdrDriver(notOne);
+        EXPECT_FALSE(r.ok) << notOne;
+        EXPECT_EQ(r.problem, "no [Driver] section");
+        EXPECT_EQ(fNum, 0);
+    }
+    // Only the [Driver] section counts.
+    ASSERT_TRUE(AppendWdrDriver("[Box]\nFs=99\n[Driver]\nFs=40\n[Other]\nFs=12\n").ok);
+    EXPECT_EQ(Row(1).Param(kColFs), 40.0f);
+}
+
+TEST_F(ImportReaders, TheXmlDriverDatabase)
+{
+    const DriverFileResult r = AppendDriverDatabase(Fixture("speakers.xml"));
+    ASSERT_TRUE(r.ok) << r.problem;
+    EXPECT_EQ(r.read.records, 3);
+    EXPECT_EQ(Row(1).name, Str255("Halden Audio HW-170"));
+    //                Dia  Fs    Vas   Qts    Qes   Qms   Effi   Re   Pe  Sd   Xmax Vd     Le
+    ExpectParams(1, {17, 39.5f, 25.2f, 0.374f, 0.42f, 3.41f, 0.337427f, 5.6f, 60, 133, 4.8f, 63.84f, 0.52f});
+    EXPECT_EQ(Row(2).name, Str255("\xAFrsted & S\xBFn PR-380"));
+    ExpectParams(2, {0, 21, 310, 0.33f, 0, 0, 0.995818f, 5.8f, 250, 850, 7, 595, 0});
+    EXPECT_EQ(Row(3).name, Str255("Kestrel T25 Soie"));
+    EXPECT_EQ(Row(3).Param(kColEffi), 0.0f); // no level given
+    EXPECT_EQ(Row(3).entryNo, 3);
+}
+
+TEST_F(ImportReaders, ABrokenDatabaseAddsNothing)
+{
+    AppendWdrDriver("[Driver]\nFs=40\n");
+    const std::string db = Fixture("speakers.xml");
+    const std::string laughs = "<!DOCTYPE s [<!ENTITY a \"aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa\">"
+                               "<!ENTITY b \"&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;\">"
+                               "<!ENTITY c \"&b;&b;&b;&b;&b;&b;&b;&b;&b;&b;&b;&b;&b;&b;&b;&b;&b;&b;&b;&b;\">]>"
+                               "<speakers><speaker vendor=\"&c;&c;&c;&c;&c;&c;&c;&c;\" fs=\"1\"/></speakers>";
+    for (const std::string& bad : {db.substr(0, db.size() / 2 + 40), std::string("<html><speaker fs=\"40\"/></html>"),
+                                   std::string("not xml at all"), std::string(), laughs}) {
+        const DriverFileResult r = AppendDriverDatabase(bad);
+        EXPECT_FALSE(r.ok) << bad;
+        EXPECT_EQ(fNum, 1) << bad;
+        EXPECT_TRUE(Row(2).name.empty());
+    }
+    EXPECT_EQ(AppendDriverDatabase(db.substr(0, db.size() / 2 + 40)).problem.substr(0, 21), "broken XML at line 4:");
+}
+
+TEST(ImportNames, KindsNamesAndTheReport)
+{
+    EXPECT_EQ(ImportKindOf("/a/b.WDR"), ImportKind::WdrDriver);
+    EXPECT_EQ(ImportKindOf("db.xml"), ImportKind::DriverDatabase);
+    EXPECT_EQ(ImportKindOf("list.txt"), ImportKind::SheetText);
+    EXPECT_EQ(ImportedDocumentName("HW-170.wdr"), "HW-170.spdata");
+    EXPECT_EQ(ImportedDocumentName("speakers.XML"), "speakers.spdata");
+    EXPECT_EQ(CountText(1047), "1,047");
+    EXPECT_EQ(CountText(32767), "32,767");
+    EXPECT_EQ(CountText(999), "999");
+    EXPECT_EQ(CountText(1000000), "1,000,000");
+    std::vector<ImportFailure> failures;
+    for (int k = 1; k <= 12; ++k) failures.push_back({"f" + std::to_string(k) + ".wdr", "no [Driver] section"});
+    const AlertText text = ImportFailureAlert(failures, 1047, true);
+    EXPECT_EQ(text.message, "12 files could not be read.");
+    EXPECT_EQ(text.explanation.substr(0, 32), "f1.wdr: no [Driver] section\nf2.w");
+    EXPECT_NE(text.explanation.find("f10.wdr"), std::string::npos);
+    EXPECT_EQ(text.explanation.find("f11.wdr"), std::string::npos);
+    EXPECT_NE(text.explanation.find("\nand 2 more\n\n1,047 models were imported. Only the first 32,767 models were read."),
+              std::string::npos)
+        << text.explanation;
+    EXPECT_EQ(ImportFailureAlert({failures[0]}, 1, false).explanation, "f1.wdr: no [Driver] section\n\n1 model was imported.");
+    EXPECT_EQ(ImportFailureAlert({failures[0]}, 0, false).message, "One file could not be read.");
+}
+
+} // namespace
