@@ -191,11 +191,13 @@ TEST_F(NoLostWork, SavePanelsStartBesideTheDocumentAndAddItsExtension)
         EXPECT_EQ(Read(Path(c.written)).substr(0, 6), c.item == kExportItem ? "Model " : "W-165,") << c.written;
     }
     EXPECT_EQ(fileName1, Str255("speakers.v2"));
-    answers.push_back("Don't Save");
-    ChooseMenuItem(kFileMenu, kCloseItem);
+    ChooseMenuItem(kFileMenu, kCloseItem); // just saved: closes at once
     ChooseMenuItem(kFileMenu, kNewItem); // untitled: where the last panel left off
+    answers.push_back(""); // Cancel
     ChooseMenuItem(kFileMenu, kSaveAsItem);
+    EXPECT_EQ(Last().kind, DialogRequest::SavePanel);
     EXPECT_EQ(Last().folder, Path("B"));
+    EXPECT_TRUE(answers.empty());
 }
 
 TEST_F(NoLostWork, TheRealSavePanelOpensInTheDocumentsFolder)
