@@ -9,6 +9,7 @@
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QIcon>
+#include <QLabel>
 #include <QMessageBox>
 #include <QTimer>
 #include <QUrl>
@@ -111,7 +112,11 @@ void ShowAlertSheet(int window, std::string_view message, std::string_view infor
     auto* box = new QMessageBox(QMessageBox::Warning, QString(), Utf8(message), QMessageBox::Ok, Window(window));
     box->setObjectName(QStringLiteral("SheetAlert"));
     box->setAttribute(Qt::WA_DeleteOnClose);
+    // The texts may name files: "<b>" in a name is shown, never obeyed.
+    box->setTextFormat(Qt::PlainText);
     box->setInformativeText(Utf8(informative));
+    if (auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_informativelabel")))
+        label->setTextFormat(Qt::PlainText);
     box->setWindowModality(box->parentWidget() ? Qt::WindowModal : Qt::ApplicationModal);
     box->open();
 }

@@ -8,6 +8,7 @@
 #include "platform/windows.h"
 
 #include <QFile>
+#include <QLabel>
 
 namespace {
 
@@ -71,13 +72,15 @@ TEST_F(Import, SeveralFilesOfEveryKindMakeOneSheetInTheOrderChosen)
 
 TEST_F(Import, WhenNothingCanBeReadNoSheetOpens)
 {
-    ImportThroughPanel({Write("a.wdr", "Manufacturer,Model\r"), Write("b.xml", "<html/>")});
+    ImportThroughPanel({Write("<b>a.wdr", "Manufacturer,Model\r"), Write("b.xml", "<html/>")});
+    for (QLabel* label : SheetAlert()->findChildren<QLabel*>())
+        EXPECT_TRUE(label->text().isEmpty() || label->textFormat() == Qt::PlainText) << label->text().toStdString();
     EXPECT_FALSE(WindowExists(kMainWnd));
     EXPECT_EQ(FileErrFlag, 0); // the "Manufacturer" rule is for CSV and TXT only
     EXPECT_EQ(fNum, 0);
     const auto [message, explanation] = TakeAlert();
     EXPECT_EQ(message, "2 files could not be read.");
-    EXPECT_EQ(explanation, "a.wdr: no [Driver] section\nb.xml: not a driver database\n\nNo models were imported.");
+    EXPECT_EQ(explanation, "<b>a.wdr: no [Driver] section\nb.xml: not a driver database\n\nNo models were imported.");
     EXPECT_TRUE(MenuItemIsEnabled(kFileMenu, kImportItem));
     ImportThroughPanel({}); // Cancel
     EXPECT_FALSE(WindowExists(kMainWnd));
