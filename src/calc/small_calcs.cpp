@@ -38,7 +38,7 @@ constexpr CalcItem kSdItems[] = {
 constexpr CalcItem kVdItems[] = {
     {K::Group, 42, LTRB(20, 38, 280, 127), "Enter Parameters", nullptr},
     {K::Group, 43, LTRB(20, 133, 280, 197), "Solution", nullptr},
-    {K::Label, 53, LTRB(136, 67, 154, 83), "Sd", "Corn Effective Area"},
+    {K::Label, 53, LTRB(100, 67, 154, 83), "Sd", "Corn Effective Area"},
     {K::Label, 54, LTRB(100, 92, 154, 108), "Xmax", "Corn Peak Liner Displacement"},
     {K::Input, 80, LTRB(162, 70, 228, 84), nullptr, nullptr},
     {K::Input, 81, LTRB(162, 95, 228, 109), nullptr, nullptr},

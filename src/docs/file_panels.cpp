@@ -134,20 +134,33 @@ std::string Chosen(const std::string& path, const char* extension)
     return extension ? WithExtension(path, extension) : path;
 }
 
-void RunDocumentSavePanel(const char* message, const std::string& name, const char* extension,
+// The kinds of file the panels offer.
+const FileFilter kDataSheetFiles{"Data Sheet", {"spdata"}};
+const FileFilter kStationeryFiles{"Stationery", {"spdatasta"}};
+const FileFilter kCsvFiles{"CSV", {"csv"}};
+const FileFilter kTextFiles{"Text", {"txt"}};
+const std::vector<FileFilter> kOpenFilters{
+    {"Data Sheet and Stationery", {"spdata", "spdatasta"}}, kDataSheetFiles, kStationeryFiles};
+const std::vector<FileFilter> kImportFilters{{"Driver Files", {"csv", "txt", "wdr", "xml"}},
+                                             kCsvFiles,
+                                             kTextFiles,
+                                             {"WinISD Driver", {"wdr"}},
+                                             {"QSpeakers Database", {"xml"}}};
+
+void RunDocumentSavePanel(const char* message, const std::string& name, const FileFilter& filter,
                           std::function<void(const std::string&)> done)
 {
     MenuDisable();
-    RunSavePanel(kMainWnd, message, SavePanelFolder(), name, extension,
-                 [extension, done](const std::string& path) { done(Chosen(path, extension)); });
+    const std::string extension = filter.extensions.front();
+    RunSavePanel(kMainWnd, message, SavePanelFolder(), name, filter,
+                 [extension, done](const std::string& path) { done(Chosen(path, extension.c_str())); });
 }
 
 } // namespace
 
 void OpenDialogSSTFile()
 {
-    RunOpenPanel("Select Open File.", lastPanelFolder, "Data Sheet", {"spdata", "spdatasta"},
-                 [](const std::string& path) { OpenDialogGetSSTFileHandler(Chosen(path, nullptr)); });
+    RunOpenPanel("Select Open File.", lastPanelFolder, kOpenFilters, [](const std::string& path) { OpenDialogGetSSTFileHandler(Chosen(path, nullptr)); });
 }
 
 void OpenDialogGetSSTFileHandler(const std::string& path)
@@ -194,7 +207,7 @@ bool SaveSSTFile()
 
 void SaveAsSSTFile()
 {
-    RunDocumentSavePanel("Save This File As...", MacRomanToUtf8(fileName1.view()), "spdata",
+    RunDocumentSavePanel("Save This File As...", MacRomanToUtf8(fileName1.view()), kDataSheetFiles,
                          OpenDialogPutFileHandler);
 }
 
@@ -215,7 +228,7 @@ void OpenDialogPutFileHandler(const std::string& path)
 void SaveAsStationeryFile()
 {
     RunDocumentSavePanel("Save This Stationery File As...",
-                         ReplaceSpdataExtension(MacRomanToUtf8(fileName1.view()), "spdatasta"), "spdatasta",
+                         ReplaceSpdataExtension(MacRomanToUtf8(fileName1.view()), "spdatasta"), kStationeryFiles,
                          [](const std::string& path) {
                              MenuEnable();
                              if (!path.empty()) WriteDocumentFile(path, SheetFileBytes());
@@ -224,10 +237,7 @@ void SaveAsStationeryFile()
 
 void ImportCSVFile()
 {
-    static const std::vector<FileFilter> filters = {
-        {"Driver Files", {"csv", "txt", "wdr", "xml"}}, {"CSV", {"csv"}},
-        {"Text", {"txt"}}, {"WinISD Driver", {"wdr"}}, {"QSpeakers Database", {"xml"}}};
-    RunOpenFilesPanel("Select Open CSV/TXT File.", lastPanelFolder, filters, [](const std::vector<std::string>& paths) {
+    RunOpenFilesPanel("Select Open CSV/TXT File.", lastPanelFolder, kImportFilters, [](const std::vector<std::string>& paths) {
         if (!paths.empty()) lastPanelFolder = FolderOfPath(paths.front());
         OpenDialogGetCSVFileHandler(paths);
     });
@@ -271,7 +281,7 @@ void TellWhatWasNotRead(int window)
 void ExportCSVFile()
 {
     RunDocumentSavePanel("Save This CSV File As...", ReplaceSpdataExtension(MacRomanToUtf8(fileName1.view()), "csv"),
-                         "csv", [](const std::string& path) {
+                         kCsvFiles, [](const std::string& path) {
                              MenuEnable();
                              if (!path.empty()) WriteDocumentFile(path, CsvExportBytes());
                          });

@@ -55,13 +55,42 @@ QIcon BundleImage(std::string_view name)
     return QFile::exists(path) ? QIcon(path) : QIcon();
 }
 
+// Qt's light colours, for the areas whose background the program fixes:
+// text on them stays dark under a dark theme.
+const QPalette& LightPalette()
+{
+    static const QPalette palette(QColor(236, 236, 236));
+    return palette;
+}
+
 template<class W>
 W* Place(int window, int control, Rect r, W* widget)
 {
     widget->setGeometry(r.left, r.top, r.Width(), r.Height());
+    if (R().windows.value(window).lightArea.contains(widget->geometry()))
+        widget->setPalette(widget->palette().resolve(LightPalette())); // roles the control set stay
     RegisterControl(window, control, widget);
     widget->show();
     return widget;
+}
+
+// The largest size, down to 7 pixels, at which the label's text fits its
+// width: a longer text shrinks rather than being cut.
+void FitText(QLabel* label)
+{
+    const int full = label->property("fullPixelSize").toInt();
+    if (full <= 0) return;
+    QFont font = label->font();
+    font.setPixelSize(full);
+    const int room = label->contentsRect().width();
+    const auto widest = [&label](const QFont& f) {
+        int w = 0;
+        for (const QString& line : label->text().split(QLatin1Char('\n')))
+            w = std::max(w, QFontMetrics(f).horizontalAdvance(line));
+        return w;
+    };
+    while (font.pixelSize() > 7 && widest(font) > room) font.setPixelSize(font.pixelSize() - 1);
+    label->setFont(font);
 }
 
 void Hit(int window, int control, int part = 0, int menuItem = 0)
@@ -74,20 +103,34 @@ void Hit(int window, int control, int part = 0, int menuItem = 0)
     DeliverControlEvent(e);
 }
 
+// A text colour of its own is an accent that reads on light and dark
+// backgrounds alike; a background of its own takes its dark text with it.
 void ApplyStyle(QWidget* w, const TextStyle& style)
 {
     w->setFont(ProgramFont(style.fontNum, style.size));
-    if (style.colour) {
-        QPalette pal = w->palette();
-        pal.setColor(QPalette::WindowText, QColor::fromRgb(style.colour));
-        w->setPalette(pal);
-    }
+    QPalette pal = w->palette();
     if (style.lightBlueBack) {
-        QPalette pal = w->palette();
         pal.setColor(QPalette::Window, kLightBlue);
-        w->setPalette(pal);
+        pal.setColor(QPalette::WindowText, Qt::black);
         w->setAutoFillBackground(true);
     }
+    if (style.colour) pal.setColor(QPalette::WindowText, QColor::fromRgb(style.colour));
+    w->setPalette(pal);
+}
+
+// A button that pops up a menu: a push button, whose style keeps room for
+// the arrow beside the title.
+void CreatePopUpBevelButton(int window, int control, Rect r, std::string_view title, QMenu* menu)
+{
+    auto* w = new QPushButton(Utf8(title), ContentOf(window));
+    w->setFocusPolicy(Qt::NoFocus);
+    w->setFont(ProgramFont(1, 11.0f));
+    w->setMenu(menu);
+    QObject::connect(menu, &QMenu::triggered, w, [w, window, control, menu](QAction* a) {
+        if (!w->isVisible()) return;
+        Hit(window, control, 0, int(menu->actions().indexOf(a)) + 1);
+    });
+    Place(window, control, r, w);
 }
 
 // A vertical scroll bar whose arrows and thumb report to the control
@@ -139,9 +182,7 @@ void CreatePlacard(int window, int control, Rect r)
     auto* w = new QFrame(parent);
     w->setFrameShape(QFrame::StyledPanel);
     w->setAutoFillBackground(true);
-    QPalette pal = w->palette();
-    pal.setColor(QPalette::Window, QColor(236, 236, 236));
-    w->setPalette(pal);
+    R().windows[window].lightArea = QRect(r.left, r.top, r.Width(), r.Height());
     Place(window, control, r, w)->lower();
 }
 
@@ -153,8 +194,11 @@ void CreateStaticText(int window, int control, Rect r, std::string_view utf8, Te
     w->setTextFormat(Qt::PlainText);
     const Qt::Alignment across = style.centred ? Qt::AlignHCenter : style.rightAligned ? Qt::AlignRight : Qt::AlignLeft;
     w->setAlignment(across | Qt::AlignVCenter);
+    if (style.rightAligned) w->setContentsMargins(0, 0, 4, 0); // a label before a field keeps clear of it
     ApplyStyle(w, style);
+    w->setProperty("fullPixelSize", w->font().pixelSize());
     Place(window, control, r, w);
+    FitText(w);
 }
 
 void CreateStaticText(int window, int control, Rect r, const Str255& text, TextStyle style)
@@ -195,6 +239,7 @@ void CreatePushButton(int window, int control, Rect r, std::string_view title)
     QWidget* parent = ContentOf(window);
     if (!parent) return;
     auto* w = new QPushButton(Utf8(title), parent);
+    w->setFont(ProgramFont(1, 13.0f));
     w->setFocusPolicy(Qt::NoFocus);
     QObject::connect(w, &QPushButton::clicked, w, [w, window, control] {
         w->setChecked(w->property("hilite").toBool()); // highlighting is the program's
@@ -208,6 +253,7 @@ void CreateMenuItemButton(int window, int control, Rect r, std::string_view titl
     QWidget* parent = ContentOf(window);
     if (!parent) return;
     auto* w = new QPushButton(Utf8(title), parent);
+    w->setFont(ProgramFont(1, 13.0f));
     w->setProperty("menuNumber", menu);
     w->setProperty("menuItem", item);
     w->setEnabled(MenuIsEnabled(menu) && MenuItemIsEnabled(menu, item));
@@ -220,6 +266,8 @@ void CreateBevelButton(int window, int control, Rect r, std::string_view imageNa
 {
     QWidget* parent = ContentOf(window);
     if (!parent) return;
+    if (QMenu* menu = popupMenu > 0 ? R().menus.value(popupMenu).menu.data() : nullptr)
+        return CreatePopUpBevelButton(window, control, r, title, menu);
     auto* w = new QToolButton(parent);
     w->setFocusPolicy(Qt::NoFocus);
     const QIcon icon = BundleImage(imageName);
@@ -232,16 +280,7 @@ void CreateBevelButton(int window, int control, Rect r, std::string_view imageNa
         w->setFont(ProgramFont(1, 11.0f)); // small bevel buttons use the small system size
     }
     w->setToolButtonStyle(title.empty() ? Qt::ToolButtonIconOnly : Qt::ToolButtonTextOnly);
-    if (QMenu* menu = popupMenu > 0 ? R().menus.value(popupMenu).menu.data() : nullptr) {
-        w->setMenu(menu);
-        w->setPopupMode(QToolButton::InstantPopup);
-        QObject::connect(menu, &QMenu::triggered, w, [w, window, control, menu](QAction* a) {
-            if (!w->isVisible()) return;
-            Hit(window, control, 0, int(menu->actions().indexOf(a)) + 1);
-        });
-    } else {
-        QObject::connect(w, &QToolButton::clicked, w, [window, control] { Hit(window, control); });
-    }
+    QObject::connect(w, &QToolButton::clicked, w, [window, control] { Hit(window, control); });
     Place(window, control, r, w);
 }
 
@@ -280,7 +319,10 @@ void CreateEditField(int window, int control, Rect r, const Str255& text, TextSt
     w->setMaxLength(int(Str255::kMax));
     w->setAlignment(style.centred ? Qt::AlignCenter : Qt::AlignLeft);
     w->setTextMargins(0, 0, 0, 0);
-    if (r.Height() < 20) w->setStyleSheet(QStringLiteral("QLineEdit { padding: 0px; }")); // the small fields of the calculators
+    // The small fields of the calculators: a one-pixel border leaves the
+    // text the whole height, so it sits in the middle, not on the edge.
+    if (r.Height() < 20)
+        w->setStyleSheet(QStringLiteral("QLineEdit { padding: 0px; border: 1px solid palette(mid); }"));
     w->setFont(ProgramFont(style.fontNum, style.size));
     w->setContextMenuPolicy(Qt::PreventContextMenu); // the sheet's own menu serves
     Place(window, control, r, w);
@@ -291,6 +333,7 @@ void CreateGroupBox(int window, int control, Rect r, std::string_view title)
     QWidget* parent = ContentOf(window);
     if (!parent) return;
     auto* w = new QGroupBox(Utf8(title), parent);
+    w->setFont(ProgramFont(1, 13.0f));
     w->setAttribute(Qt::WA_TransparentForMouseEvents);
     Place(window, control, r, w)->lower();
 }
@@ -311,7 +354,7 @@ void CreateRadioGroup(int window, int control, Rect r, const std::vector<std::st
     if (!parent) return;
     auto* w = new QWidget(parent);
     auto* group = new QButtonGroup(w);
-    auto* row = new QHBoxLayout(w); // each button as wide as its label needs
+    auto* row = new QHBoxLayout(w); // each button as wide as its label needs, the room left between them
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(0);
     for (std::size_t k = 0; k < labels.size(); ++k) {
@@ -319,6 +362,7 @@ void CreateRadioGroup(int window, int control, Rect r, const std::vector<std::st
         b->setFocusPolicy(Qt::NoFocus);
         b->setFont(ProgramFont(1, 11.0f));
         row->addWidget(b);
+        if (k + 1 < labels.size()) row->addStretch(1);
         b->setChecked(int(k) + 1 == value);
         group->addButton(b, int(k) + 1);
     }
@@ -482,14 +526,20 @@ void SetControlText(int window, int control, const Str255& text)
 {
     QWidget* w = Control(window, control);
     if (auto* e = qobject_cast<QLineEdit*>(w)) e->setText(ToQString(text));
-    else if (auto* l = qobject_cast<QLabel*>(w)) l->setText(ToQString(text));
+    else if (auto* l = qobject_cast<QLabel*>(w)) {
+        l->setText(ToQString(text));
+        FitText(l);
+    }
 }
 
 void SetControlTextUtf8(int window, int control, std::string_view utf8)
 {
     QWidget* w = Control(window, control);
     if (auto* e = qobject_cast<QLineEdit*>(w)) e->setText(Utf8(utf8));
-    else if (auto* l = qobject_cast<QLabel*>(w)) l->setText(Utf8(utf8));
+    else if (auto* l = qobject_cast<QLabel*>(w)) {
+        l->setText(Utf8(utf8));
+        FitText(l);
+    }
 }
 
 void SetKeyboardFocus(int window, int control)

@@ -57,32 +57,23 @@ void SetDialogAnswerer(std::function<std::string(const DialogRequest&)> answerer
     Answerer() = std::move(answerer);
 }
 
-void RunOpenPanel(std::string_view message, std::string_view folder, std::string_view kind,
-                  const std::vector<std::string>& extensions, std::function<void(const std::string&)> done)
-{
-    if (Answerer()) {
-        DialogRequest request{DialogRequest::OpenPanel, std::string(message), {}, std::string(folder), extensions, 0};
-        return done(Answerer()(request));
-    }
-    QFileDialog* dialog = NewFileDialog(nullptr, message);
-    dialog->setFileMode(QFileDialog::ExistingFile);
-    dialog->setDirectory(StartFolder(folder));
-    QStringList patterns;
-    for (const std::string& ext : extensions) patterns << QStringLiteral("*.") + QString::fromStdString(ext);
-    dialog->setNameFilter(Utf8(kind) + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) + QLatin1Char(')'));
-    dialog->setWindowModality(Qt::ApplicationModal);
-    Finish(dialog, done);
-    dialog->open();
-}
-
 namespace {
 
 QString FilterText(const FileFilter& filter)
 {
     QStringList patterns;
-    for (const std::string& ext : filter.extensions)
-        patterns << QStringLiteral("*.") + Utf8(ext) << QStringLiteral("*.") + Utf8(ext).toUpper();
+    for (const std::string& ext : filter.extensions) patterns << QStringLiteral("*.") + Utf8(ext);
     return Utf8(filter.label) + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) + QLatin1Char(')');
+}
+
+// The filters' extensions, each once, as a test sees them.
+std::vector<std::string> Extensions(const std::vector<FileFilter>& filters)
+{
+    std::vector<std::string> all;
+    for (const FileFilter& f : filters)
+        for (const std::string& ext : f.extensions)
+            if (std::find(all.begin(), all.end(), ext) == all.end()) all.push_back(ext);
+    return all;
 }
 
 std::vector<std::string> SplitAnswer(const std::string& answer)
@@ -96,26 +87,42 @@ std::vector<std::string> SplitAnswer(const std::string& answer)
     return paths;
 }
 
+QFileDialog* NewOpenPanel(std::string_view message, std::string_view folder, const std::vector<FileFilter>& filters,
+                          QFileDialog::FileMode mode)
+{
+    QFileDialog* dialog = NewFileDialog(nullptr, message);
+    dialog->setFileMode(mode);
+    dialog->setDirectory(StartFolder(folder));
+    QStringList names;
+    for (const FileFilter& f : filters) names << FilterText(f);
+    dialog->setNameFilters(names);
+    dialog->setFilter(dialog->filter() & ~QDir::CaseSensitive); // "DRIVERS.CSV" is a CSV file too
+    dialog->setWindowModality(Qt::ApplicationModal);
+    return dialog;
+}
+
 } // namespace
+
+void RunOpenPanel(std::string_view message, std::string_view folder, const std::vector<FileFilter>& filters,
+                  std::function<void(const std::string&)> done)
+{
+    if (Answerer()) {
+        return done(Answerer()({DialogRequest::OpenPanel, std::string(message), {}, std::string(folder),
+                                Extensions(filters), 0}));
+    }
+    QFileDialog* dialog = NewOpenPanel(message, folder, filters, QFileDialog::ExistingFile);
+    Finish(dialog, done);
+    dialog->open();
+}
 
 void RunOpenFilesPanel(std::string_view message, std::string_view folder, const std::vector<FileFilter>& filters,
                        std::function<void(const std::vector<std::string>&)> done)
 {
     if (Answerer()) {
-        std::vector<std::string> extensions;
-        for (const FileFilter& f : filters)
-            for (const std::string& ext : f.extensions)
-                if (std::find(extensions.begin(), extensions.end(), ext) == extensions.end()) extensions.push_back(ext);
-        DialogRequest request{DialogRequest::OpenPanel, std::string(message), {}, std::string(folder), extensions, 0};
-        return done(SplitAnswer(Answerer()(request)));
+        return done(SplitAnswer(Answerer()({DialogRequest::OpenPanel, std::string(message), {}, std::string(folder),
+                                            Extensions(filters), 0})));
     }
-    QFileDialog* dialog = NewFileDialog(nullptr, message);
-    dialog->setFileMode(QFileDialog::ExistingFiles);
-    dialog->setDirectory(StartFolder(folder));
-    QStringList names;
-    for (const FileFilter& f : filters) names << FilterText(f);
-    dialog->setNameFilters(names);
-    dialog->setWindowModality(Qt::ApplicationModal);
+    QFileDialog* dialog = NewOpenPanel(message, folder, filters, QFileDialog::ExistingFiles);
     QObject::connect(dialog, &QFileDialog::finished, dialog, [dialog, done](int result) {
         std::vector<std::string> paths;
         if (result == QDialog::Accepted)
@@ -126,18 +133,19 @@ void RunOpenFilesPanel(std::string_view message, std::string_view folder, const 
 }
 
 void RunSavePanel(int window, std::string_view message, std::string_view folder, std::string_view defaultName,
-                  std::string_view extension, std::function<void(const std::string&)> done)
+                  const FileFilter& filter, std::function<void(const std::string&)> done)
 {
     if (Answerer()) {
         DialogRequest request{DialogRequest::SavePanel, std::string(message), std::string(defaultName),
-                              std::string(folder), {std::string(extension)}, window};
+                              std::string(folder), filter.extensions, window};
         return done(Answerer()(request));
     }
     QFileDialog* dialog = NewFileDialog(Window(window), message);
     dialog->setAcceptMode(QFileDialog::AcceptSave);
     dialog->setFileMode(QFileDialog::AnyFile);
     dialog->setDirectory(StartFolder(folder));
-    dialog->setDefaultSuffix(Utf8(extension));
+    dialog->setNameFilters({FilterText(filter), QStringLiteral("All Files (*)")});
+    dialog->setDefaultSuffix(Utf8(filter.extensions.front()));
     dialog->selectFile(Utf8(defaultName));
     dialog->setWindowModality(Window(window) ? Qt::WindowModal : Qt::ApplicationModal);
     Finish(dialog, done);

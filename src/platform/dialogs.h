@@ -8,31 +8,29 @@
 #include <string_view>
 #include <vector>
 
-// The Open panel, in `folder` ("" for the home folder): one existing file
-// whose extension, in any letter case, is one of `extensions` (folders are
-// always shown); `kind` names them in the type filter. done("") for Cancel.
-// Paths are the file system's bytes.
-void RunOpenPanel(std::string_view message, std::string_view folder, std::string_view kind,
-                  const std::vector<std::string>& extensions, std::function<void(const std::string& path)> done);
-
-// A type filter of a file panel: its label and the extensions it shows, in
-// lower case (the upper-case names are shown too).
+// A type filter of a file panel: its label and the extensions it shows,
+// in lower case; a file's extension matches in any letter case.
 struct FileFilter {
     std::string label;
     std::vector<std::string> extensions;
 };
 
-// The Open panel with multiple selection, its filters in the given order
-// (the first is in force). done(the paths chosen, in order), or done({}) for
-// Cancel. A test answers with the paths joined by line feeds.
+// The Open panel, in `folder` ("" for the home folder), its filters in the
+// given order (the first is in force; folders are always shown): one
+// existing file, done("") for Cancel. Paths are the file system's bytes.
+void RunOpenPanel(std::string_view message, std::string_view folder, const std::vector<FileFilter>& filters,
+                  std::function<void(const std::string& path)> done);
+
+// The same with multiple selection: done(the paths chosen, in order), or
+// done({}) for Cancel. A test answers with the paths joined by line feeds.
 void RunOpenFilesPanel(std::string_view message, std::string_view folder, const std::vector<FileFilter>& filters,
                        std::function<void(const std::vector<std::string>& paths)> done);
 
 // The Save panel, as a sheet on `window`, in `folder` ("" for the home
-// folder); a typed name without an extension gets `extension`. done("") for
-// Cancel.
+// folder), offering `filter` and all files; a typed name without an
+// extension gets the filter's first. done("") for Cancel.
 void RunSavePanel(int window, std::string_view message, std::string_view folder, std::string_view defaultName,
-                  std::string_view extension, std::function<void(const std::string& path)> done);
+                  const FileFilter& filter, std::function<void(const std::string& path)> done);
 
 enum class SaveAnswer { Save, DontSave, Cancel };
 

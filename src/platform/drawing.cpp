@@ -133,6 +133,11 @@ void DrawText(const Str255& text, double x, double y, int fontNum, double size, 
     gPainter->drawStaticText(QPointF(x, y - layout.ascent), layout.text);
 }
 
+double TextWidth(const Str255& text, int fontNum, double size)
+{
+    return LaidOut(text, fontNum, size).text.size().width();
+}
+
 void DrawErase(double x0, double y0, double x1, double y1)
 {
     if (gPainter) gPainter->fillRect(RectOf(x0, y0, x1, y1), Qt::white);

@@ -21,4 +21,6 @@ void DrawFrameRect(double x0, double y0, double x1, double y1, Rgb colour, doubl
 void DrawLine(double x0, double y0, double x1, double y1, Rgb colour, double lineWidth, int dash);
 // Text in Mac OS Roman with its baseline starting at x, y.
 void DrawText(const Str255& text, double x, double y, int fontNum, double size, Rgb colour);
+// How far the text advances, in points.
+double TextWidth(const Str255& text, int fontNum, double size);
 void DrawErase(double x0, double y0, double x1, double y1); // to white

@@ -1,6 +1,5 @@
 #include "platform/fonts.h"
 
-#include <QApplication>
 #include <cmath>
 
 namespace {
@@ -32,7 +31,9 @@ constexpr FontFace kFaces[] = {
 
 QFont ProgramFont(int fontNum, float size)
 {
-    if (fontNum <= 0 || fontNum >= int(std::size(kFaces))) return QApplication::font();
+    // The system font of the fixed layouts is Lucida Grande, never the
+    // desktop's, so a larger desktop font cannot push a text out of its place.
+    if (fontNum <= 0 || fontNum >= int(std::size(kFaces))) fontNum = 1;
     QFont font(QString::fromLatin1(kFaces[fontNum].family));
     font.setBold(kFaces[fontNum].bold);
     font.setPixelSize(std::max(1, int(std::lround(size))));

@@ -91,6 +91,7 @@ struct WindowEntry {
     QPointer<QWidget> top;          // the ProgramWindow or ProgramDialog
     QPointer<ContentView> content;  // origin of the content coordinates
     bool sheet = false;             // window-modal on its parent
+    QRect lightArea;                // the placard: fixed light colours whatever the theme
 };
 
 struct Registry {

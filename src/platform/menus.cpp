@@ -214,7 +214,9 @@ std::string MenuItemShortcut(int menu, int item)
 void SetMenuItemChecked(int menu, int item, bool checked)
 {
     if (QAction* a = Item(menu, item)) {
-        a->setCheckable(true);
+        // Only a checked item is checkable: styles draw an empty box beside
+        // a checkable one that is not checked.
+        a->setCheckable(checked);
         a->setChecked(checked);
     }
 }

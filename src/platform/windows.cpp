@@ -189,7 +189,7 @@ ProgramWindow* NewMenuBarWindow(int number, bool resizable)
 {
     DisposeWindow(number);
     auto* w = new ProgramWindow(number, resizable);
-    R().windows.insert(number, WindowEntry{w, w->Content(), false});
+    R().windows.insert(number, WindowEntry{w, w->Content(), false, {}});
     return w;
 }
 
@@ -223,7 +223,7 @@ void CreateDialogWindow(int window, int parent, int width, int height, std::stri
     auto* d = new ProgramDialog(window, owner, width, height);
     d->setWindowTitle(Utf8(title));
     d->setWindowModality(owner ? Qt::WindowModal : Qt::NonModal);
-    R().windows.insert(window, WindowEntry{d, d->Content(), owner != nullptr});
+    R().windows.insert(window, WindowEntry{d, d->Content(), owner != nullptr, {}});
 }
 
 void DisposeWindow(int window)
@@ -311,6 +311,8 @@ void SetWindowResizeLimits(int window, int minWidth, int minHeight, int maxWidth
         c->setMinimumSize(minWidth, minHeight);
         c->setMaximumSize(maxWidth, std::max(minHeight, maxHeight));
     }
+    // The window's own limit too, or maximizing widens it past its content.
+    if (QWidget* w = Window(window)) w->setMaximumWidth(maxWidth);
 }
 
 void SetWindowContentSize(int window, int width, int height)

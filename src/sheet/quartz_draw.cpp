@@ -44,14 +44,20 @@ int RowBaseline(int slot)
     return 16 * slot + 29 - j + ySft;
 }
 
+// The "No" column ends at 28 points: a number of four or five digits,
+// too wide for it at 13 points, is drawn smaller so it ends before the rule.
+constexpr double kNoColumnRoom = 27.0;
+
 void DrawRowNumber(int row, int slot)
 {
     const Str255 number = NumberText(row);
     QzFontNum = kHelveticaBold;
     QuartzText = number;
-    xx = float(xSft + CellTextX(kColNo, number, 0.0f));
-    yy = float(RowBaseline(slot));
+    const int x = CellTextX(kColNo, number, 0.0f);
     fontSize = 13.0f;
+    while (fontSize > 7.0f && x + TextWidth(number, QzFontNum, fontSize) > kNoColumnRoom) fontSize -= 0.5f;
+    xx = float(xSft + x);
+    yy = float(RowBaseline(slot));
     QuartzDrawText(1);
 }
 

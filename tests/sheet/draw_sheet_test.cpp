@@ -117,6 +117,27 @@ TEST_F(DrawSheetTest, ShadingStaysPutAndSelectionFollowsTheScroll)
     EXPECT_TRUE(IsColour(4, 122, kSlate));
 }
 
+// Row numbers of four and five digits, white on the selected row too, end
+// before the rule that closes the "No" column.
+TEST_F(DrawSheetTest, LongRowNumbersStayInTheirColumn)
+{
+    OpenWithModels(kMaxModels);
+    for (int top : {0, 9990, 32750}) {
+        ScrollValue = static_cast<std::int16_t>(top);
+        Select(2, top + 3);
+        const QImage image = WindowDrawing(kMainWnd);
+        const qreal ratio = image.devicePixelRatio();
+        int inkInColumn = 0;
+        for (int y = 82; y < 82 + 16 * 10; ++y) {
+            if (y % 16 == 0) continue; // a rule between rows
+            for (int x = 29; x <= 32; ++x)
+                EXPECT_GT(image.pixelColor(QPoint(x, y) * ratio).lightness(), 200) << top << " at " << x << "," << y;
+            for (int x = 4; x < 28; ++x) inkInColumn += image.pixelColor(QPoint(x, y) * ratio).lightness() < 100;
+        }
+        EXPECT_GT(inkInColumn, 100) << top; // the numbers are drawn
+    }
+}
+
 TEST_F(DrawSheetTest, EmptyTableStillMarksSlotOne)
 {
     OpenWithModels(0);

@@ -22,6 +22,7 @@
 #include <QMessageBox>
 #include <QScrollBar>
 #include <QTest>
+#include <QPushButton>
 #include <QToolButton>
 #include <QWheelEvent>
 
@@ -279,7 +280,7 @@ TEST_F(SheetInputTest, TheRangeListStoresTheShortLabel)
     Click(150, 106); // range of row 2
     DirtyFlag = 0;
     SetPopUpMenuChooser({});
-    auto* button = qobject_cast<QToolButton*>(ControlWidget(kMainWnd, kFreqRangeCtl));
+    auto* button = qobject_cast<QPushButton*>(ControlWidget(kMainWnd, kFreqRangeCtl));
     button->menu()->actions().at(2)->trigger(); // "Sub Woofer"
     EXPECT_EQ(Row(2).range, Str255("SubWof"));
     EXPECT_EQ(DirtyFlag, 1);

@@ -1,0 +1,193 @@
+// The fixed layouts under a dark theme and a large desktop font: every text
+// stands out from what is behind it and keeps inside its place, in the main
+// window, the calculators and an alert.
+#include "app/ids.h"
+#include "app/alerts.h"
+#include "app/main_window.h"
+#include "platform/menus.h"
+#include "platform/services.h"
+#include "platform/test_access.h"
+#include "sheet/draw_sheet.h"
+#include "sheet/sheet_globals.h"
+#include "support/app_fixture.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QHash>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPalette>
+#include <QTest>
+#include <cmath>
+
+namespace {
+
+QPalette DarkPalette()
+{
+    QPalette p(QColor(53, 53, 53), QColor(53, 53, 53));
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        p.setColor(role, QColor(230, 230, 230));
+    p.setColor(QPalette::Base, QColor(35, 35, 35));
+    return p;
+}
+
+double Luminance(QRgb c)
+{
+    const auto channel = [](int v) {
+        const double s = v / 255.0;
+        return s <= 0.03928 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(qRed(c)) + 0.7152 * channel(qGreen(c)) + 0.0722 * channel(qBlue(c));
+}
+
+double Contrast(QRgb a, QRgb b)
+{
+    const double la = Luminance(a), lb = Luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// What a text looks like in a picture: the commonest colour of its place
+// is the background, and every pixel far from it is ink.
+struct Ink {
+    double contrast = 1.0; // the strongest ink against the background
+    QRect box;             // where the ink lies
+};
+
+Ink InkIn(const QImage& image, const QRect& place)
+{
+    QHash<QRgb, int> counts;
+    for (int y = place.top(); y <= place.bottom(); ++y)
+        for (int x = place.left(); x <= place.right(); ++x) ++counts[image.pixel(x, y)];
+    QRgb back = 0;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it)
+        if (it.value() > counts.value(back)) back = it.key();
+    Ink ink;
+    for (int y = place.top(); y <= place.bottom(); ++y)
+        for (int x = place.left(); x <= place.right(); ++x) {
+            const double c = Contrast(image.pixel(x, y), back);
+            if (c < 1.5) continue;
+            ink.contrast = std::max(ink.contrast, c);
+            ink.box |= QRect(x, y, 1, 1);
+        }
+    return ink;
+}
+
+class Appearance : public AppTest {
+protected:
+    void SetUp() override
+    {
+        savedPalette_ = QApplication::palette();
+        savedFont_ = QApplication::font();
+        QApplication::setPalette(DarkPalette());
+        QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 16));
+        AppTest::SetUp();
+    }
+    void TearDown() override
+    {
+        AppTest::TearDown();
+        QApplication::setPalette(savedPalette_);
+        QApplication::setFont(savedFont_);
+    }
+
+    static void OpenSheet()
+    {
+        ChooseMenuItem(kFileMenu, kNewItem);
+        Row(1).name = Str255("KW-380 Reference");
+        fNum = 1;
+        cellH = 0;
+        cellV = 1;
+        DrawSheet();
+    }
+
+    // Every text label of a window: legible, and whole inside its place.
+    static void ExpectReadableLabels(int window)
+    {
+        QWidget* content = ContentWidget(window);
+        const QImage image = content->grab().toImage();
+        int probed = 0;
+        for (QLabel* label : content->findChildren<QLabel*>()) {
+            if (label->text().isEmpty() || !label->isVisible()) continue;
+            const QRect place(label->mapTo(content, QPoint(0, 0)), label->size());
+            const Ink ink = InkIn(image, place);
+            EXPECT_GE(ink.contrast, 3.0) << label->text().toStdString();
+            // Text cut by its place runs into the edge it is not aligned to.
+            const bool right = label->alignment() & Qt::AlignRight, left = label->alignment() & Qt::AlignLeft;
+            EXPECT_TRUE(left || ink.box.left() > place.left()) << label->text().toStdString() << " is cut at the left";
+            EXPECT_TRUE(right || ink.box.right() < place.right()) << label->text().toStdString() << " is cut at the right";
+            EXPECT_LE(QFontMetrics(label->font()).horizontalAdvance(label->text().split('\n').first()),
+                      label->contentsRect().width())
+                << label->text().toStdString();
+            ++probed;
+        }
+        EXPECT_GT(probed, 0);
+        // The small fields hold their text in the middle, clear of the edges.
+        for (QLineEdit* field : content->findChildren<QLineEdit*>()) {
+            if (field->text().isEmpty() || !field->isVisible() || field->height() >= 20) continue;
+            const QRect place(field->mapTo(content, QPoint(2, 2)), field->size() - QSize(4, 4));
+            const Ink ink = InkIn(image, place);
+            EXPECT_GE(ink.contrast, 3.0) << field->text().toStdString();
+            EXPECT_NEAR(ink.box.center().y(), place.center().y(), 1.5) << field->text().toStdString();
+        }
+        for (QAbstractButton* b : content->findChildren<QAbstractButton*>()) {
+            if (b->text().isEmpty() || !b->isVisible()) continue;
+            EXPECT_LE(QFontMetrics(b->font()).horizontalAdvance(b->text()), b->width() - 4) << b->text().toStdString();
+        }
+    }
+
+private:
+    QPalette savedPalette_;
+    QFont savedFont_;
+};
+
+TEST_F(Appearance, TheTopBarReadsUnderADarkThemeAndALargeFont)
+{
+    OpenSheet();
+    ExpectReadableLabels(kMainWnd);
+    cellH = kColFs; // the column label, the field and the explanation
+    DrawSheet();
+    ExpectReadableLabels(kMainWnd);
+}
+
+TEST_F(Appearance, AFullTableCounterFitsItsPlace)
+{
+    OpenSheet();
+    fNum = kMaxModels;
+    cellV = kMaxModels - 1;
+    SetInstallScrollButton();
+    DrawSheet();
+    auto* counter = qobject_cast<QLabel*>(ControlWidget(kMainWnd, kRowCounterCtl));
+    ASSERT_EQ(counter->text(), "32766/32767");
+    ExpectReadableLabels(kMainWnd);
+}
+
+TEST_F(Appearance, CalculatorsReadUnderADarkThemeAndALargeFont)
+{
+    OpenSheet();
+    for (int item = 1; item <= 8; ++item) {
+        ChooseMenuItem(kCalcMenu, item);
+        SCOPED_TRACE(item);
+        ExpectReadableLabels(kCalcWnd);
+        QTest::keyClick(WindowWidget(kCalcWnd), Qt::Key_Escape);
+        ProcessEvents();
+    }
+}
+
+TEST_F(Appearance, AnAlertFollowsTheTheme)
+{
+    OpenSheet();
+    ShowAlertNumExtra();
+    QMessageBox* box = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == "SheetAlert" && w->isVisible()) box = qobject_cast<QMessageBox*>(w);
+    ASSERT_NE(box, nullptr);
+    const QImage image = box->grab().toImage();
+    for (QLabel* label : box->findChildren<QLabel*>()) {
+        if (label->text().isEmpty()) continue;
+        const QRect place(label->mapTo(box, QPoint(0, 0)), label->size());
+        EXPECT_GE(InkIn(image, place).contrast, 3.0) << label->text().toStdString();
+    }
+    box->close();
+}
+
+} // namespace
