@@ -26,9 +26,13 @@ enum Modifier : unsigned {
 
 // Character codes of the keys the program tells apart.
 enum KeyCode : int {
+    kKeyHome = 1,
     kKeyEnter = 3,
+    kKeyEnd = 4,
     kKeyBackspace = 8,
     kKeyTab = 9,
+    kKeyPageUp = 11,
+    kKeyPageDown = 12,
     kKeyReturn = 13,
     kKeyEscape = 27,
     kKeyLeft = 28,

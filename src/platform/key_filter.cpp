@@ -8,6 +8,7 @@
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QKeySequence>
+#include <QMenuBar>
 
 namespace platform {
 namespace {
@@ -27,6 +28,10 @@ int CharCodeFor(const QKeyEvent* e)
     case Qt::Key_Backspace: return kKeyBackspace;
     case Qt::Key_Delete: return kKeyDelete;
     case Qt::Key_Space: return kKeySpace;
+    case Qt::Key_Home: return kKeyHome;
+    case Qt::Key_End: return kKeyEnd;
+    case Qt::Key_PageUp: return kKeyPageUp;
+    case Qt::Key_PageDown: return kKeyPageDown;
     default: break;
     }
     const QString text = e->text();
@@ -71,12 +76,26 @@ private:
         if (target != QApplication::focusWidget() && target != QApplication::activeWindow()) return false;
         const int window = WindowNumberOfTarget(target);
         if (!window || IsModifierKey(e->key())) return false;
+        if (e->key() == Qt::Key_F10 && e->modifiers() == Qt::NoModifier) return OpenMenuBar(window);
         WindowEvent we;
         we.kind = e->isAutoRepeat() ? WindowEventKind::KeyRepeat : WindowEventKind::KeyDown;
         we.window = window;
         we.charCode = CharCodeFor(e);
         we.modifiers = ModifiersFrom(e->modifiers());
         return DeliverWindowEvent(we) != kEventNotHandled;
+    }
+
+    // F10 opens the first menu of the window's menu bar, as on other desktops.
+    static bool OpenMenuBar(int window)
+    {
+        ProgramWindow* w = MenuBarWindow(window);
+        if (!w || w->menuBar()->actions().isEmpty()) return false;
+        for (QAction* a : w->menuBar()->actions())
+            if (a->isEnabled() && a->isVisible()) {
+                w->menuBar()->setActiveAction(a);
+                return true;
+            }
+        return false;
     }
 
     // In a window with the menu bar the menus' shortcuts come first: a text

@@ -109,14 +109,14 @@ void StoreTypedText()
         m.Param(preCellH) = ToStoredFloat(ReadNumber(s_edit1.view()));
 }
 
-// The field as the redraw offers it for the cell it was left on: when it
-// still says that, the person has typed nothing.
-Str255 UntouchedFieldText()
+// The field as the redraw offers it for a cell: when it still says that,
+// the person has typed nothing.
+Str255 UntouchedFieldText(int row, int column)
 {
-    const ModelRecord& m = Row(preCellV);
-    if (preCellH == kColName) return m.name;
-    if (preCellH == kColRange) return m.range;
-    return DigitOpt(NumberText(m.Param(preCellH)), preCellH);
+    const ModelRecord& m = Row(row);
+    if (column == kColName) return m.name;
+    if (column == kColRange) return m.range;
+    return DigitOpt(NumberText(m.Param(column)), column);
 }
 
 void DetectChange()
@@ -257,11 +257,19 @@ void CommitEditField()
 {
     if (preCellH <= 0 || preCellH > kColLe || !ControlExists(kMainWnd, kEditFieldCtl)) return;
     const Str255 typed = GetControlText(kMainWnd, kEditFieldCtl);
-    if (typed == UntouchedFieldText()) return;
+    if (typed == UntouchedFieldText(preCellV, preCellH)) return;
     s_edit1 = typed;
     StoreTypedText();
     if (RowDiffersFromSnapshot(preCellV)) DirtyFlagTrue();
     TakeEditSnapshot(preCellV);
+}
+
+bool RevertEditField()
+{
+    if (CalcOnFlag == 1 || cellH <= 0 || cellH > kColLe || !ControlExists(kMainWnd, kEditFieldCtl)) return false;
+    SetControlText(kMainWnd, kEditFieldCtl, UntouchedFieldText(cellVscroll, cellH));
+    SetKeyboardFocus(kMainWnd, kEditFieldCtl);
+    return true;
 }
 
 void DrawSheet()

@@ -9,3 +9,7 @@ void DrawSheet();
 // next redraw would, and marks the change. Commands that reorder, replace or
 // read rows call it first, so typing is never lost to them.
 void CommitEditField();
+
+// Escape in the edit field: it offers the cell's stored text again, all of
+// it selected, and the typing is dropped. False when there is no field.
+bool RevertEditField();

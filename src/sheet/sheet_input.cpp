@@ -7,12 +7,15 @@
 #include "link/launch.h"
 #include "link/link_globals.h"
 #include "platform/controls.h"
+#include "platform/menus.h"
 #include "platform/services.h"
 #include "platform/windows.h"
 #include "sheet/dirty.h"
 #include "sheet/draw_sheet.h"
 #include "sheet/row_moves.h"
 #include "sheet/sheet_globals.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -63,6 +66,75 @@ bool MoveInsertionPoint(const WindowEvent& e)
     return true;
 }
 
+// Scrolls the sheet, if need be, so that the selected row is in view, and
+// redraws.
+void ShowSelectedRow()
+{
+    if (cellV <= ScrollValue) ScrollValue = static_cast<std::int16_t>(cellV - 1);
+    if (cellV > ScrollValue + dispNum) ScrollValue = static_cast<std::int16_t>(cellV - dispNum);
+    ScrollValue = static_cast<std::int16_t>(std::clamp<int>(ScrollValue, 0, std::max<int>(ScrollNum, 0)));
+    if (ScrollBtn == 1) SetControlValue(kMainWnd, kScrollBarCtl, ScrollValue);
+    PreDownScrollValue = ScrollValue;
+    Key = 0; // not an arrow key: the redraw scrolls no further
+    DrawSheet();
+}
+
+// Page Up and Page Down: the sheet scrolls by the rows it shows, and the
+// selection moves as far.
+int PageSheet(int direction)
+{
+    if (fNum < 1) return 0;
+    const int rows = std::max<int>(dispNum, 1);
+    ScrollValue = static_cast<std::int16_t>(std::clamp<int>(ScrollValue + direction * rows, 0, std::max<int>(ScrollNum, 0)));
+    cellV = static_cast<std::int16_t>(std::clamp<int>(cellV + direction * rows, 1, fNum));
+    ShowSelectedRow();
+    return 0;
+}
+
+// Ctrl+Home and Ctrl+End: the first or the last model.
+int GoToModel(const WindowEvent& e, int row)
+{
+    if (!(e.modifiers & (kModCommand | kModControl))) return kEventNotHandled; // Home and End move in the field
+    if (fNum < 1) return 0;
+    cellV = static_cast<std::int16_t>(row);
+    ShowSelectedRow();
+    return 0;
+}
+
+// Delete with the whole model selected is the Edit menu's Delete; in the
+// edit field it deletes text.
+int DeleteKey()
+{
+    if (cellH != 0) return kEventNotHandled;
+    ChooseMenuItem(kEditMenu, kDeleteItem);
+    return 0;
+}
+
+int EscapeKey()
+{
+    return RevertEditField() ? 0 : kEventNotHandled;
+}
+
+int NavigationKey(const WindowEvent& e)
+{
+    const std::int16_t columnBefore = cellH;
+    const bool onlyOption = e.modifiers == kModOption;
+    const bool sends = e.charCode == kKeyReturn || e.charCode == kKeyEnter;
+    if (!MoveSelection(e.charCode)) return kEventNotHandled;
+    Key = static_cast<std::int16_t>(e.charCode);
+    if (onlyOption && sends) {
+        cellH = 0;
+        StartModelSelect();
+        cellH = columnBefore;
+    } else if (!onlyOption && sends && cellH == 1) {
+        cellH = 0; // Return on a selected model sends it
+        StartModelSelect();
+    } else if (!onlyOption) {
+        DrawSheet();
+    }
+    return 0;
+}
+
 } // namespace
 
 void SheetMouseDown(const WindowEvent& e)
@@ -87,22 +159,15 @@ void SheetWheel(const WindowEvent& e)
 int SheetKey(const WindowEvent& e)
 {
     if (MoveInsertionPoint(e)) return 0;
-    const std::int16_t columnBefore = cellH;
-    const bool onlyOption = e.modifiers == kModOption;
-    const bool sends = e.charCode == kKeyReturn || e.charCode == kKeyEnter;
-    if (!MoveSelection(e.charCode)) return kEventNotHandled;
-    Key = static_cast<std::int16_t>(e.charCode);
-    if (onlyOption && sends) {
-        cellH = 0;
-        StartModelSelect();
-        cellH = columnBefore;
-    } else if (!onlyOption && sends && cellH == 1) {
-        cellH = 0; // Return on a selected model sends it
-        StartModelSelect();
-    } else if (!onlyOption) {
-        DrawSheet();
+    switch (e.charCode) {
+    case kKeyPageUp: return PageSheet(-1);
+    case kKeyPageDown: return PageSheet(1);
+    case kKeyHome: return GoToModel(e, 1);
+    case kKeyEnd: return GoToModel(e, fNum);
+    case kKeyDelete: return DeleteKey();
+    case kKeyEscape: return EscapeKey();
+    default: return NavigationKey(e);
     }
-    return 0;
 }
 
 void AddNewModelButton()

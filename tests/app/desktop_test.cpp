@@ -13,7 +13,11 @@
 #include <QAction>
 #include <QApplication>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
+#include <QScrollBar>
+#include <QTest>
 
 namespace {
 
@@ -32,6 +36,15 @@ protected:
         cellV = 1;
         DrawSheet();
     }
+
+    static void Key(Qt::Key key, Qt::KeyboardModifiers mods = {})
+    {
+        QApplication::setActiveWindow(WindowWidget(kMainWnd));
+        QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : ContentWidget(kMainWnd);
+        QTest::keyClick(target, key, mods);
+    }
+    static QLineEdit* Field() { return qobject_cast<QLineEdit*>(ControlWidget(kMainWnd, kEditFieldCtl)); }
+    static int BarValue() { return qobject_cast<QScrollBar*>(ControlWidget(kMainWnd, kScrollBarCtl))->value(); }
 
     // The filters of the real panel the menu item opens, which is then closed.
     static QStringList PanelFilters(int menu, int item)
@@ -85,6 +98,85 @@ TEST_F(Desktop, TheMainWindowIsNeverWiderThanItsSheet)
     window->showMaximized();
     ProcessEvents();
     EXPECT_LE(window->width(), sheetWidth);
+}
+
+// Page Up and Page Down move the view and the selection by the rows shown,
+// and stop at the ends; Ctrl+Home and Ctrl+End go to the first and last
+// model, while Home and End stay with the edit field.
+TEST_F(Desktop, PageAndDocumentKeysMoveThroughTheSheet)
+{
+    OpenSheet(100);
+    cellH = 1;
+    DrawSheet();
+    ASSERT_EQ(dispNum, 20);
+    Key(Qt::Key_PageDown);
+    EXPECT_EQ(cellV, 21);
+    EXPECT_EQ(ScrollValue, 20);
+    EXPECT_EQ(BarValue(), 20);
+    EXPECT_EQ(Field()->text(), "M21");
+    for (int k = 0; k < 6; ++k) Key(Qt::Key_PageDown);
+    EXPECT_EQ(cellV, 100);
+    EXPECT_EQ(ScrollValue, 80);
+    Key(Qt::Key_PageUp);
+    EXPECT_EQ(cellV, 80);
+    EXPECT_EQ(ScrollValue, 60);
+    Key(Qt::Key_Home, Qt::ControlModifier);
+    EXPECT_EQ(cellV, 1);
+    EXPECT_EQ(ScrollValue, 0);
+    EXPECT_EQ(BarValue(), 0);
+    Key(Qt::Key_PageUp);
+    EXPECT_EQ(cellV, 1);
+    Key(Qt::Key_End, Qt::ControlModifier);
+    EXPECT_EQ(cellV, 100);
+    EXPECT_EQ(ScrollValue, 80);
+    EXPECT_EQ(cellH, 1);
+    Field()->setCursorPosition(0);
+    Key(Qt::Key_End);
+    EXPECT_EQ(cellV, 100);
+    EXPECT_EQ(Field()->cursorPosition(), 4); // "M100"
+}
+
+TEST_F(Desktop, DeleteRemovesAWholeSelectedModelAndOnlyThat)
+{
+    OpenSheet(3);
+    Key(Qt::Key_Delete);
+    EXPECT_EQ(fNum, 2);
+    EXPECT_EQ(Row(1).name, Str255("M2"));
+    cellH = 1;
+    DrawSheet();
+    Field()->setCursorPosition(0);
+    Key(Qt::Key_Delete); // in the field: one character
+    EXPECT_EQ(fNum, 2);
+    EXPECT_EQ(Field()->text(), "2");
+}
+
+TEST_F(Desktop, EscapeDropsWhatWasTypedInTheField)
+{
+    OpenSheet(2);
+    cellH = 4; // Fs
+    Row(1).Param(kColFs) = 38.5f;
+    DrawSheet();
+    DirtyFlag = 0;
+    const QString offered = Field()->text();
+    ASSERT_TRUE(offered.contains("38.5"));
+    Field()->setText("99");
+    Key(Qt::Key_Escape);
+    EXPECT_EQ(Field()->text(), offered);
+    EXPECT_EQ(Field()->selectedText(), offered);
+    Key(Qt::Key_Down);
+    EXPECT_EQ(Row(1).Param(kColFs), 38.5f);
+    EXPECT_EQ(DirtyFlag, 0);
+}
+
+TEST_F(Desktop, F10OpensTheFirstMenu)
+{
+    OpenSheet(1);
+    Key(Qt::Key_F10);
+    auto* bar = WindowWidget(kMainWnd)->findChild<QMenuBar*>();
+    ASSERT_NE(bar, nullptr);
+    ASSERT_NE(bar->activeAction(), nullptr);
+    EXPECT_EQ(bar->activeAction(), bar->actions().first());
+    EXPECT_EQ(bar->activeAction()->text(), "Merestone");
 }
 
 } // namespace
