@@ -56,19 +56,42 @@ QIcon BundleImage(std::string_view name)
 }
 
 // Qt's light colours, for the areas whose background the program fixes:
-// text on them stays dark under a dark theme.
+// text on them stays dark under a dark theme. Every role is set, so a theme
+// that arrives later changes none of them.
 const QPalette& LightPalette()
 {
-    static const QPalette palette(QColor(236, 236, 236));
+    static const QPalette palette = [] {
+        QPalette p(QColor(236, 236, 236));
+        for (int g = 0; g < QPalette::NColorGroups; ++g)
+            for (int r = 0; r < QPalette::NColorRoles; ++r) {
+                const auto group = QPalette::ColorGroup(g);
+                const auto role = QPalette::ColorRole(r);
+                p.setBrush(group, role, p.brush(group, role));
+            }
+        return p;
+    }();
     return palette;
+}
+
+// The light palette under the roles the control set for itself.
+void MakeLight(QWidget* widget)
+{
+    const QPalette own = widget->palette();
+    QPalette light = LightPalette();
+    for (int g = 0; g < QPalette::NColorGroups; ++g)
+        for (int r = 0; r < QPalette::NColorRoles; ++r) {
+            const auto group = QPalette::ColorGroup(g);
+            const auto role = QPalette::ColorRole(r);
+            if (own.isBrushSet(group, role)) light.setBrush(group, role, own.brush(group, role));
+        }
+    widget->setPalette(light);
 }
 
 template<class W>
 W* Place(int window, int control, Rect r, W* widget)
 {
     widget->setGeometry(r.left, r.top, r.Width(), r.Height());
-    if (R().windows.value(window).lightArea.contains(widget->geometry()))
-        widget->setPalette(widget->palette().resolve(LightPalette())); // roles the control set stay
+    if (R().windows.value(window).lightArea.contains(widget->geometry())) MakeLight(widget);
     RegisterControl(window, control, widget);
     widget->show();
     return widget;

@@ -140,9 +140,23 @@ private:
     QFont savedFont_;
 };
 
+// The top bar keeps its light background, and its texts are dark on it,
+// also when the theme changes while the window is open.
 TEST_F(Appearance, TheTopBarReadsUnderADarkThemeAndALargeFont)
 {
     OpenSheet();
+    QPalette darker = DarkPalette();
+    darker.setColor(QPalette::Window, QColor(30, 30, 30));
+    QApplication::setPalette(darker);
+    ProcessEvents();
+    const QImage image = ContentWidget(kMainWnd)->grab().toImage();
+    EXPECT_EQ(QColor(image.pixel(3, 4)), QColor(236, 236, 236));
+    for (int control : {kNoLabelCtl, kColumnLabelCtl, kRowCounterCtl}) {
+        const QWidget* label = ControlWidget(kMainWnd, control);
+        const Ink ink = InkIn(image, label->geometry());
+        EXPECT_GE(ink.contrast, 4.5) << control;
+        EXPECT_LT(Luminance(image.pixel(ink.box.center())), 0.5) << control << ": dark text";
+    }
     ExpectReadableLabels(kMainWnd);
     cellH = kColFs; // the column label, the field and the explanation
     DrawSheet();
