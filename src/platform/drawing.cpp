@@ -3,6 +3,7 @@
 #include "platform/fonts.h"
 #include "platform/internal.h"
 #include "platform/mac_roman.h"
+#include "platform/test_access.h"
 
 #include <QFontMetricsF>
 #include <QHash>
@@ -48,7 +49,26 @@ const TextLayout& LaidOut(const Str255& text, int fontNum, double size)
     return *cache.insert(key, layout);
 }
 
+bool gRecordTexts = false;
+
+std::vector<DrawnText>& DrawnTexts()
+{
+    static std::vector<DrawnText> texts;
+    return texts;
+}
+
 } // namespace
+
+void RecordDrawnTexts(bool on)
+{
+    gRecordTexts = on;
+    DrawnTexts().clear();
+}
+
+std::vector<DrawnText> LastDrawnTexts()
+{
+    return DrawnTexts();
+}
 
 namespace platform {
 
@@ -79,6 +99,7 @@ bool BeginWindowDrawing(int window)
 {
     ContentView* content = ContentOf(window);
     if (!content || gPainter) return false;
+    DrawnTexts().clear();
     gPainter = new QPainter(&content->Buffer());
     gPainter->setRenderHint(QPainter::Antialiasing);
     gPainter->setRenderHint(QPainter::TextAntialiasing);
@@ -126,6 +147,7 @@ void DrawLine(double x0, double y0, double x1, double y1, Rgb colour, double lin
 void DrawText(const Str255& text, double x, double y, int fontNum, double size, Rgb colour)
 {
     if (!gPainter) return;
+    if (gRecordTexts) DrawnTexts().push_back({text.str(), x, y});
     const TextLayout& layout = LaidOut(text, fontNum, size);
     gPainter->setFont(layout.font);
     gPainter->setPen(ColourOf(colour));

@@ -2,6 +2,9 @@
 // drive them with real events and look at what they show.
 #pragma once
 
+#include <string>
+#include <vector>
+
 class QImage;
 class QWidget;
 
@@ -10,3 +13,12 @@ QWidget* ContentWidget(int window); // origin = content coordinates
 QWidget* ControlWidget(int window, int control);
 // What the program last drew into the window's off-screen image.
 QImage WindowDrawing(int window);
+
+// The texts of the last window drawing, in the order drawn: Mac OS Roman
+// bytes and the start of the baseline. Kept only while recording is on.
+struct DrawnText {
+    std::string text;
+    double x, y;
+};
+void RecordDrawnTexts(bool on);
+std::vector<DrawnText> LastDrawnTexts();

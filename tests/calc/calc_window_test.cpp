@@ -89,9 +89,14 @@ TEST_F(CalcWindow, VasCalcAndOkTransferUnrounded)
     EXPECT_EQ(CalcWndOnFlag, 0);
     EXPECT_EQ(EditWndNum, 1);
     EXPECT_TRUE(MenuIsEnabled(kFileMenu));
-    EXPECT_NEAR(Row(1).Param(kColVas), 195.07, 0.01);
+    // Every value of the calculator goes into the model, unrounded.
+    const struct {
+        int column;
+        double value;
+    } written[] = {{kColFs, 30},     {kColVas, 195.07}, {kColQts, 0.364}, {kColQes, 0.4},   {kColQms, 4},
+                   {kColEffi, 1.266}, {kColSd, 314.16}, {kColXmax, 5},    {kColVd, 157.08}};
+    for (const auto& w : written) EXPECT_NEAR(Row(1).Param(w.column), w.value, 0.005) << w.column;
     EXPECT_NE(Row(1).Param(kColVas), 195.07f); // unrounded
-    EXPECT_EQ(Row(1).Param(kColXmax), 5.0f);
     EXPECT_EQ(DirtyFlag, 1);
 }
 
@@ -204,6 +209,31 @@ TEST_F(CalcWindow, VdUnitSwitchShowsTheModelsSd)
     Open(5);
     EXPECT_EQ(qobject_cast<QLabel*>(ControlWidget(kCalcWnd, kCalcUnitLabelCtl))->text(), "m²");
     VdRadioID = 1;
+}
+
+// The small calculators: what each shows on opening and what its OK writes.
+TEST_F(CalcWindow, SmallCalculatorsShowTheModelAndWriteTheirResults)
+{
+    Row(1).Param(kColSd) = 132.7f;
+    Open(4); // Sd: the model's Sd as the result, the diameter empty
+    EXPECT_EQ(Field(86)->text(), " 132.7");
+    Type(80, "130");
+    Click(kCalcOkCtl);
+    EXPECT_NEAR(Row(1).Param(kColSd), 132.73, 0.01);
+    Open(2); // Qts from Qes and Qms
+    Type(80, "0.5");
+    Type(81, "2");
+    Click(kCalcOkCtl);
+    EXPECT_NEAR(Row(1).Param(kColQts), 0.4, 1e-6);
+    EXPECT_NEAR(Row(1).Param(kColQes), 0.5, 1e-6);
+    EXPECT_NEAR(Row(1).Param(kColQms), 2.0, 1e-6);
+    Open(6); // Le from Re, the impedance read and its frequency
+    Type(80, "6");
+    Type(81, "8");
+    Type(82, "1");
+    Click(kCalcOkCtl);
+    EXPECT_EQ(Row(1).Param(kColRe), 6.0f);
+    EXPECT_NEAR(Row(1).Param(kColLe), 0.842, 0.001);
 }
 
 TEST_F(CalcWindow, LeUsesTheImpedanceMagnitude)

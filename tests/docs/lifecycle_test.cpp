@@ -249,6 +249,18 @@ TEST_F(Lifecycle, FileGateHoldsTheOpenBack)
     EXPECT_FALSE(WindowExists(kMainWnd));
 }
 
+TEST_F(Lifecycle, APassiveRadiatorListFromTheDesktopEndsTheProgramAfterTheSavePrompt)
+{
+    ChooseMenuItem(kFileMenu, kNewItem);
+    DirtyFlag = 1;
+    answers.push_back("Don't Save");
+    HandleOpenDoc({Write("radiators.csv", "Manufacturer,Model\r")});
+    WaitForOpenTimer();
+    ASSERT_EQ(Last().kind, DialogRequest::SavePrompt);
+    EXPECT_TRUE(WindowIsVisible(kFileErrQuitWnd));
+    EXPECT_FALSE(WindowExists(kMainWnd));
+}
+
 TEST_F(Lifecycle, APassiveRadiatorFileDoesNotOpen)
 {
     HandleOpenDoc({Write("list.prsv", "x")});

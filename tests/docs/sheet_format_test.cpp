@@ -95,10 +95,13 @@ TEST_F(SheetFormat, RoundTripGivesIdenticalBytes)
     SetModel(2, "T25 \"Silk\"", "", {2.5f, 1200, 0.01f, 0.6f, 0.8f, 2.4f, 0.3f, 4.8f, 80, 7.1f, 0.3f, 0.21f, 0.05f});
     SetModel(3, "Odd, named\tone", " lead", {-3, 0, 1e-3f, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
     SetModel(4, "\"quoted", "line\rbreak\nhere", {});
-    fNum = 4;
+    SetModel(5, "Tab\tonly", "Blank at the end ", {});
+    fNum = 5;
     const std::string first = SheetFileBytes();
     SheetGlobalsDefaults();
-    EXPECT_EQ(ReadSheetBytes(first).records, 4);
+    EXPECT_EQ(ReadSheetBytes(first).records, 5);
+    EXPECT_EQ(Row(5).name, Str255("Tab\tonly"));
+    EXPECT_EQ(Row(5).range, Str255("Blank at the end "));
     EXPECT_EQ(Row(3).name, Str255("Odd, named\tone"));
     EXPECT_EQ(Row(3).range, Str255(" lead"));
     EXPECT_EQ(Row(4).name, Str255("\"quoted"));

@@ -5,6 +5,7 @@
 #include "platform/controls.h"
 #include "platform/menus.h"
 #include "platform/test_access.h"
+#include "platform/windows.h"
 #include "sheet/draw_sheet.h"
 #include "sheet/sheet_globals.h"
 #include "support/app_fixture.h"
@@ -13,7 +14,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
+#include <algorithm>
 #include <cmath>
+#include <set>
 
 namespace {
 
@@ -115,6 +118,57 @@ TEST_F(DrawSheetTest, ShadingStaysPutAndSelectionFollowsTheScroll)
     Select(3, 13);                                  // the third visible row
     EXPECT_TRUE(IsColour(248, 115, kLightBlue));
     EXPECT_TRUE(IsColour(4, 122, kSlate));
+}
+
+// The texts drawn on the line of `name`, left to right, blanks trimmed.
+std::vector<std::string> DrawnRow(const std::string& name)
+{
+    const std::vector<DrawnText> texts = LastDrawnTexts();
+    double y = -1;
+    for (const DrawnText& t : texts)
+        if (t.text == name) y = t.y;
+    std::vector<std::pair<double, std::string>> row;
+    for (const DrawnText& t : texts)
+        if (t.y == y) row.push_back({t.x, QString::fromLatin1(t.text.c_str()).trimmed().toStdString()});
+    std::sort(row.begin(), row.end());
+    std::vector<std::string> out;
+    for (const auto& [x, text] : row) out.push_back(text);
+    return out;
+}
+
+// The sheet shows what the table holds: every cell of a row, in its column
+// and in the sheet's number format; the selected row's number is drawn
+// again in white over the slate.
+TEST_F(DrawSheetTest, EveryCellIsDrawnWithItsText)
+{
+    OpenWithModels(3);
+    ModelRecord& m = Row(2);
+    m.name = Str255("KW-380");
+    m.range = Str255("Woofer");
+    const float values[] = {38, 22.5f, 310, 0.358f, 0.38f, 6.1f, 0.893f, 5.4f, 600, 725.8f, 9.5f, 689.54f, 2.1f};
+    std::copy(std::begin(values), std::end(values), m.params);
+    Select(0, 3);
+    EXPECT_EQ(DrawnRow("KW-380"), (std::vector<std::string>{"2", "KW-380", "Woofer", "38.0", "22.5", "310", "0.358",
+                                                           "0.380", "6.100", "0.893", "5.400", "600", "725.8", "9.50",
+                                                           "689.54", "2.100"}));
+    int whiteNumbers = 0;
+    for (const DrawnText& t : LastDrawnTexts()) whiteNumbers += t.text == " 3";
+    EXPECT_EQ(whiteNumbers, 2); // the row's number, and again in white for the selection
+}
+
+// Every row down to the window's bottom edge is drawn, and none past it.
+TEST_F(DrawSheetTest, RowsAreDrawnDownToTheBottomEdge)
+{
+    OpenWithModels(200);
+    SetWindowContentSize(kMainWnd, 941, 600);
+    ProcessEvents();
+    SetInstallScrollButton();
+    Select(0, 1);
+    ASSERT_EQ(dispNum, 32);
+    std::set<std::string> names;
+    for (const DrawnText& t : LastDrawnTexts()) names.insert(t.text);
+    for (int r = 2; r <= 33; ++r) EXPECT_TRUE(names.count("M" + std::to_string(r))) << r; // 33: half in view
+    EXPECT_FALSE(names.count("M40"));
 }
 
 // Row numbers of four and five digits, white on the selected row too, end

@@ -25,6 +25,7 @@
 #include <QPushButton>
 #include <QToolButton>
 #include <QWheelEvent>
+#include <limits>
 
 namespace {
 
@@ -189,6 +190,32 @@ TEST_F(SheetInputTest, TypedTextIsStoredWhenTheSelectionMoves)
     Type(QString(300, QLatin1Char('x')));
     Key(Qt::Key_Left);
     EXPECT_EQ(Row(2).name.size(), 255u);
+}
+
+// Every column takes what is typed in it, the last one too, and a number
+// too large for the table is kept as the largest it can hold.
+TEST_F(SheetInputTest, EveryColumnStoresWhatIsTypedInIt)
+{
+    OpenWithModels(1);
+    cellV = 1;
+    for (int column = kColName; column <= kColLe; ++column) {
+        cellH = static_cast<std::int16_t>(column);
+        DrawSheet();
+        Type(column <= kColRange ? QString("Text %1").arg(column) : QString::number(column + 0.5));
+    }
+    Key(Qt::Key_Down);
+    EXPECT_EQ(Row(1).name, Str255("Text 1"));
+    EXPECT_EQ(Row(1).range, Str255("Text 2"));
+    for (int column = kFirstParamColumn; column <= kColLe; ++column) EXPECT_EQ(Row(1).Param(column), column + 0.5f) << column;
+    cellV = 1;
+    cellH = kColLe;
+    DrawSheet();
+    Type("1e999");
+    Key(Qt::Key_Left);
+    EXPECT_EQ(Row(1).Param(kColLe), std::numeric_limits<float>::max());
+    Type("-1e999");
+    Key(Qt::Key_Left);
+    EXPECT_EQ(Row(1).Param(kColVd), -std::numeric_limits<float>::max());
 }
 
 TEST_F(SheetInputTest, TypingWithNoModelStoresNothing)

@@ -1,5 +1,7 @@
 #include "support/app_fixture.h"
 
+#include "platform/test_access.h"
+
 #include "app/bundle.h"
 #include "app/startup.h"
 #include "platform/test_seams.h"
@@ -17,6 +19,7 @@ void AppTest::SetUp()
     SetExitHook([this](int status) { exitStatus = status; });
     SetPopUpMenuChooser([](int) { return 0; });
     SetSessionBusUse(false);
+    RecordDrawnTexts(true);
     SetDialogAnswerer([this](const DialogRequest& request) {
         dialogs.push_back(request);
         if (!answers.empty()) {
