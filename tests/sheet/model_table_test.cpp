@@ -1,5 +1,6 @@
 #include "print/print_globals.h"
 #include "sheet/model_table.h"
+#include "sheet/row_moves.h"
 #include "sheet/sheet_globals.h"
 
 #include <cmath>
@@ -93,6 +94,33 @@ TEST_F(ModelTable, HoldsAtMost32767Models)
     EXPECT_FALSE(TableHasRoom());
     Row(32768).name = Str255("behind the last"); // the blank row behind a full table exists
     EXPECT_EQ(Row(32768).name, Str255("behind the last"));
+}
+
+} // namespace
+
+namespace {
+
+// The arrow buttons' moves stop at the ends of the table: the first row
+// cannot go up, the last cannot go down, and nothing moves past fNum.
+TEST_F(ModelTable, RowMovesStopAtTheEnds)
+{
+    fNum = 3;
+    for (int r = 1; r <= 3; ++r) {
+        Row(r).name = Str255("M" + std::to_string(r));
+        Row(r).entryNo = static_cast<std::int16_t>(r);
+    }
+    cellV = 1;
+    MoveToUpper();
+    EXPECT_EQ(cellV, 1);
+    EXPECT_EQ(Row(1).name, Str255("M1"));
+    cellV = 3;
+    MoveToLower();
+    EXPECT_EQ(cellV, 3);
+    EXPECT_EQ(Row(3).name, Str255("M3"));
+    MoveToUpper();
+    EXPECT_EQ(cellV, 2);
+    EXPECT_EQ(Row(2).name, Str255("M3"));
+    EXPECT_EQ(Row(2).entryNo, 2); // the number stays with the place
 }
 
 } // namespace
