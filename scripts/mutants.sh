@@ -10,10 +10,12 @@ cd "$(dirname "$0")/.."
 scripts/setup.sh
 command -v python3 >/dev/null || { sudo=""; [ "$(id -u)" -eq 0 ] || sudo=sudo; $sudo apt-get install -y -qq python3; }
 work=build-mutants
-rm -rf "$work/tree"
+# The copy takes only the files that differ from it, so the build stays
+# incremental, and a file a mutant touched is always compiled again.
 mkdir -p "$work/tree"
-# The working tree's files with their times, so the build stays incremental.
-git ls-files -z | xargs -0 cp -p --parents -t "$work/tree"
+git ls-files -z | while IFS= read -r -d '' f; do
+    cmp -s "$f" "$work/tree/$f" || { mkdir -p "$work/tree/$(dirname "$f")"; cp "$f" "$work/tree/$f"; }
+done
 cmake -S "$work/tree" -B "$work/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DMERESTONE_BENCH=OFF -DMERESTONE_FUZZ=OFF >/dev/null
 cmake --build "$work/build" -j2 >/dev/null

@@ -64,32 +64,6 @@ TEST_F(MainWindowTest, WithoutBoundsCheckItOpensTopLeftUntilMoved)
     EXPECT_EQ(GetWindowContentBounds(kMainWnd).top, moved.top);
 }
 
-TEST_F(MainWindowTest, FixedControlsAtTheirPlacesWithTheirHelpTags)
-{
-    ChooseMenuItem(kFileMenu, kNewItem);
-    struct Case {
-        int control;
-        QRect rect;
-        const char* tip;
-    } cases[] = {
-        {kPlacardCtl, QRect(0, 0, 941, 48), ""},
-        {kNoLabelCtl, QRect(7, 17, 24, 16), ""},
-        {kCounterBackCtl, QRect(35, 14, 63, 21), ""},
-        {kAddNewModelCtl, QRect(719, 14, 120, 20), ""},
-        {kSelectCtl, QRect(848, 14, 81, 20), "Model Select\nShortcut is 'Option + Enter'"},
-        {kUpArrowCtl, QRect(651, 11, 25, 26), "Moved to Upper Selected Model"},
-        {kDownArrowCtl, QRect(684, 11, 25, 26), "Moved to Lower Selected Model"},
-        {kFreqRangeCtl, QRect(344, 14, 82, 21), "Select Usable Frequency Range"},
-        {kExplanationTriangleCtl, QRect(433, 20, 15, 10), "Show Parameter Explanation"},
-        {kScrollBarCtl, QRect(926, 81, 15, 304), ""},
-    };
-    for (const Case& c : cases) {
-        ASSERT_TRUE(ControlExists(kMainWnd, c.control)) << c.control;
-        EXPECT_EQ(Geometry(c.control), c.rect) << c.control;
-        EXPECT_EQ(ControlWidget(kMainWnd, c.control)->toolTip().toStdString(), c.tip) << c.control;
-    }
-}
-
 TEST_F(MainWindowTest, ScrollBarFollowsTheModelsThatDoNotFit)
 {
     OpenWithModels(20);

@@ -31,45 +31,6 @@ TEST_F(MenuTest, BarHoldsTheMenusInOrder)
     EXPECT_EQ(MenuBarTitles(), "Merestone|File|Edit|Sort|Calculate|Misc.|Window|Help");
 }
 
-TEST_F(MenuTest, ItemTextsAndShortcuts)
-{
-    struct Case {
-        int menu, item;
-        const char* text;
-        const char* keys;
-    } cases[] = {
-        {kAppMenu, 1, "About Merestone", ""},        {kAppMenu, 2, "Check for Updates...", ""},
-        {kAppMenu, 4, "Preference...", "Ctrl+,"},    {kAppMenu, 6, "Quit Merestone", "Ctrl+Q"},
-        {kFileMenu, 1, "New Data Sheet...", "Ctrl+N"}, {kFileMenu, 2, "Open...", "Ctrl+O"},
-        {kFileMenu, 3, "Close", "Ctrl+W"},           {kFileMenu, 5, "Save", "Ctrl+S"},
-        {kFileMenu, 6, "Save As...", "Ctrl+Shift+S"}, {kFileMenu, 7, "Save As Stationery...", ""},
-        {kFileMenu, 9, "Import CSV, TXT...", ""},    {kFileMenu, 10, "Export CSV...", ""},
-        {kFileMenu, 12, "Page Setup...", "Ctrl+Shift+P"}, {kFileMenu, 13, "Print...", "Ctrl+P"},
-        {kEditMenu, 1, "Undo", "Ctrl+Z"},            {kEditMenu, 2, "Redo", "Ctrl+Shift+Z"},
-        {kEditMenu, 4, "Cut", "Ctrl+X"},             {kEditMenu, 5, "Copy", "Ctrl+C"},
-        {kEditMenu, 6, "Paste", "Ctrl+V"},           {kEditMenu, 7, "Delete", ""},
-        {kEditMenu, 8, "Select All", "Ctrl+A"},      {kSortMenu, 1, "Unsort", "Ctrl+U"},
-        {kSortMenu, 2, "Diameter", ""},              {kSortMenu, 8, "Efficiency", ""},
-        {kSortMenu, 14, "Le", ""},                   {kSortMenu, 16, "Ascending", "Ctrl+Shift+D"},
-        {kSortMenu, 17, "Descending", "Ctrl+D"},     {kCalcMenu, 1, "Vas...", "Ctrl+1"},
-        {kCalcMenu, 7, "Feet to Metric...", "Ctrl+7"}, {kCalcMenu, 8, "EBP...", "Ctrl+8"},
-        {kMiscMenu, 1, "Show Select Launch Application...", "Ctrl+L"},
-        {kMiscMenu, 3, "Show Merestone", "Ctrl+B"},  {kHelpMenu, 1, "Merestone's Manual", "Ctrl+/"},
-        {kHelpMenu, 2, "Merestone Quick Start", ""}, {kHelpMenu, 3, "Thiele Small Parameters Description", ""},
-        {kHelpMenu, 4, "Release Notes", ""},         {kHelpMenu, 6, "Kelvane Web Site", ""},
-        {kHelpMenu, 7, "Mail to Kelvane", ""},       {kFreqRangeMenu, 3, "Sub Woofer", ""},
-        {kFreqRangeMenu, 11, "Ellipse Corn", ""},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(MenuItemText(c.menu, c.item), c.text) << c.menu << "/" << c.item;
-        EXPECT_EQ(MenuItemShortcut(c.menu, c.item), c.keys) << c.menu << "/" << c.item;
-    }
-    EXPECT_EQ(MenuItemCount(kFileMenu), 13);
-    EXPECT_EQ(MenuItemCount(kSortMenu), 17);
-    EXPECT_EQ(MenuItemCount(kFreqRangeMenu), 11);
-    EXPECT_FALSE(MenuIsInBar(kFreqRangeMenu));
-}
-
 TEST_F(MenuTest, AfterStartOnlyNewOpenImportAppHelpAndQuitAreUsable)
 {
     EXPECT_TRUE(Usable(kFileMenu, kNewItem));

@@ -29,28 +29,6 @@ QLineEdit* EditField()
     return qobject_cast<QLineEdit*>(ControlWidget(kMainWnd, kEditFieldCtl));
 }
 
-TEST_F(StartupTest, DefaultsBeforeAnyDocument)
-{
-    EXPECT_EQ(Bounds, (Rect{44, 0, 444, 941}));
-    EXPECT_EQ(PrefeBounds, (Rect{200, 300, 525, 630}));
-    EXPECT_EQ(BoundsCheck, 1);
-    EXPECT_EQ(UpdateForCheck, 1);
-    EXPECT_EQ(DefaultAppNum, 1);
-    EXPECT_EQ(EffiItemID, 3);
-    EXPECT_EQ(C, 345.0f);
-    EXPECT_EQ(LO, 1.18f);
-    EXPECT_EQ(s_OpenApp, Str255("null"));
-    EXPECT_EQ(s_FrameFill, Str255("Frame"));
-    EXPECT_EQ(GPrintScale, 100.0);
-    EXPECT_EQ(checkVerURL, Str255("https://kelvane.example/versions/Merestone_version.txt"));
-    EXPECT_EQ(downloadURL, Str255("https://kelvane.example/downloads/apps/Merestone.zip"));
-    EXPECT_EQ(downFileName, Str255("Merestone.pkg"));
-    EXPECT_EQ(JPManualName, Str255("Merestone Quick Start"));
-    EXPECT_EQ(fNum, 0);
-    EXPECT_EQ(MainWndOpenFlag, 0);
-    EXPECT_FALSE(WindowExists(kMainWnd));
-}
-
 TEST_F(StartupTest, TheStartWindowCarriesTheMenusUntilADocumentOpens)
 {
     ASSERT_TRUE(WindowIsVisible(kStartWnd));

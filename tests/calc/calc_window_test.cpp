@@ -1,53 +1,27 @@
 // The calculator windows driven through their handlers: prefill, Calc.,
 // OK with its transfer, Cancel and Escape, the keys.
 #include "app/app_globals.h"
-#include "app/ids.h"
 #include "app/main_window.h"
-#include "calc/calc_globals.h"
-#include "calc/calc_window.h"
-#include "platform/controls.h"
-#include "platform/menus.h"
+#include "calc/calc_fixture.h"
 #include "platform/services.h"
-#include "platform/test_access.h"
 #include "platform/windows.h"
-#include "sheet/draw_sheet.h"
-#include "sheet/sheet_globals.h"
-#include "support/app_fixture.h"
 
-#include <QApplication>
 #include <QClipboard>
 #include <QLabel>
-#include <QLineEdit>
-#include <QTest>
 #include <cmath>
 
 namespace {
 
-class CalcWindow : public AppTest {
+class CalcWindow : public CalcTest {
 protected:
     void SetUp() override
     {
-        AppTest::SetUp();
-        ChooseMenuItem(kFileMenu, kNewItem);
-        cellH = 0;
-        cellV = 1;
-        DrawSheet();
+        CalcTest::SetUp();
         ModelRecord& m = Row(1);
         m.name = Str255("KW-380");
         m.Param(kColFs) = 12.3456f;
         m.Param(kColQes) = 12.3456f;
         m.Param(kColSd) = 12.3456f;
-        DirtyFlag = 0;
-    }
-    static void Open(int item) { ChooseMenuItem(kCalcMenu, item); }
-    static QLineEdit* Field(int id) { return qobject_cast<QLineEdit*>(ControlWidget(kCalcWnd, id)); }
-    static void Type(int id, const char* text) { Field(id)->setText(QString::fromUtf8(text)); }
-    static void Click(int id) { QTest::mouseClick(ControlWidget(kCalcWnd, id), Qt::LeftButton); }
-    static void Key(Qt::Key key, Qt::KeyboardModifiers mods = {})
-    {
-        QApplication::setActiveWindow(WindowWidget(kCalcWnd));
-        QWidget* target = Field(kCalcFirstInput) ? static_cast<QWidget*>(Field(kCalcFirstInput)) : WindowWidget(kCalcWnd);
-        QTest::keyClick(target, key, mods);
     }
 };
 

@@ -1,57 +1,21 @@
 // The two calculators with tabs: efficiency and feet to metric.
-#include "app/app_globals.h"
-#include "app/ids.h"
-#include "calc/calc_globals.h"
-#include "calc/calc_window.h"
-#include "platform/controls.h"
-#include "platform/menus.h"
+#include "calc/calc_fixture.h"
 #include "platform/services.h"
-#include "platform/test_access.h"
 #include "platform/windows.h"
-#include "sheet/draw_sheet.h"
-#include "sheet/sheet_globals.h"
-#include "support/app_fixture.h"
-
-#include <QApplication>
-#include <QLineEdit>
-#include <QTest>
-#include <QToolButton>
 
 namespace {
 
-class TabbedCalc : public AppTest {
+class TabbedCalc : public CalcTest {
 protected:
     void SetUp() override
     {
-        AppTest::SetUp();
-        ChooseMenuItem(kFileMenu, kNewItem);
-        cellH = 0;
-        cellV = 1;
-        DrawSheet();
+        CalcTest::SetUp();
         Row(1).Param(kColFs) = 30;
         Row(1).Param(kColVas) = 195.07f;
         Row(1).Param(kColQes) = 0.4f;
-        DirtyFlag = 0;
         effiTabID = 1;
         EffiItemID = 3;
     }
-    static QLineEdit* Field(int id) { return qobject_cast<QLineEdit*>(ControlWidget(kCalcWnd, id)); }
-    static void Type(const char* text) { Field(80)->setText(QString::fromUtf8(text)); }
-    static void Click(int id) { QTest::mouseClick(ControlWidget(kCalcWnd, id), Qt::LeftButton); }
-    static void Space()
-    {
-        QApplication::setActiveWindow(WindowWidget(kCalcWnd));
-        QTest::keyClick(Field(80), Qt::Key_Space);
-    }
-    static void ChooseTab(int tab)
-    {
-        SetControlValue(kCalcWnd, kCalcTabCtl, tab);
-        ControlEvent e;
-        e.window = kCalcWnd;
-        e.control = kCalcTabCtl;
-        CalcWndControlHit(e);
-    }
-    static bool ToggleOn(int k) { return qobject_cast<QToolButton*>(ControlWidget(kCalcWnd, 74 + k))->isChecked(); }
 };
 
 TEST_F(TabbedCalc, EfficiencyFromTheLevelAtOneWatt)
@@ -62,7 +26,7 @@ TEST_F(TabbedCalc, EfficiencyFromTheLevelAtOneWatt)
     const int beeps = SysBeepCount();
     Click(kCalcCalcCtl); // the prefilled 0 is refused
     EXPECT_EQ(SysBeepCount(), beeps + 1);
-    Type("88");
+    Type(80, "88");
     Click(kCalcCalcCtl);
     EXPECT_EQ(Field(86)->text(), " 0.396");
     Click(kCalcOkCtl);
@@ -77,14 +41,14 @@ TEST_F(TabbedCalc, SpaceCyclesTheTabsAndTheChoiceIsKept)
     ChooseTab(3);
     EXPECT_EQ(effiTabID, 3);
     EXPECT_TRUE(ControlExists(kCalcWnd, kCalcImpedanceRadioCtl));
-    Space();
+    Key(Qt::Key_Space);
     EXPECT_EQ(effiTabID, 1);
     EXPECT_FALSE(ControlExists(kCalcWnd, 81));
-    Space();
+    Key(Qt::Key_Space);
     EXPECT_EQ(effiTabID, 2);
     EXPECT_EQ(Field(80)->text(), " 30");
     EXPECT_EQ(Field(81)->text(), " 195.07");
-    Space();
+    Key(Qt::Key_Space);
     EXPECT_EQ(effiTabID, 3);
     EXPECT_EQ(Field(80)->text(), " 0"); // not a blank more
     SetControlValue(kCalcWnd, kCalcImpedanceRadioCtl, 2);
@@ -92,7 +56,7 @@ TEST_F(TabbedCalc, SpaceCyclesTheTabsAndTheChoiceIsKept)
     e.window = kCalcWnd;
     e.control = kCalcImpedanceRadioCtl;
     CalcWndControlHit(e);
-    Type("88");
+    Type(80, "88");
     Click(kCalcCalcCtl);
     EXPECT_EQ(Field(86)->text(), " 0.198");
     Click(kCalcCancelCtl);
@@ -118,12 +82,12 @@ TEST_F(TabbedCalc, FeetToMetricWritesOnlyWhatIsSwitchedOn)
     ASSERT_TRUE(WindowIsVisible(kCalcWnd));
     EXPECT_EQ(Field(80)->text(), " 0");
     EXPECT_FALSE(ControlIsEnabled(kCalcWnd, 75));
-    Type("12");
+    Type(80, "12");
     Click(kCalcCalcCtl);
     EXPECT_EQ(Field(86)->text(), " 30"); // 2.5 cm to the inch of a nominal diameter
     EXPECT_TRUE(ToggleOn(1));
     ChooseTab(2);
-    Type("2");
+    Type(80, "2");
     Click(kCalcCalcCtl);
     EXPECT_EQ(Field(86)->text(), " 56.63");
     Click(76); // Vas off again
@@ -144,7 +108,7 @@ TEST_F(TabbedCalc, OkAtOnceBeepsAndWritesNothing)
     EXPECT_EQ(DirtyFlag, 0);
 
     ChooseMenuItem(kCalcMenu, 7);
-    Type("");
+    Type(80, "");
     Click(kCalcCalcCtl);
     Click(kCalcOkCtl); // no second beep
     EXPECT_EQ(SysBeepCount(), beeps + 2);
@@ -154,7 +118,7 @@ TEST_F(TabbedCalc, AConvertedTabKeepsItsValueAcrossTabChanges)
 {
     ChooseMenuItem(kCalcMenu, 7);
     ChooseTab(3);
-    Type("50");
+    Type(80, "50");
     Click(kCalcCalcCtl);
     EXPECT_EQ(Field(86)->text(), " 322.6");
     ChooseTab(4);

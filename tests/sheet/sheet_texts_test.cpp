@@ -22,11 +22,3 @@ TEST(SheetTexts, NoLevelForNoEfficiency)
     }
 }
 
-TEST(SheetTexts, LabelsFollowTheColumn)
-{
-    EXPECT_STREQ(ColumnLabel(kColNo), "Selected Model");
-    EXPECT_STREQ(ColumnLabel(kColSd), "Sd ........ (cm²)");
-    EXPECT_EQ(ExplanationLine(kColQes, 0.0f), "Electorical Q Factor");
-    EXPECT_EQ(ExplanationLine(kColEffi, 0.5f), "Efficiency ( 89dB@1W1m )");
-    EXPECT_STREQ(ColumnLabel(16), "");
-}
