@@ -4,7 +4,10 @@
 #pragma once
 
 #include "docs/import_files.h"
+#include "sheet/clipboard_text.h"
 #include "sheet/sheet_globals.h"
+
+#include <cmath>
 
 #include <string>
 #include <string_view>
@@ -41,5 +44,15 @@ inline bool DriverFileReadersHold(std::string_view bytes)
         if (!file.result.ok && fNum != 0) return false;
         if (!TableReadsBackUnchanged()) return false;
     }
+    return true;
+}
+
+// A clipboard text read as a model gives finite numbers only, whatever it holds.
+inline bool ClipboardReaderHolds(std::string_view bytes)
+{
+    cellH = 0;
+    TextToParameterValue(Str255(bytes));
+    for (float* p : kWorkingCopy)
+        if (!std::isfinite(*p)) return false;
     return true;
 }

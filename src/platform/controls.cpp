@@ -44,11 +44,6 @@ namespace {
 
 const QColor kLightBlue(197, 222, 255);
 
-QString Utf8(std::string_view s)
-{
-    return QString::fromUtf8(s.data(), qsizetype(s.size()));
-}
-
 QIcon BundleImage(std::string_view name)
 {
     const QString path = QStringLiteral(":/Images/") + Utf8(name);

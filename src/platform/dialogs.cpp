@@ -20,11 +20,6 @@ std::function<std::string(const DialogRequest&)>& Answerer()
     return answerer;
 }
 
-QString Utf8(std::string_view s)
-{
-    return QString::fromUtf8(s.data(), qsizetype(s.size()));
-}
-
 QFileDialog* NewFileDialog(QWidget* parent, std::string_view message)
 {
     auto* dialog = new QFileDialog(parent, Utf8(message));

@@ -5,6 +5,8 @@
 #include "platform/events.h"
 
 #include <QHash>
+#include <QString>
+#include <string_view>
 #include <QImage>
 #include <QDialog>
 #include <QMainWindow>
@@ -111,6 +113,12 @@ struct Registry {
 };
 
 Registry& R();
+
+// UTF-8 text (a fixed text, a label, a message) as Qt's string.
+inline QString Utf8(std::string_view s)
+{
+    return QString::fromUtf8(s.data(), qsizetype(s.size()));
+}
 
 inline quint64 ControlKey(int window, int control)
 {

@@ -13,11 +13,6 @@ namespace {
 
 int gWindowMenu = -1; // number of the standard Window menu
 
-QString Utf8(std::string_view s)
-{
-    return QString::fromUtf8(s.data(), qsizetype(s.size()));
-}
-
 QAction* Item(int menu, int item)
 {
     QMenu* m = R().menus.value(menu).menu;

@@ -24,11 +24,6 @@ QHash<int, QPointer<QTimer>>& Timers()
     return timers;
 }
 
-QString Utf8(std::string_view s)
-{
-    return QString::fromUtf8(s.data(), qsizetype(s.size()));
-}
-
 bool OpenUrl(const QUrl& url)
 {
     if (R().urlOpener) return R().urlOpener(url.toString().toStdString());

@@ -193,11 +193,6 @@ ProgramWindow* NewMenuBarWindow(int number, bool resizable)
     return w;
 }
 
-QString Utf8(std::string_view s)
-{
-    return QString::fromUtf8(s.data(), qsizetype(s.size()));
-}
-
 } // namespace
 
 void CreateDocumentWindow(int window, Rect b)

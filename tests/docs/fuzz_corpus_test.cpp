@@ -34,3 +34,8 @@ TEST(FuzzCorpus, DriverFileInputsAddWhatTheySay)
 {
     Replay("driver_file", DriverFileReadersHold);
 }
+
+TEST(FuzzCorpus, ClipboardTextsGiveFiniteNumbers)
+{
+    Replay("clipboard_text", ClipboardReaderHolds);
+}
