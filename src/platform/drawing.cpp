@@ -26,22 +26,53 @@ QRectF RectOf(double x0, double y0, double x1, double y1)
 }
 
 // The sheet draws the same few hundred short texts at every redraw; laying
-// each out once makes a redraw several times faster.
+// each out once makes a redraw several times faster. A laid-out text with
+// its glyph cache costs some 4.5 KB, so the cache keeps to a budget in bytes
+// and, when it is full, lets go of the texts the last two drawings did not
+// use: a scrolling sheet keeps the rows on screen and forgets those it left.
 struct TextLayout {
     QFont font;
     QStaticText text;
     qreal ascent;
+    int lastUse; // the drawing that last drew it
 };
+
+constexpr qsizetype kLayoutBytes = 4608;       // one entry, its glyph cache included
+constexpr qsizetype kLayoutBudget = 8 << 20;   // about 1,800 entries: a tall window's worth
+int gDrawing = 0;                              // counts the window drawings
+
+QHash<QString, TextLayout>& LayoutCache()
+{
+    static QHash<QString, TextLayout> cache;
+    return cache;
+}
+
+void MakeRoomForLayouts()
+{
+    QHash<QString, TextLayout>& cache = LayoutCache();
+    if (cache.size() * kLayoutBytes < kLayoutBudget) return;
+    // First what neither this drawing nor the one before used, then what this
+    // one has not used yet, then everything.
+    for (int keepFrom : {gDrawing - 1, gDrawing}) {
+        for (auto it = cache.begin(); it != cache.end();)
+            it = it->lastUse < keepFrom ? cache.erase(it) : std::next(it);
+        if (cache.size() * kLayoutBytes < kLayoutBudget) return;
+    }
+    cache.clear();
+}
 
 const TextLayout& LaidOut(const Str255& text, int fontNum, double size)
 {
-    static QHash<QString, TextLayout> cache;
+    QHash<QString, TextLayout>& cache = LayoutCache();
     const QString key = QString::number(fontNum) + QLatin1Char('/') + QString::number(size) + QLatin1Char('/')
         + QLatin1String(text.data(), qsizetype(text.size()));
-    auto it = cache.constFind(key);
-    if (it != cache.cend()) return *it;
-    if (cache.size() > 4096) cache.clear(); // model names are many; keep it small
-    TextLayout layout{ProgramFont(fontNum, float(size)), QStaticText(ToQString(text)), 0};
+    auto it = cache.find(key);
+    if (it != cache.end()) {
+        it->lastUse = gDrawing;
+        return *it;
+    }
+    MakeRoomForLayouts();
+    TextLayout layout{ProgramFont(fontNum, float(size)), QStaticText(ToQString(text)), 0, gDrawing};
     layout.text.setTextFormat(Qt::PlainText);
     layout.text.setPerformanceHint(QStaticText::AggressiveCaching);
     layout.text.prepare(QTransform(), layout.font);
@@ -100,6 +131,7 @@ bool BeginWindowDrawing(int window)
     ContentView* content = ContentOf(window);
     if (!content || gPainter) return false;
     DrawnTexts().clear();
+    ++gDrawing;
     gPainter = new QPainter(&content->Buffer());
     gPainter->setRenderHint(QPainter::Antialiasing);
     gPainter->setRenderHint(QPainter::TextAntialiasing);

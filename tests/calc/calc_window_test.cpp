@@ -3,6 +3,7 @@
 #include "app/app_globals.h"
 #include "app/main_window.h"
 #include "calc/calc_fixture.h"
+#include "sheet/sheet_input.h"
 #include "platform/services.h"
 #include "platform/windows.h"
 
@@ -208,6 +209,24 @@ TEST_F(CalcWindow, SmallCalculatorsShowTheModelAndWriteTheirResults)
     Click(kCalcOkCtl);
     EXPECT_EQ(Row(1).Param(kColRe), 6.0f);
     EXPECT_NEAR(Row(1).Param(kColLe), 0.842, 0.001);
+}
+
+// The sheet under a calculator does not scroll; it does again once the
+// calculator is closed.
+TEST_F(CalcWindow, TheSheetHoldsStillUnderACalculator)
+{
+    for (int r = 2; r <= 60; ++r) Row(r).name = Str255("M");
+    fNum = 60;
+    SetInstallScrollButton();
+    WindowEvent wheel;
+    wheel.window = kMainWnd;
+    wheel.wheelDelta = -3;
+    Open(2);
+    SheetWheel(wheel);
+    EXPECT_EQ(ScrollValue, 0);
+    Click(kCalcCancelCtl);
+    SheetWheel(wheel);
+    EXPECT_EQ(ScrollValue, 3);
 }
 
 TEST_F(CalcWindow, LeUsesTheImpedanceMagnitude)

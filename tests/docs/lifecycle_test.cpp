@@ -9,6 +9,7 @@
 #include "link/link_globals.h"
 #include "platform/controls.h"
 #include "platform/menus.h"
+#include "platform/open_requests.h"
 #include "platform/services.h"
 #include "platform/test_access.h"
 #include "platform/windows.h"
@@ -239,6 +240,14 @@ TEST_F(Lifecycle, DesktopOpenTakesTheLastAcceptedFile)
     EXPECT_EQ(fileName1, Str255("b.spdata"));
     EXPECT_EQ(FastOpenFlag, 1);
     EXPECT_FALSE(WindowIsVisible(kStartWnd));
+}
+
+TEST_F(Lifecycle, TheDesktopsOpenRequestsReachTheProgram)
+{
+    DeliverOpenDocuments({Write("a.spdata", kLine1)});
+    WaitForOpenTimer();
+    ASSERT_TRUE(WindowIsVisible(kMainWnd));
+    EXPECT_EQ(Row(1).name, Str255("W-165"));
 }
 
 TEST_F(Lifecycle, FileGateHoldsTheOpenBack)

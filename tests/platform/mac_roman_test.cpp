@@ -60,6 +60,11 @@ TEST(MacRoman, CharactersTheSetLacks)
     };
     for (const Case& c : cases)
         EXPECT_EQ(QStringToMacRomanBytes(QString::fromUtf8(c.utf8)), c.bytes) << c.utf8;
+    // A typed key is looked up as it comes, uncomposed: the symbol forms too.
+    EXPECT_EQ(UnicodeToMacRoman(0x2126), 0xBD); // Ohm
+    EXPECT_EQ(UnicodeToMacRoman(0x2206), 0xC6); // increment
+    EXPECT_EQ(UnicodeToMacRoman(0x00A4), 0xDB); // currency sign
+    EXPECT_EQ(UnicodeToMacRoman(0x0101), -1);
 }
 
 TEST(MacRoman, TypedTextIsCutAt255Bytes)

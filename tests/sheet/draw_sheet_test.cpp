@@ -88,6 +88,8 @@ TEST_F(DrawSheetTest, HeaderShadingGridAndTheSelectedCell)
     EXPECT_TRUE(IsColour(80, 81, kFrameBlue));     // inner frame, top edge
     EXPECT_TRUE(IsColour(500, 80, kDarkGrid));     // the line under the header
     EXPECT_TRUE(IsColour(500, 96, kLightGrid));    // a row line
+    for (int y : {96, 112, 304}) EXPECT_TRUE(IsColour(10, y, kDarkGrid)) << y; // row lines of the "No" column
+    EXPECT_TRUE(IsColour(10, 297, kHeaderGrey));
     EXPECT_TRUE(IsColour(476, 300, kLightGrid));   // a column line
     EXPECT_GT(WhitePixels(14, 82, 24, 95), 5);     // the selected row's number in white
 }

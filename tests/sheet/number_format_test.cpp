@@ -47,6 +47,9 @@ TEST(NumberText, FixedFormExamples)
     EXPECT_EQ(Text(static_cast<double>(0.1f)), " 0.10000000149"); // 11 digits below 0.125
     EXPECT_EQ(Text(1e9), " 1000000000");
     EXPECT_EQ(Text(12), " 12");
+    // The decimals shrink as the binary exponent grows: 8 from 256, 12 below 1/64.
+    EXPECT_EQ(Text(static_cast<double>(300.1f)), " 300.1000061");
+    EXPECT_EQ(Text(static_cast<double>(0.01f)), " 0.009999999776");
 }
 
 TEST(NumberText, FixedAndExponentialBoundaries)
