@@ -82,8 +82,8 @@ def line_mutants(line):
     stripped = line.strip()
     if not stripped or stripped.startswith(("//", "#", "*", "/*")) or "static_assert" in line:
         return []
-    if "SetControlHelpTag" in line:
-        return []  # help tags are texts of a table, like labels
+    if re.search(r"SetControlHelpTag|CreateSeparator|CreateGroupBox", line):
+        return []  # help tags and frames are the layout's texts and decoration, like its tables
     mask = code_mask(line)
     code = lambda k: k < len(mask) and mask[k]
     out = []
@@ -126,13 +126,25 @@ def line_mutants(line):
     return out
 
 
-def candidates(tree, files):
+def equivalents(path):
+    """The (file, mutated line) pairs listed as changing no behaviour."""
+    listed = set()
+    if path.exists():
+        for line in path.read_text().splitlines():
+            if line.strip() and not line.startswith("#"):
+                rel, _, text = line.partition(" | ")
+                listed.add((rel.strip(), text.strip()))
+    return listed
+
+
+def candidates(tree, files, skip):
     found = []
     for rel in files:
         lines = (tree / rel).read_text().splitlines(keepends=True)
         for number, line in enumerate(lines, 1):
             for what, new in line_mutants(line):
-                found.append((rel, number, what, new))
+                if (rel, new.strip()) not in skip:
+                    found.append((rel, number, what, new))
     return found
 
 
@@ -155,7 +167,7 @@ def main():
     args = ap.parse_args()
     args.tree, args.build = args.tree.resolve(), args.build.resolve()
     files = [f for f in args.files.split(",") if f]
-    pool = candidates(args.tree, files)
+    pool = candidates(args.tree, files, equivalents(Path(__file__).with_name("mutants-equivalent.txt")))
     random.Random(args.seed).shuffle(pool)
     print(f"{len(pool)} possible mutants in {len(files)} files; seed {args.seed}, sample {args.count}", flush=True)
     if args.list:

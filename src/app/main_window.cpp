@@ -12,14 +12,13 @@
 #include "platform/controls.h"
 #include "platform/windows.h"
 #include "sheet/draw_sheet.h"
+#include "sheet/sheet_geometry.h"
 #include "sheet/sheet_globals.h"
 
 namespace {
 
-constexpr int kContentWidth = 941;
+
 constexpr int kMinContentHeight = 400;
-constexpr int kHeaderHeight = 80; // top bar and column header above the rows
-constexpr int kRowHeight = 16;
 
 void CreateMainControls()
 {
@@ -48,11 +47,11 @@ void MainWnd1()
     const bool keepPlace = BoundsCheck == 1 || RePosiFlag == 1;
     const int left = keepPlace ? Bounds.left : 0;
     const int top = keepPlace ? Bounds.top : 44;
-    CreateDocumentWindow(kMainWnd, LTRB(left, top, left + kContentWidth, top + kMinContentHeight));
+    CreateDocumentWindow(kMainWnd, LTRB(left, top, left + kSheetWidth, top + kMinContentHeight));
     InstallBoundsChangedHandler(kMainWnd, WndLiveResizeEventHandler);
     const Rect screen = AvailableScreenBounds();
     CreateMainControls();
-    SetWindowResizeLimits(kMainWnd, kContentWidth, kMinContentHeight, kContentWidth, screen.Height());
+    SetWindowResizeLimits(kMainWnd, kSheetWidth, kMinContentHeight, kSheetWidth, screen.Height());
     SetInstallScrollButton();
     InstallContextualMenuHandler(kMainWnd);
     EditWndNum = 1;
@@ -60,7 +59,7 @@ void MainWnd1()
     HideStartWindow();
     ShowWindow(kMainWnd);
     SetWindowTitle(kMainWnd, fileName1);
-    if (FileOpenFlag == 1) SetWindowFilePath(kMainWnd, fileUrl);
+    if (FileOpenFlag == kSavedInItsFile) SetWindowFilePath(kMainWnd, fileUrl);
     SetWindowModifiedMark(kMainWnd, DirtyFlag == 1);
 }
 
@@ -73,7 +72,7 @@ void CloseMainWindow()
 void SetInstallScrollButton()
 {
     const int wndHeight = WindowContentHeight(kMainWnd);
-    dispNum = static_cast<std::int16_t>((wndHeight - kHeaderHeight) / kRowHeight);
+    dispNum = static_cast<std::int16_t>((wndHeight - kHeaderBottom) / kRowHeight);
     ScrollNum = static_cast<std::int16_t>(fNum - dispNum < 1 ? 0 : fNum - dispNum);
     DisposeControl(kMainWnd, kScrollBarCtl);
     CreateScrollBar(kMainWnd, kScrollBarCtl, LTRB(926, 81, 941, wndHeight - 15), 0, 0, 0);

@@ -4,59 +4,61 @@
 #include "calc/calc_globals.h"
 #include "sheet/sheet_globals.h"
 
+#include <iterator>
+
+namespace {
+
+// The steps of each calculator, in calcItemID order. The feet-to-metric
+// calculator computes and writes through its tabs, and EBP only shows.
+struct CalcSteps {
+    void (*build)();
+    void (*display)();
+    void (*compute)();
+    void (*transfer)();
+};
+
+constexpr CalcSteps kCalcSteps[] = {
+    {VasCalcWnd, VasCalcDisp, VasCalc, TransToSheetVas},
+    {QtsCalcWnd, QtsCalcDisp, QtsCalc, TransToSheetQts},
+    {EffiCalcWnd, EffiCalcDisp, EffiCalc, TransToSheetEffi},
+    {SdCalcWnd, SdCalcDisp, SdCalc, TransToSheetSd},
+    {VdCalcWnd, VdCalcDisp, VdCalc, TransToSheetVd},
+    {LeCalcWnd, LeCalcDisp, LeCalc, TransToSheetLe},
+    {FtToMetCalcWnd, FtToMetCalcDisp, nullptr, nullptr},
+    {EBPCalcWnd, nullptr, nullptr, nullptr},
+};
+
+const CalcSteps* Steps()
+{
+    const int k = calcItemID - kVasCalc;
+    return k >= 0 && k < int(std::size(kCalcSteps)) ? &kCalcSteps[k] : nullptr;
+}
+
+} // namespace
+
 bool CalcBuildWindow()
 {
-    switch (calcItemID) {
-    case kVasCalc: VasCalcWnd(); return true;
-    case kQtsCalc: QtsCalcWnd(); return true;
-    case kSdCalc: SdCalcWnd(); return true;
-    case kVdCalc: VdCalcWnd(); return true;
-    case kLeCalc: LeCalcWnd(); return true;
-    case kEffiCalc: EffiCalcWnd(); return true;
-    case kFeetCalc: FtToMetCalcWnd(); return true;
-    case kEbpCalc: EBPCalcWnd(); return true;
-    default: return false;
-    }
+    const CalcSteps* steps = Steps();
+    if (!steps) return false;
+    steps->build();
+    return true;
 }
 
 void CalcDisplay()
 {
-    switch (calcItemID) {
-    case kVasCalc: VasCalcDisp(); break;
-    case kQtsCalc: QtsCalcDisp(); break;
-    case kSdCalc: SdCalcDisp(); break;
-    case kVdCalc: VdCalcDisp(); break;
-    case kLeCalc: LeCalcDisp(); break;
-    case kEffiCalc: EffiCalcDisp(); break;
-    case kFeetCalc: FtToMetCalcDisp(); break;
-    default: break;
-    }
+    if (const CalcSteps* steps = Steps(); steps && steps->display) steps->display();
 }
 
 bool CalcCompute()
 {
-    switch (calcItemID) {
-    case kVasCalc: VasCalc(); break;
-    case kQtsCalc: QtsCalc(); break;
-    case kSdCalc: SdCalc(); break;
-    case kVdCalc: VdCalc(); break;
-    case kLeCalc: LeCalc(); break;
-    case kEffiCalc: EffiCalc(); break;
-    default: return false;
-    }
+    const CalcSteps* steps = Steps();
+    if (!steps || !steps->compute) return false;
+    steps->compute();
     return UncalcFlag == 0;
 }
 
 void CalcTransfer()
 {
     if (cellV < 1 || cellV > fNum) return; // no model to write into
-    switch (calcItemID) {
-    case kVasCalc: TransToSheetVas(); break;
-    case kQtsCalc: TransToSheetQts(); break;
-    case kSdCalc: TransToSheetSd(); break;
-    case kVdCalc: TransToSheetVd(); break;
-    case kLeCalc: TransToSheetLe(); break;
-    case kEffiCalc: TransToSheetEffi(); break;
-    default: break;
-    }
+    if (const CalcSteps* steps = Steps(); steps && steps->transfer) steps->transfer();
 }

@@ -1,5 +1,5 @@
-// The four steps of each calculator, chosen by calcItemID: the window
-// builder, the display step, the compute step and the transfer step.
+// The four steps of each calculator, chosen by calcItemID from one table:
+// the window builder, the display step, the compute step and the transfer.
 #pragma once
 
 enum CalcNumber : int {

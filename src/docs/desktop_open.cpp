@@ -60,8 +60,7 @@ void CloseEverythingForOpen()
 void NoDocumentAfterFailedOpen()
 {
     InitMenu1();
-    FileOpenFlag = 0;
-    DirtyFlag = 0;
+    SetNoDocument();
     ShowStartWindow();
 }
 

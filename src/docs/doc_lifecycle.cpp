@@ -7,12 +7,13 @@
 #include "app/menu_bar.h"
 #include "app/quit.h"
 #include "app/start_window.h"
-#include "platform/mac_roman.h"
 #include "docs/desktop_open.h"
 #include "docs/doc_globals.h"
 #include "docs/file_panels.h"
 #include "link/launch.h"
 #include "link/link_globals.h"
+#include "platform/mac_roman.h"
+#include "platform/windows.h"
 #include "sheet/draw_sheet.h"
 #include "sheet/sheet_globals.h"
 
@@ -22,7 +23,7 @@ void PromptSave()
 {
     // Either "Save" writes in place and the waiting command goes on at
     // once, or it opens the Save As panel, whose handler goes on later.
-    if (FileOpenFlag == 1) {
+    if (FileOpenFlag == kSavedInItsFile) {
         if (!SaveSSTFile()) return DropPendingCommands();
         if (QuitFlag == 1) return QuitApplication();
         if (CloseFlag == 1) CloseFile();
@@ -48,7 +49,7 @@ void PromptCancel()
 void PromptDontSave()
 {
     if (ModelSelFlag == 1) {
-        if (FileOpenFlag == 1) ReOpenSSTFile();
+        if (FileOpenFlag == kSavedInItsFile) ReOpenSSTFile();
         if (cellV > fNum) {
             ShowAlertNumExtra();
             MenuEnable();
@@ -70,11 +71,37 @@ void PromptDontSave()
 
 } // namespace
 
+void SetDocumentSaved()
+{
+    FileOpenFlag = kSavedInItsFile;
+    DirtyFlag = 0;
+    SetWindowModifiedMark(kMainWnd, false);
+}
+
+void SetDocumentUntitled()
+{
+    FileOpenFlag = kNeverSaved;
+    DirtyFlag = 0;
+    SetWindowModifiedMark(kMainWnd, false);
+}
+
+void SetDocumentImported()
+{
+    FileOpenFlag = kNoFileOfItsOwn;
+    DirtyFlag = 1;
+    SetWindowModifiedMark(kMainWnd, true);
+}
+
+void SetNoDocument()
+{
+    FileOpenFlag = kNoFileOfItsOwn;
+    DirtyFlag = 0;
+}
+
 void NewDataSheet()
 {
     InitMenu2();
-    DirtyFlag = 0;
-    FileOpenFlag = 255;
+    SetDocumentUntitled();
     NewFileFlag = 1;
     fileName1 = Str255("untitled.spdata");
     fileUrl.clear();
@@ -90,8 +117,8 @@ void NewDataSheet()
 
 void SaveRule()
 {
-    if (FileOpenFlag == 255) SaveAsSSTFile();
-    else if (FileOpenFlag == 1 && DirtyFlag == 1) SaveSSTFile();
+    if (FileOpenFlag == kNeverSaved) SaveAsSSTFile();
+    else if (FileOpenFlag == kSavedInItsFile && DirtyFlag == 1) SaveSSTFile();
     else NavAskWind();
 }
 
@@ -113,8 +140,7 @@ void CloseFile()
     CloseMainWindow();
     InitMenu1();
     ClearParameterArraySheetFile();
-    FileOpenFlag = 0;
-    DirtyFlag = 0;
+    SetNoDocument();
     CloseFlag = 0;
     MainWndOpenFlag = 0;
     ShowStartWindow();

@@ -4,6 +4,13 @@
 
 #include "platform/dialogs.h"
 
+// The document's state, set in one place: what FileOpenFlag and DirtyFlag
+// say, and the main window's modified mark with them.
+void SetDocumentSaved();    // in its own file, unchanged
+void SetDocumentUntitled(); // new or from stationery, unchanged
+void SetDocumentImported(); // no file of its own, changed
+void SetNoDocument();
+
 void NewDataSheet();
 void CloseSequence();
 void CloseFile();

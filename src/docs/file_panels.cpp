@@ -92,8 +92,8 @@ void NameAfterFile(const std::string& path)
 {
     const bool stationery = FileKindExtension(path) == "spdatasta";
     fileName1 = stationery ? Str255("untitled.spdata") : Utf8ToMacRoman(LastPathComponent(path));
-    FileOpenFlag = stationery ? 255 : 1;
-    DirtyFlag = 0;
+    if (stationery) SetDocumentUntitled();
+    else SetDocumentSaved();
 }
 
 void ShowOpenedDocument()
@@ -108,8 +108,7 @@ void ImportInto(const std::string& path)
 {
     fileUrl = path;
     fileName1 = Utf8ToMacRoman(ImportedDocumentName(LastPathComponent(path)));
-    FileOpenFlag = 0;
-    DirtyFlag = 1;
+    SetDocumentImported();
     ViewReset();
 }
 
@@ -156,6 +155,17 @@ void RunDocumentSavePanel(const char* message, const std::string& name, const Fi
                  [extension, done](const std::string& path) { done(Chosen(path, extension.c_str())); });
 }
 
+// Writes the sheet to a file the person chooses, named after the document
+// with `extension`; the document itself stays as it is.
+void SaveACopy(const char* message, const char* extension, const FileFilter& filter, std::string (*bytes)())
+{
+    RunDocumentSavePanel(message, ReplaceSpdataExtension(MacRomanToUtf8(fileName1.view()), extension), filter,
+                         [bytes](const std::string& path) {
+                             MenuEnable();
+                             if (!path.empty()) WriteDocumentFile(path, bytes());
+                         });
+}
+
 } // namespace
 
 void OpenDialogSSTFile()
@@ -188,9 +198,7 @@ bool ReOpenSSTFile()
 {
     ClearParameterArraySheetFile();
     if (!ReadDocumentFile(fileUrl, false)) return false;
-    SetWindowModifiedMark(kMainWnd, false);
-    FileOpenFlag = 1;
-    DirtyFlag = 0;
+    SetDocumentSaved();
     prefNum = fNum;
     return true;
 }
@@ -199,9 +207,7 @@ bool SaveSSTFile()
 {
     if (fileName1.empty() || fileUrl.empty()) return false;
     if (!WriteDocumentFile(fileUrl, SheetFileBytes())) return false;
-    SetWindowModifiedMark(kMainWnd, false);
-    FileOpenFlag = 1;
-    DirtyFlag = 0;
+    SetDocumentSaved();
     return true;
 }
 
@@ -217,22 +223,15 @@ void OpenDialogPutFileHandler(const std::string& path)
     if (path.empty() || !WriteDocumentFile(path, SheetFileBytes())) return DropPendingCommands();
     fileUrl = path; // fsRef stays: it may name a desktop open still waiting
     fileName1 = Utf8ToMacRoman(LastPathComponent(path));
-    SetWindowModifiedMark(kMainWnd, false);
     SetWindowTitle(kMainWnd, fileName1);
     SetWindowFilePath(kMainWnd, path);
-    FileOpenFlag = 1;
-    DirtyFlag = 0;
+    SetDocumentSaved();
     SaveAsContinuation();
 }
 
 void SaveAsStationeryFile()
 {
-    RunDocumentSavePanel("Save This Stationery File As...",
-                         ReplaceSpdataExtension(MacRomanToUtf8(fileName1.view()), "spdatasta"), kStationeryFiles,
-                         [](const std::string& path) {
-                             MenuEnable();
-                             if (!path.empty()) WriteDocumentFile(path, SheetFileBytes());
-                         });
+    SaveACopy("Save This Stationery File As...", "spdatasta", kStationeryFiles, SheetFileBytes);
 }
 
 void ImportCSVFile()
@@ -280,9 +279,5 @@ void TellWhatWasNotRead(int window)
 
 void ExportCSVFile()
 {
-    RunDocumentSavePanel("Save This CSV File As...", ReplaceSpdataExtension(MacRomanToUtf8(fileName1.view()), "csv"),
-                         kCsvFiles, [](const std::string& path) {
-                             MenuEnable();
-                             if (!path.empty()) WriteDocumentFile(path, CsvExportBytes());
-                         });
+    SaveACopy("Save This CSV File As...", "csv", kCsvFiles, CsvExportBytes);
 }

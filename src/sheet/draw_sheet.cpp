@@ -13,6 +13,7 @@
 #include "sheet/quartz_draw.h"
 #include "sheet/row_layout.h"
 #include "sheet/number_format.h"
+#include "sheet/sheet_geometry.h"
 #include "sheet/sheet_globals.h"
 #include "sheet/sheet_texts.h"
 
@@ -149,7 +150,6 @@ constexpr float kHeaderGrey = 0.87f;
 constexpr float kTextGrey = 0.122f;
 constexpr float kDarkGridGrey = 0.61f;
 constexpr float kLightGridGrey = 0.763f;
-constexpr int kSheetBottom = 1520;
 
 void Corners(float x0, float y0, float x1, float y1)
 {
@@ -181,59 +181,62 @@ void Line(float x0, float y0, float x1, float y1)
 void PaintBackground()
 {
     SetDrawGrey(kHeaderGrey);
-    Fill(0.5f, 48.5f, 941.5f, 80.5f);
-    Fill(0.5f, 81.5f, 28.5f, 1520.5f);
+    Fill(0.5f, kTopBarHeight + 0.5f, kSheetWidth + 0.5f, kHeaderBottom + 0.5f);
+    Fill(0.5f, kHeaderBottom + 1.5f, kNoColumnRight + 0.5f, kSheetBottom + 0.5f);
     SetDrawColour(0.9451f, 0.9608f, 0.9804f); // every second slot; the bands stay put
-    for (int y0 = 80; y0 <= kSheetBottom; y0 += 32) Fill(29.5f, y0 + 0.5f, 924.5f, y0 + 16.5f);
+    for (int y0 = kHeaderBottom; y0 <= kSheetBottom; y0 += 2 * kRowHeight)
+        Fill(kNoColumnRight + 1.5f, y0 + 0.5f, kLastColumnRight + 0.5f, y0 + kRowHeight + 0.5f);
 }
 
 // Rows whose baseline lies below the window are clipped anyway: they are
 // not drawn, so a redraw costs the same whatever the table's size.
 void PaintRows()
 {
-    const int lastBaseline = WindowContentHeight(kMainWnd) + 16;
+    const int lastBaseline = WindowContentHeight(kMainWnd) + kRowHeight;
     for (ii = ScrollValue + 1, i = ScrollValue + 1; ii <= fNum; ++ii, ++i) {
-        if (16 * i + 29 - j + ySft > lastBaseline) break;
+        if (kRowHeight * i + kRowBaseline - j + ySft > lastBaseline) break;
         DrawLongCell(kTextGrey);
     }
 }
 
 void PaintSelection(Span sel, int y1, int y2)
 {
-    if (y1 > 16) {
+    if (y1 > kRowHeight) {
         SetDrawColour(0.7725f, 0.8706f, 1.0f);
-        Fill(sel.left + 0.5f, 48 + y1 + 0.5f, sel.right + 0.5f, 48 + y2 + 0.5f);
+        Fill(sel.left + 0.5f, kTopBarHeight + y1 + 0.5f, sel.right + 0.5f, kTopBarHeight + y2 + 0.5f);
     }
     PaintRows();
     SetDrawColour(0.4258f, 0.4961f, 0.5547f);
-    const Span header = cellH == 0 ? Span{0, 28} : sel;
-    Fill(header.left, 48, header.right, 80);
-    if (y1 <= 16) return;
-    Fill(0, 48 + y1, 28, 48 + y2);
+    const Span header = cellH == 0 ? Span{0, kNoColumnRight} : sel;
+    Fill(header.left, kTopBarHeight, header.right, kHeaderBottom);
+    if (y1 <= kRowHeight) return;
+    Fill(0, kTopBarHeight + y1, kNoColumnRight, kTopBarHeight + y2);
     SetDrawColour(0.5764f, 0.7333f, 0.8784f);
-    Frame(sel.left - 0.5f, 48 + y1 - 0.5f, sel.right + 1.5f, 48 + y2 + 1.5f);
-    Frame(sel.left + 1.5f, 48 + y1 + 1.5f, sel.right - 0.5f, 48 + y2 - 0.5f);
+    Frame(sel.left - 0.5f, kTopBarHeight + y1 - 0.5f, sel.right + 1.5f, kTopBarHeight + y2 + 1.5f);
+    Frame(sel.left + 1.5f, kTopBarHeight + y1 + 1.5f, sel.right - 0.5f, kTopBarHeight + y2 - 0.5f);
 }
 
 void PaintGrid()
 {
     SetDrawGrey(kDarkGridGrey);
-    Line(0, 48.5f, 941, 48.5f);
-    Line(0, 80.5f, 941, 80.5f);
-    Line(28.5f, 48, 28.5f, 1520);
-    for (int m = 0; m <= 14; ++m) Line(140.5f + 56 * m, 48, 140.5f + 56 * m, 80);
-    for (float y = 80.5f; y <= 1520.5f; y += 16) Line(0, y, 28, y);
+    Line(0, kTopBarHeight + 0.5f, kSheetWidth, kTopBarHeight + 0.5f);
+    Line(0, kHeaderBottom + 0.5f, kSheetWidth, kHeaderBottom + 0.5f);
+    Line(kNoColumnRight + 0.5f, kTopBarHeight, kNoColumnRight + 0.5f, kSheetBottom);
+    for (int c = 2; c <= kColLe + 1; ++c) Line(ColumnLeft(c) + 0.5f, kTopBarHeight, ColumnLeft(c) + 0.5f, kHeaderBottom);
+    for (int y = kHeaderBottom; y <= kSheetBottom; y += kRowHeight) Line(0, y + 0.5f, kNoColumnRight, y + 0.5f);
     SetDrawGrey(kLightGridGrey);
-    for (float y = 96.5f; y <= 1520.5f; y += 16) Line(29, y, 924, y);
-    for (int m = 0; m <= 14; ++m) Line(140.5f + 56 * m, 81, 140.5f + 56 * m, 1520);
+    for (int y = kHeaderBottom + kRowHeight; y <= kSheetBottom; y += kRowHeight)
+        Line(kNoColumnRight + 1, y + 0.5f, kLastColumnRight, y + 0.5f);
+    for (int c = 2; c <= kColLe + 1; ++c)
+        Line(ColumnLeft(c) + 0.5f, kHeaderBottom + 1, ColumnLeft(c) + 0.5f, kSheetBottom);
 }
 
 void PaintSheet(Span sel, int y1, int y2)
 {
     if (!BeginWindowDrawing(kMainWnd)) return;
-    DrawErase(0, 48, 926, 1552);
+    DrawErase(0, kTopBarHeight, kLastColumnRight + 2, kSheetBottom + 2 * kRowHeight);
     xSft = 0;
-    ySft = 48;
+    ySft = kTopBarHeight;
     LineW = 0;
     PaintBackground();
     DrawAllTopLabel(kTextGrey);
@@ -278,9 +281,9 @@ void DrawSheet()
     NormaliseSelection();
     ScrollToEndAfterAdd();
     FollowArrowKeys();
-    const int y1 = 16 * (cellV - ScrollValue) + 16; // below y 48
-    const int y2 = y1 + 16;
-    j = 16 * ScrollValue;
+    const int y1 = kRowHeight * (cellV - ScrollValue + 1); // below the top bar
+    const int y2 = y1 + kRowHeight;
+    j = kRowHeight * ScrollValue;
     if (ScrollBtnClick == 1) cellVscroll = precCellVscroll;
     UpdateRowButtons();
     RebuildEditField(SelectedCellText());

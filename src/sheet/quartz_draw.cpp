@@ -5,6 +5,7 @@
 #include "sheet/model_table.h"
 #include "sheet/number_format.h"
 #include "sheet/row_layout.h"
+#include "sheet/sheet_geometry.h"
 #include "sheet/sheet_globals.h"
 
 namespace {
@@ -41,7 +42,7 @@ void DrawLabel(const HeaderLabel& label)
 
 int RowBaseline(int slot)
 {
-    return 16 * slot + 29 - j + ySft;
+    return kRowHeight * slot + kRowBaseline - j + ySft;
 }
 
 // The "No" column ends at 28 points: a number of four or five digits,

@@ -2,6 +2,7 @@
 
 #include "sheet/model_table.h"
 #include "sheet/number_format.h"
+#include "sheet/sheet_geometry.h"
 
 namespace {
 
@@ -80,7 +81,7 @@ const HeaderLabel& HeaderLabelOf(int column)
 
 Span SelectionExtent(int column)
 {
-    if (column == kColNo) return {0, 924};
-    if (column == kColName) return {28, 140};
-    return {56 * column + 28, 56 * column + 84};
+    if (column == kColNo) return {0, kLastColumnRight};
+    if (column == kColName) return {kNoColumnRight, kNameColumnRight};
+    return {ColumnLeft(column), ColumnLeft(column) + kColumnWidth};
 }

@@ -13,6 +13,7 @@
 #include "sheet/dirty.h"
 #include "sheet/draw_sheet.h"
 #include "sheet/row_moves.h"
+#include "sheet/sheet_geometry.h"
 #include "sheet/sheet_globals.h"
 
 #include <algorithm>
@@ -26,10 +27,10 @@ constexpr const char* kShortRangeLabels[] = {
 
 void SelectClickedCell()
 {
-    if (mouseH <= 28) cellH = 0;
-    else if (mouseH <= 140) cellH = 1;
-    else cellH = static_cast<std::int16_t>((mouseH - 140) / 56 + 2);
-    int row = mouseV / 16 - 4;
+    if (mouseH <= kNoColumnRight) cellH = 0;
+    else if (mouseH <= kNameColumnRight) cellH = 1;
+    else cellH = static_cast<std::int16_t>((mouseH - kNameColumnRight) / kColumnWidth + 2);
+    int row = (mouseV - kTopBarHeight) / kRowHeight - 1; // the title row is slot 0
     // Below the last model the last one is selected, also in a scrolled sheet.
     if (row + ScrollValue > fNum) row = fNum - ScrollValue;
     cellV = static_cast<std::int16_t>(row < 0 ? 0 : row);
@@ -142,8 +143,9 @@ void SheetMouseDown(const WindowEvent& e)
     mouseH = static_cast<std::int16_t>(e.x);
     mouseV = static_cast<std::int16_t>(e.y);
     if (mouseV <= 0) return;
-    if (e.clickCount == 1 && mouseV > 80 && mouseH < 924 && WndDeactiveFlag == 0) SelectClickedCell();
-    else if (e.clickCount == 2 && mouseV > 80 && mouseH <= 924) StartModelSelect();
+    const bool onRows = mouseV > kHeaderBottom;
+    if (e.clickCount == 1 && onRows && mouseH < kLastColumnRight && WndDeactiveFlag == 0) SelectClickedCell();
+    else if (e.clickCount == 2 && onRows && mouseH <= kLastColumnRight) StartModelSelect();
 }
 
 void SheetWheel(const WindowEvent& e)
