@@ -14,11 +14,11 @@
 #include "sheet/model_table.h"
 #include "sheet/sheet_globals.h"
 
-#include <QApplication>
 #include "ratio_reporter.h"
+#include <QApplication>
 
-#include <benchmark/benchmark.h>
 #include <algorithm>
+#include <benchmark/benchmark.h>
 #include <cstdio>
 #include <map>
 #include <string>
@@ -51,7 +51,11 @@ void BM_DrawSheet(benchmark::State& state)
     }
 }
 
-BENCHMARK(BM_DrawSheet)->Args({20, 0})->Args({20, 1})->Args({32767, 0})->Args({32767, 1})
+BENCHMARK(BM_DrawSheet)
+    ->Args({20, 0})
+    ->Args({20, 1})
+    ->Args({32767, 0})
+    ->Args({32767, 1})
     ->Unit(benchmark::kMicrosecond);
 
 long ResidentKiB()

@@ -8,8 +8,8 @@
 #include "sheet/sheet_globals.h"
 #include "sheet/sort.h"
 
-#include <algorithm>
 #include "ratio_reporter.h"
+#include <algorithm>
 
 #include <benchmark/benchmark.h>
 #include <cstdio>

@@ -73,7 +73,8 @@ void BM_FormatNumbersOnly(benchmark::State& state)
     for (auto _ : state) {
         std::size_t total = 0;
         for (int r = 1; r <= fNum; ++r)
-            for (int c = 0; c < kParamCount; ++c) total += NumberText(DecimalRound(Row(r).params[c], kDecimals[c])).size();
+            for (int c = 0; c < kParamCount; ++c)
+                total += NumberText(DecimalRound(Row(r).params[c], kDecimals[c])).size();
         benchmark::DoNotOptimize(total);
     }
 }

@@ -25,8 +25,10 @@ inline bool SheetReaderHolds(std::string_view bytes)
 {
     for (bool imported : {false, true}) {
         fNum = 0;
-        if (imported) AppendImportedFile(ImportKind::SheetText, bytes);
-        else ReadSheetBytes(bytes);
+        if (imported)
+            AppendImportedFile(ImportKind::SheetText, bytes);
+        else
+            ReadSheetBytes(bytes);
         if (!TableReadsBackUnchanged()) return false;
     }
     return true;

@@ -68,7 +68,7 @@ void drawBluePlate(QPainter& p, const QSizeF& size)
 QPainterPath upArrowPath()
 {
     QPainterPath path;
-    path.moveTo(8.0, 2.0); // tip
+    path.moveTo(8.0, 2.0);  // tip
     path.lineTo(14.0, 9.0); // head, right corner
     path.lineTo(10.0, 9.0);
     path.lineTo(10.0, 14.0); // stem
@@ -138,8 +138,7 @@ void drawEmblem(QPainter& p, Emblem emblem, const QColor& ink)
     }
 }
 
-void drawChooserButton(
-    QPainter& p, const QSizeF& size, const char* label, Emblem emblem, bool isDefault)
+void drawChooserButton(QPainter& p, const QSizeF& size, const char* label, Emblem emblem, bool isDefault)
 {
     // Panel. Border pens are inset by half their width so they are not clipped.
     const qreal border = isDefault ? 2.0 : 1.0;
@@ -197,8 +196,7 @@ void drawAppIcon(QPainter& p, const QSizeF& size)
 
     if (detailed) {
         p.setBrush(QColor(52, 60, 72));
-        for (const QPointF& hole :
-            { QPointF(-1, -1), QPointF(1, -1), QPointF(1, 1), QPointF(-1, 1) })
+        for (const QPointF& hole : {QPointF(-1, -1), QPointF(1, -1), QPointF(1, 1), QPointF(-1, 1)})
             p.drawEllipse(c + hole * 66.5, 6.0, 6.0);
     }
 
@@ -258,44 +256,38 @@ struct ImageEntry {
 };
 
 const ImageEntry kImages[] = {
-    { "NumberBuleBack", { 63, 21 }, drawBluePlate, true },
-    { "TitleBuleBack", { 130, 22 }, drawBluePlate, true },
-    { "ExplanationBuleBack", { 190, 22 }, drawBluePlate, true },
-    { "UpArrow", { 16, 16 }, drawUpArrow, true },
-    { "DownArrow", { 16, 16 }, drawDownArrow, true },
-    { "TarnwellButton", { 172, 50 },
-        [](QPainter& p, const QSizeF& s) {
-            drawChooserButton(p, s, "Tarnwell", Emblem::Tower, false);
-        },
-        true },
-    { "TarnwellDefaultButton", { 172, 50 },
-        [](QPainter& p, const QSizeF& s) {
-            drawChooserButton(p, s, "Tarnwell", Emblem::Tower, true);
-        },
-        true },
-    { "FellmarkButton", { 172, 50 },
-        [](QPainter& p, const QSizeF& s) {
-            drawChooserButton(p, s, "Fellmark", Emblem::PortedBox, false);
-        },
-        true },
-    { "FellmarkDefaultButton", { 172, 50 },
-        [](QPainter& p, const QSizeF& s) {
-            drawChooserButton(p, s, "Fellmark", Emblem::PortedBox, true);
-        },
-        true },
-    { "BecklineButton", { 172, 50 },
-        [](QPainter& p, const QSizeF& s) {
-            drawChooserButton(p, s, "Beckline", Emblem::Horn, false);
-        },
-        true },
-    { "BecklineDefaultButton", { 172, 50 },
-        [](QPainter& p, const QSizeF& s) {
-            drawChooserButton(p, s, "Beckline", Emblem::Horn, true);
-        },
-        true },
-    { "merestone", { 256, 256 }, drawAppIcon, false },
-    { "merestone-64", { 64, 64 }, drawAppIcon, false },
-    { "merestone-32", { 32, 32 }, drawAppIcon, false },
+    {"NumberBuleBack", {63, 21}, drawBluePlate, true},
+    {"TitleBuleBack", {130, 22}, drawBluePlate, true},
+    {"ExplanationBuleBack", {190, 22}, drawBluePlate, true},
+    {"UpArrow", {16, 16}, drawUpArrow, true},
+    {"DownArrow", {16, 16}, drawDownArrow, true},
+    {"TarnwellButton",
+     {172, 50},
+     [](QPainter& p, const QSizeF& s) { drawChooserButton(p, s, "Tarnwell", Emblem::Tower, false); },
+     true},
+    {"TarnwellDefaultButton",
+     {172, 50},
+     [](QPainter& p, const QSizeF& s) { drawChooserButton(p, s, "Tarnwell", Emblem::Tower, true); },
+     true},
+    {"FellmarkButton",
+     {172, 50},
+     [](QPainter& p, const QSizeF& s) { drawChooserButton(p, s, "Fellmark", Emblem::PortedBox, false); },
+     true},
+    {"FellmarkDefaultButton",
+     {172, 50},
+     [](QPainter& p, const QSizeF& s) { drawChooserButton(p, s, "Fellmark", Emblem::PortedBox, true); },
+     true},
+    {"BecklineButton",
+     {172, 50},
+     [](QPainter& p, const QSizeF& s) { drawChooserButton(p, s, "Beckline", Emblem::Horn, false); },
+     true},
+    {"BecklineDefaultButton",
+     {172, 50},
+     [](QPainter& p, const QSizeF& s) { drawChooserButton(p, s, "Beckline", Emblem::Horn, true); },
+     true},
+    {"merestone", {256, 256}, drawAppIcon, false},
+    {"merestone-64", {64, 64}, drawAppIcon, false},
+    {"merestone-32", {32, 32}, drawAppIcon, false},
 };
 
 // Draws one entry at the given scale and saves it. Returns false on failure.
@@ -305,8 +297,7 @@ bool render(const ImageEntry& entry, int scale, const QDir& outDir)
     image.fill(Qt::transparent);
     {
         QPainter painter(&image);
-        painter.setRenderHints(
-            QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
+        painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
         painter.scale(scale, scale);
         entry.draw(painter, QSizeF(entry.size));
     }

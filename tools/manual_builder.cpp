@@ -32,8 +32,8 @@ int main(int argc, char** argv)
     writer.setTitle(QString::fromUtf8(argv[3]));
     writer.setCreator(QStringLiteral("Merestone"));
     writer.setResolution(300);
-    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                     QMarginsF(20, 18, 20, 18), QPageLayout::Millimeter));
+    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(20, 18, 20, 18),
+                                     QPageLayout::Millimeter));
     doc.print(&writer);
     if (!QFile::exists(QString::fromLocal8Bit(argv[2]))) {
         std::fprintf(stderr, "manual_builder: cannot write %s\n", argv[2]);

@@ -34,8 +34,7 @@ const QJsonObject& InfoDictionary()
 std::string DataFolder()
 {
     if (!FolderOverride().empty()) return FolderOverride();
-    const QString bin = QCoreApplication::instance() ? QCoreApplication::applicationDirPath()
-                                                     : QStringLiteral(".");
+    const QString bin = QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QStringLiteral(".");
     return QFileInfo(bin + QStringLiteral("/../share/merestone")).absoluteFilePath().toStdString();
 }
 

@@ -22,7 +22,7 @@ void InstallContextualMenuHandler(int window)
 
 bool ContextMenuAllowedAt(int x, int frameY, int column)
 {
-    if (frameY > 104) return true; // the rows of the sheet
+    if (frameY > 104) return true;                                          // the rows of the sheet
     return column != 0 && x > 207 && x < 319 && frameY > 36 && frameY < 57; // the edit field
 }
 
@@ -44,8 +44,7 @@ int ContextualMenuHandler(int window, int x, int y)
 void ShowContextMenuForClickOnSheet(int x, int y)
 {
     CreateMenu(kContextMenu, "");
-    for (const char* text : {"Cut", "Copy", "Past", "Delete", "Select All"})
-        AppendMenuItem(kContextMenu, text);
+    for (const char* text : {"Cut", "Copy", "Past", "Delete", "Select All"}) AppendMenuItem(kContextMenu, text);
     const int item = PopUpMenuSelect(kContextMenu, kMainWnd, x, y - 20);
     if (item > 0) PostContextualMenuEvents(item);
     DeleteMenu(kContextMenu);

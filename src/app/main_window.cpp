@@ -17,7 +17,6 @@
 
 namespace {
 
-
 constexpr int kMinContentHeight = 400;
 
 void CreateMainControls()
@@ -32,11 +31,9 @@ void CreateMainControls()
     SetControlHelpTag(kMainWnd, kUpArrowCtl, "Moved to Upper Selected Model");
     CreateBevelButton(kMainWnd, kDownArrowCtl, LTRB(684, 11, 709, 37), "DownArrow.png", "");
     SetControlHelpTag(kMainWnd, kDownArrowCtl, "Moved to Lower Selected Model");
-    CreateBevelButton(kMainWnd, kFreqRangeCtl, LTRB(344, 14, 426, 35), "", "Freq. Range",
-                      kFreqRangeMenu);
+    CreateBevelButton(kMainWnd, kFreqRangeCtl, LTRB(344, 14, 426, 35), "", "Freq. Range", kFreqRangeMenu);
     SetControlHelpTag(kMainWnd, kFreqRangeCtl, "Select Usable Frequency Range");
-    CreateDisclosureTriangle(kMainWnd, kExplanationTriangleCtl, LTRB(433, 20, 448, 30),
-                             ExplanationState);
+    CreateDisclosureTriangle(kMainWnd, kExplanationTriangleCtl, LTRB(433, 20, 448, 30), ExplanationState);
     SetControlHelpTag(kMainWnd, kExplanationTriangleCtl, "Show Parameter Explanation");
 }
 

@@ -27,34 +27,46 @@ struct MenuDef {
 constexpr const char* kAppMenuList = "About Merestone;Check for Updates...;-;Preference.../,";
 
 constexpr MenuItemDef kFileItems[] = {
-    {"New Data Sheet.../N"}, {"Open.../O"}, {"Close/W"}, {"-"}, {"Save/S"},
-    {"Save As.../S", true}, {"Save As Stationery..."}, {"-"}, {"Import CSV, TXT..."},
-    {"Export CSV..."}, {"-"}, {"Page Setup.../P", true}, {"Print.../P"},
+    {"New Data Sheet.../N"},
+    {"Open.../O"},
+    {"Close/W"},
+    {"-"},
+    {"Save/S"},
+    {"Save As.../S", true},
+    {"Save As Stationery..."},
+    {"-"},
+    {"Import CSV, TXT..."},
+    {"Export CSV..."},
+    {"-"},
+    {"Page Setup.../P", true},
+    {"Print.../P"},
 };
 constexpr MenuItemDef kEditItems[] = {
-    {"Undo/Z"}, {"Redo/Z", true}, {"-"}, {"Cut/X"}, {"Copy/C"}, {"Paste/V"}, {"Delete"},
-    {"Select All/A"},
+    {"Undo/Z"}, {"Redo/Z", true}, {"-"}, {"Cut/X"}, {"Copy/C"}, {"Paste/V"}, {"Delete"}, {"Select All/A"},
 };
 constexpr MenuItemDef kSortItems[] = {
-    {"Unsort/U"}, {"Diameter"}, {"Fs"}, {"Vas"}, {"Qts"}, {"Qes"}, {"Qms"}, {"Efficiency"},
-    {"Re"}, {"Pemax"}, {"Sd"}, {"Xmax"}, {"Vd"}, {"Le"}, {"-"}, {"Ascending/D", true},
+    {"Unsort/U"},     {"Diameter"}, {"Fs"}, {"Vas"},  {"Qts"}, {"Qes"}, {"Qms"}, {"Efficiency"},
+    {"Re"},           {"Pemax"},    {"Sd"}, {"Xmax"}, {"Vd"},  {"Le"},  {"-"},   {"Ascending/D", true},
     {"Descending/D"},
 };
 constexpr MenuItemDef kCalcItems[] = {
-    {"Vas.../1"}, {"Qts.../2"}, {"Efficiency.../3"}, {"Sd.../4"}, {"Vd.../5"}, {"Le.../6"},
-    {"Feet to Metric.../7"}, {"EBP.../8"},
+    {"Vas.../1"}, {"Qts.../2"}, {"Efficiency.../3"},     {"Sd.../4"},
+    {"Vd.../5"},  {"Le.../6"},  {"Feet to Metric.../7"}, {"EBP.../8"},
 };
 constexpr MenuItemDef kMiscItems[] = {
-    {"Show Select Launch Application.../L"}, {"-"}, {"Show Merestone/B"},
+    {"Show Select Launch Application.../L"},
+    {"-"},
+    {"Show Merestone/B"},
 };
 constexpr MenuItemDef kFreqRangeItems[] = {
-    {"Full Range"}, {"Woofer"}, {"Sub Woofer"}, {"Mid Woofer"}, {"Mid Range"}, {"Dome Mid"},
-    {"Tweeter"}, {"Dome Tweeter"}, {"Coaxial"}, {"Double Corn"}, {"Ellipse Corn"},
+    {"Full Range"}, {"Woofer"},       {"Sub Woofer"}, {"Mid Woofer"},  {"Mid Range"},    {"Dome Mid"},
+    {"Tweeter"},    {"Dome Tweeter"}, {"Coaxial"},    {"Double Corn"}, {"Ellipse Corn"},
 };
 
-constexpr MenuItemDef kHelpItems[] = { // item 2, the second manual, is inserted after the first
-    {"Merestone's Manual//"}, {"Thiele Small Parameters Description"}, {"Release Notes"}, {"-"},
-    {"Kelvane Web Site"}, {"Mail to Kelvane"},
+constexpr MenuItemDef kHelpItems[] = {
+    // item 2, the second manual, is inserted after the first
+    {"Merestone's Manual//"}, {"Thiele Small Parameters Description"}, {"Release Notes"}, {"-"}, {"Kelvane Web Site"},
+    {"Mail to Kelvane"},
 };
 
 void AppendItems(int menu, std::span<const MenuItemDef> items)
@@ -98,8 +110,7 @@ void BuildHelpMenu()
 
 void InitMenu1()
 {
-    static constexpr int kRebuilt[] = {kFileMenu, kEditMenu, kSortMenu, kCalcMenu,
-                                       kMiscMenu, kWindowMenu, kHelpMenu};
+    static constexpr int kRebuilt[] = {kFileMenu, kEditMenu, kSortMenu, kCalcMenu, kMiscMenu, kWindowMenu, kHelpMenu};
     for (int menu : kRebuilt) DeleteMenu(menu);
     if (!MenuExists(kAppMenu)) BuildApplicationMenu();
     BuildMenu({kFileMenu, "File", kFileItems});
@@ -148,8 +159,10 @@ void ApplyMenuState(MenuState state)
         const Switch s = entry.state[state];
         if (s == Switch::Keep) continue;
         const bool on = s == Switch::On;
-        if (entry.item == kTitleEntry) SetMenuEnabled(entry.menu, on);
-        else SetMenuItemEnabled(entry.menu, entry.item == kQuitEntry ? kQuitItem : entry.item, on);
+        if (entry.item == kTitleEntry)
+            SetMenuEnabled(entry.menu, on);
+        else
+            SetMenuItemEnabled(entry.menu, entry.item == kQuitEntry ? kQuitItem : entry.item, on);
     }
 }
 

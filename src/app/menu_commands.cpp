@@ -64,10 +64,14 @@ int EditMenuCommand(int item)
 
 int SortMenuCommand(int item)
 {
-    if (item >= kUnsortItem && item <= kLastKeyItem) SortKeyChoice(item);
-    else if (item == kAscendingItem) SortDirectionChoice(1);
-    else if (item == kDescendingItem) SortDirectionChoice(2);
-    else return kEventNotHandled;
+    if (item >= kUnsortItem && item <= kLastKeyItem)
+        SortKeyChoice(item);
+    else if (item == kAscendingItem)
+        SortDirectionChoice(1);
+    else if (item == kDescendingItem)
+        SortDirectionChoice(2);
+    else
+        return kEventNotHandled;
     SortFollowUp();
     return 0;
 }
@@ -135,8 +139,10 @@ void SortKeyChoice(int item)
     SetMenuItemChecked(kSortMenu, sortItmID, false);
     SetMenuItemChecked(kSortMenu, item, true);
     sortItmID = static_cast<std::int16_t>(item);
-    if (item == kUnsortItem) AscendSort();
-    else SelectSort();
+    if (item == kUnsortItem)
+        AscendSort();
+    else
+        SelectSort();
 }
 
 void SortDirectionChoice(int direction)

@@ -12,12 +12,10 @@ void CreateStartWindow()
     CreatePicture(kStartWnd, kStartIconCtl, LTRB(20, 20, 84, 84), "merestone-64.png");
     CreateStaticText(kStartWnd, kStartTextCtl, LTRB(100, 24, 460, 80),
                      "Start a new data sheet, or open or import one.");
-    CreateMenuItemButton(kStartWnd, kStartNewCtl, LTRB(20, 104, 170, 130), "New Data Sheet...",
-                         kFileMenu, kNewItem);
-    CreateMenuItemButton(kStartWnd, kStartOpenCtl, LTRB(180, 104, 290, 130), "Open...", kFileMenu,
-                         kOpenItem);
-    CreateMenuItemButton(kStartWnd, kStartImportCtl, LTRB(300, 104, 460, 130), "Import CSV, TXT...",
-                         kFileMenu, kImportItem);
+    CreateMenuItemButton(kStartWnd, kStartNewCtl, LTRB(20, 104, 170, 130), "New Data Sheet...", kFileMenu, kNewItem);
+    CreateMenuItemButton(kStartWnd, kStartOpenCtl, LTRB(180, 104, 290, 130), "Open...", kFileMenu, kOpenItem);
+    CreateMenuItemButton(kStartWnd, kStartImportCtl, LTRB(300, 104, 460, 130), "Import CSV, TXT...", kFileMenu,
+                         kImportItem);
 }
 
 } // namespace

@@ -16,10 +16,16 @@ constexpr double kVolumeConstant = 3557630.0;
 constexpr double kQtsFallback = 0.85; // Qts = 0.85 Qes when Qms is not given
 
 // NaN is not positive either.
-bool Positive(float x) { return x > 0.0f; }
+bool Positive(float x)
+{
+    return x > 0.0f;
+}
 
 // A double result stored as the 32-bit number the window keeps.
-float Stored(double x) { return static_cast<float>(x); }
+float Stored(double x)
+{
+    return static_cast<float>(x);
+}
 
 // Products and quotients that are rounded to single precision before use,
 // whatever precision the compiler would otherwise keep them in.
@@ -35,10 +41,19 @@ float SingleQuotient(float a, float b)
     return q;
 }
 
-double Square(double x) { return std::pow(x, 2); }
-double Cube(double x) { return std::pow(x, 3); }
+double Square(double x)
+{
+    return std::pow(x, 2);
+}
+double Cube(double x)
+{
+    return std::pow(x, 3);
+}
 
-float TotalQ(float qes, float qms) { return Stored(1.0 / (1.0 / qes + 1.0 / qms)); }
+float TotalQ(float qes, float qms)
+{
+    return Stored(1.0 / (1.0 / qes + 1.0 / qms));
+}
 
 // 4 pi² / C³ × Fs³ × Vas / 1000 / Qes × 100, evaluated left to right: the
 // reference efficiency in percent, with Vas in litres turned into m³.
@@ -56,7 +71,10 @@ double EfficiencyOfLevel(float splDb)
 
 // Rounding to 0 decimals by the display rule: the product with 10^0 in
 // single precision, rint (ties to even), the quotient by 10^0.
-float RoundToWhole(float v) { return Stored(std::rint(static_cast<double>(SingleProduct(v, 1.0f))) / 1.0); }
+float RoundToWhole(float v)
+{
+    return Stored(std::rint(static_cast<double>(SingleProduct(v, 1.0f))) / 1.0);
+}
 
 } // namespace
 
@@ -114,7 +132,10 @@ double VdSdFieldValue(float modelSdCm2, SdUnit unit)
     return DecimalRound(modelSdCm2, 2);
 }
 
-Str255 VdSdFieldText(float modelSdCm2, SdUnit unit) { return NumberText(VdSdFieldValue(modelSdCm2, unit)); }
+Str255 VdSdFieldText(float modelSdCm2, SdUnit unit)
+{
+    return NumberText(VdSdFieldValue(modelSdCm2, unit));
+}
 
 LeResult ComputeLe(float reOhm, float readImpedanceOhm, float readFrequencyKHz)
 {

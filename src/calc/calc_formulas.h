@@ -29,11 +29,11 @@ inline constexpr int kEfficiencyDecimals = 3;
 
 struct VasResult {
     bool ok = false;
-    float mmss = 0;       // moving mass, kg
-    float sd = 0;         // cone area, cm²
-    float sdd = 0;        // cone area, m²
-    float vd = 0;         // displacement volume, cm³
-    float vas = 0;        // litres
+    float mmss = 0; // moving mass, kg
+    float sd = 0;   // cone area, cm²
+    float sdd = 0;  // cone area, m²
+    float vd = 0;   // displacement volume, cm³
+    float vas = 0;  // litres
     float qts = 0;
     float efficiency = 0; // percent
 };

@@ -18,14 +18,10 @@ struct CalcSteps {
 };
 
 constexpr CalcSteps kCalcSteps[] = {
-    {VasCalcWnd, VasCalcDisp, VasCalc, TransToSheetVas},
-    {QtsCalcWnd, QtsCalcDisp, QtsCalc, TransToSheetQts},
-    {EffiCalcWnd, EffiCalcDisp, EffiCalc, TransToSheetEffi},
-    {SdCalcWnd, SdCalcDisp, SdCalc, TransToSheetSd},
-    {VdCalcWnd, VdCalcDisp, VdCalc, TransToSheetVd},
-    {LeCalcWnd, LeCalcDisp, LeCalc, TransToSheetLe},
-    {FtToMetCalcWnd, FtToMetCalcDisp, nullptr, nullptr},
-    {EBPCalcWnd, nullptr, nullptr, nullptr},
+    {VasCalcWnd, VasCalcDisp, VasCalc, TransToSheetVas},     {QtsCalcWnd, QtsCalcDisp, QtsCalc, TransToSheetQts},
+    {EffiCalcWnd, EffiCalcDisp, EffiCalc, TransToSheetEffi}, {SdCalcWnd, SdCalcDisp, SdCalc, TransToSheetSd},
+    {VdCalcWnd, VdCalcDisp, VdCalc, TransToSheetVd},         {LeCalcWnd, LeCalcDisp, LeCalc, TransToSheetLe},
+    {FtToMetCalcWnd, FtToMetCalcDisp, nullptr, nullptr},     {EBPCalcWnd, nullptr, nullptr, nullptr},
 };
 
 const CalcSteps* Steps()

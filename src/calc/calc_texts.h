@@ -5,8 +5,7 @@
 #include "platform/str255.h"
 
 extern Str255 s_SP5, s_RANG5;
-extern Str255 s_DIA5, s_FS5, s_VAS5, s_QTS5, s_QES5, s_QMS5, s_EFI5, s_RE5, s_PEMX5, s_SD5, s_XMAX5,
-    s_VD5, s_LE5;
+extern Str255 s_DIA5, s_FS5, s_VAS5, s_QTS5, s_QES5, s_QMS5, s_EFI5, s_RE5, s_PEMX5, s_SD5, s_XMAX5, s_VD5, s_LE5;
 extern float DIA5, FS5, VAS5, QTS5, QES5, QMS5, EFI5, RE5, SD5, XMAX5, VD5, LE5;
 extern Str255 s_MMS1, s_EffiRad1, s_SPL5, s_ReadImp, s_ReadFrq, s_EFDIA5;
 extern float MMS, EffiRad, SPL5, ReadImp, ReadFrq, EFDIA5;

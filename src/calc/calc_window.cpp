@@ -80,8 +80,8 @@ void CloseCalcWindow()
 
 } // namespace
 
-void BuildCalcWindow(int width, int height, const char* titleText, std::span<const CalcItem> items,
-                     int titleControl, int lowerSeparatorTop)
+void BuildCalcWindow(int width, int height, const char* titleText, std::span<const CalcItem> items, int titleControl,
+                     int lowerSeparatorTop)
 {
     CreateDialogWindow(kCalcWnd, kMainWnd, width, height, "");
     const int inset = titleControl == kFeetTitleCtl ? 5 : 10;

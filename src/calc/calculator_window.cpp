@@ -33,15 +33,19 @@ void RefocusField()
 void PasteIntoFocusedField()
 {
     Str255 text;
-    if (GetTextFromClipboard(text)) SetFocusedText(text);
-    else SysBeep();
+    if (GetTextFromClipboard(text))
+        SetFocusedText(text);
+    else
+        SysBeep();
 }
 
 void CalcUndo()
 {
     SetUndoItem("Undo", false);
-    if (undoItemID == kCutItem) PasteIntoFocusedField();
-    else if (undoItemID == kPasteItem) SetFocusedText(UndoText);
+    if (undoItemID == kCutItem)
+        PasteIntoFocusedField();
+    else if (undoItemID == kPasteItem)
+        SetFocusedText(UndoText);
     RefocusField();
 }
 

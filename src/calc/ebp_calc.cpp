@@ -1,5 +1,6 @@
 // The EBP window: Fs/Qes of the selected model beside a guide to the
 // enclosure it suits. It computes nothing on request and writes nothing.
+#include "app/app_globals.h"
 #include "app/ids.h"
 #include "calc/calc_formulas.h"
 #include "calc/calc_steps.h"
@@ -9,7 +10,6 @@
 #include "platform/windows.h"
 #include "sheet/model_table.h"
 #include "sheet/number_format.h"
-#include "app/app_globals.h"
 #include "sheet/sheet_globals.h"
 
 namespace {
@@ -33,7 +33,8 @@ void EBPCalcWnd()
                      TextStyle{1, 15.0f, true});
     CreateSeparator(kCalcWnd, 73, LTRB(0, 25, 300, 35));
     CreateGroupBox(kCalcWnd, 42, LTRB(20, 55, 280, 105), "");
-    CreateStaticText(kCalcWnd, 52, LTRB(30, 72, 154, 88), "EBP ( Fs/Qes ) :", TextStyle{0, 13.0f, false, false, 0, true});
+    CreateStaticText(kCalcWnd, 52, LTRB(30, 72, 154, 88),
+                     "EBP ( Fs/Qes ) :", TextStyle{0, 13.0f, false, false, 0, true});
     SetControlHelpTag(kCalcWnd, 52, "Efficiency Bandwidth Product");
     CreateResultField(kCalcWnd, kCalcFirstResult, LTRB(160, 73, 230, 89), EbpText(), kFieldStyle);
     CreateGroupBox(kCalcWnd, 43, LTRB(20, 115, 280, 210), "EBP Reference");

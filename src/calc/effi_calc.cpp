@@ -82,8 +82,8 @@ void BuildTabInputs()
 void EffiCalcWnd()
 {
     BuildCalcWindow(340, 355, "Efficiency Calculate ''", kFrame);
-    CreateTabControl(kCalcWnd, kCalcTabCtl, LTRB(20, 40, 320, 270),
-                     {"  From SPL  ", "From Parameters", " 2.83V 1m  "}, effiTabID);
+    CreateTabControl(kCalcWnd, kCalcTabCtl, LTRB(20, 40, 320, 270), {"  From SPL  ", "From Parameters", " 2.83V 1m  "},
+                     effiTabID);
     SetControlHelpTag(kCalcWnd, kCalcTabCtl, "Tab Change is 'Space Key'");
 }
 

@@ -58,8 +58,8 @@ void VasCalcWnd()
 
 void VasCalcDisp()
 {
-    const Str255* texts[] = {&s_FS5, &s_MMS1, &s_EffiRad1, &s_QES5, &s_QMS5, &s_XMAX5,
-                             &s_VAS5, &s_QTS5, &s_EFI5, &s_SD5, &s_VD5};
+    const Str255* texts[]
+        = {&s_FS5, &s_MMS1, &s_EffiRad1, &s_QES5, &s_QMS5, &s_XMAX5, &s_VAS5, &s_QTS5, &s_EFI5, &s_SD5, &s_VD5};
     for (int k = 0; k < 11; ++k) SetControlText(kCalcWnd, kCalcFirstInput + k, *texts[k]);
     FocusFirstField();
 }

@@ -80,9 +80,12 @@ void HandleOpenDoc(const std::vector<std::string>& paths)
     for (const std::string& path : paths) {
         // Linux keeps no file type: the extension alone says what a file is.
         const std::string ext = FileKindExtension(path);
-        if (Accepted(ext)) last = &path;
-        else if (ext == "prsv") radiator = true;
-        else refused = true;
+        if (Accepted(ext))
+            last = &path;
+        else if (ext == "prsv")
+            radiator = true;
+        else
+            refused = true;
     }
     if (refused || radiator) SysBeep();
     if (radiator) RefusePassiveRadiatorFile();

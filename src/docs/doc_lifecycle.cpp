@@ -117,9 +117,12 @@ void NewDataSheet()
 
 void SaveRule()
 {
-    if (FileOpenFlag == kNeverSaved) SaveAsSSTFile();
-    else if (FileOpenFlag == kSavedInItsFile && DirtyFlag == 1) SaveSSTFile();
-    else NavAskWind();
+    if (FileOpenFlag == kNeverSaved)
+        SaveAsSSTFile();
+    else if (FileOpenFlag == kSavedInItsFile && DirtyFlag == 1)
+        SaveSSTFile();
+    else
+        NavAskWind();
 }
 
 void CloseSequence()

@@ -74,7 +74,8 @@ public:
                 continue;
             }
             const std::size_t eq = line.find('=');
-            if (inDriver && eq != std::string_view::npos) entries_.push_back({Trimmed(line.substr(0, eq)), Trimmed(line.substr(eq + 1))});
+            if (inDriver && eq != std::string_view::npos)
+                entries_.push_back({Trimmed(line.substr(0, eq)), Trimmed(line.substr(eq + 1))});
         }
     }
 
@@ -100,8 +101,9 @@ private:
 std::string_view WdrText(std::string_view bytes, std::string& converted, bool& utf8)
 {
     if (bytes.size() >= 2 && bytes[0] == '\xFF' && bytes[1] == '\xFE') {
-        converted = QString::fromUtf16(reinterpret_cast<const char16_t*>(bytes.data() + 2), qsizetype((bytes.size() - 2) / 2))
-                        .toStdString();
+        converted
+            = QString::fromUtf16(reinterpret_cast<const char16_t*>(bytes.data() + 2), qsizetype((bytes.size() - 2) / 2))
+                  .toStdString();
         utf8 = true;
         return converted;
     }
@@ -211,7 +213,8 @@ DriverFileResult AppendDriverDatabase(std::string_view bytes)
         xml.skipCurrentElement();
     }
     if (xml.hasError() && !result.read.truncated)
-        return Refused(rowsBefore, "broken XML at line " + std::to_string(xml.lineNumber()) + ": "
-                                       + xml.errorString().toStdString());
+        return Refused(rowsBefore,
+                       "broken XML at line " + std::to_string(xml.lineNumber()) + ": "
+                           + xml.errorString().toStdString());
     return result;
 }

@@ -28,9 +28,8 @@ std::vector<ImportFailure> gFailures;
 bool ReadDocumentFile(const std::string& path, bool csvHeader)
 {
     ReadResult result;
-    const FileResult io = ReadWholeFile(path, [&](std::string_view bytes) {
-        result = ReadSheetBytes(bytes, {.csvHeader = csvHeader});
-    });
+    const FileResult io = ReadWholeFile(
+        path, [&](std::string_view bytes) { result = ReadSheetBytes(bytes, {.csvHeader = csvHeader}); });
     if (!io.ok) {
         ShowFileErrorAlert(path, io.error);
         return false;
@@ -92,8 +91,10 @@ void NameAfterFile(const std::string& path)
 {
     const bool stationery = FileKindExtension(path) == "spdatasta";
     fileName1 = stationery ? Str255("untitled.spdata") : Utf8ToMacRoman(LastPathComponent(path));
-    if (stationery) SetDocumentUntitled();
-    else SetDocumentSaved();
+    if (stationery)
+        SetDocumentUntitled();
+    else
+        SetDocumentSaved();
 }
 
 void ShowOpenedDocument()
@@ -170,7 +171,8 @@ void SaveACopy(const char* message, const char* extension, const FileFilter& fil
 
 void OpenDialogSSTFile()
 {
-    RunOpenPanel("Select Open File.", lastPanelFolder, kOpenFilters, [](const std::string& path) { OpenDialogGetSSTFileHandler(Chosen(path, nullptr)); });
+    RunOpenPanel("Select Open File.", lastPanelFolder, kOpenFilters,
+                 [](const std::string& path) { OpenDialogGetSSTFileHandler(Chosen(path, nullptr)); });
 }
 
 void OpenDialogGetSSTFileHandler(const std::string& path)
@@ -236,10 +238,11 @@ void SaveAsStationeryFile()
 
 void ImportCSVFile()
 {
-    RunOpenFilesPanel("Select Open CSV/TXT File.", lastPanelFolder, kImportFilters, [](const std::vector<std::string>& paths) {
-        if (!paths.empty()) lastPanelFolder = FolderOfPath(paths.front());
-        OpenDialogGetCSVFileHandler(paths);
-    });
+    RunOpenFilesPanel("Select Open CSV/TXT File.", lastPanelFolder, kImportFilters,
+                      [](const std::vector<std::string>& paths) {
+                          if (!paths.empty()) lastPanelFolder = FolderOfPath(paths.front());
+                          OpenDialogGetCSVFileHandler(paths);
+                      });
 }
 
 void OpenDialogGetCSVFileHandler(const std::vector<std::string>& paths)

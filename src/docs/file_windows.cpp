@@ -38,8 +38,10 @@ void FileDoesNotOpenWnd()
 void FileDoesNotOpenOk()
 {
     DisposeWindow(kFileDoesNotOpenWnd);
-    if (MainWndOpenFlag == 1) MenuEnable();
-    else InitMenu1();
+    if (MainWndOpenFlag == 1)
+        MenuEnable();
+    else
+        InitMenu1();
     FileErrFlag = 0;
 }
 
@@ -57,8 +59,8 @@ void ShowFileErrorAlert(const std::string& path, const std::string& description)
 {
     // "Continue" is the safe answer: Return, Escape and closing the alert
     // keep the program and the unsaved sheet.
-    RunButtonAlert("The program returned a file error.\nFile ref:1\n" + description + "\n" + path,
-                   {"Stop", "Continue"}, 1, [](int button) {
+    RunButtonAlert("The program returned a file error.\nFile ref:1\n" + description + "\n" + path, {"Stop", "Continue"},
+                   1, [](int button) {
                        if (button == 0) ExitApplication(1); // Stop: at once, nothing more is written
                    });
 }

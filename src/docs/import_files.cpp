@@ -52,9 +52,12 @@ AlertText ImportFailureAlert(const std::vector<ImportFailure>& failures, int mod
     if (failures.size() > kNamesListed)
         text.explanation += "and " + CountText(int(failures.size() - kNamesListed)) + " more\n";
     text.explanation += "\n";
-    if (modelsRead == 0) text.explanation += "No models were imported.";
-    else if (modelsRead == 1) text.explanation += "1 model was imported.";
-    else text.explanation += CountText(modelsRead) + " models were imported.";
+    if (modelsRead == 0)
+        text.explanation += "No models were imported.";
+    else if (modelsRead == 1)
+        text.explanation += "1 model was imported.";
+    else
+        text.explanation += CountText(modelsRead) + " models were imported.";
     if (truncated) text.explanation += " " + std::string(kTooManyModels.message);
     return text;
 }

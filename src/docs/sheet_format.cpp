@@ -166,8 +166,7 @@ void ReadRecord(FieldReader& in, ModelRecord& m, std::string& scratch, bool utf8
     in.StartRecord();
     m.name = ImportedText(in.NextField(scratch), utf8);
     m.range = ImportedText(in.NextField(scratch), utf8);
-    for (int c = kFirstParamColumn; c <= kColLe; ++c)
-        m.Param(c) = ToStoredFloat(ReadNumber(in.NextField(scratch)));
+    for (int c = kFirstParamColumn; c <= kColLe; ++c) m.Param(c) = ToStoredFloat(ReadNumber(in.NextField(scratch)));
 }
 
 } // namespace
@@ -284,6 +283,7 @@ std::string ReplaceSpdataExtension(std::string_view name, std::string_view newEx
 std::string ImportedDocumentName(std::string_view fileName)
 {
     const std::string ext = FileKindExtension(fileName);
-    if (ext == "csv" || ext == "txt" || ext == "wdr" || ext == "xml") return std::string(fileName.substr(0, fileName.size() - 3)) + "spdata";
+    if (ext == "csv" || ext == "txt" || ext == "wdr" || ext == "xml")
+        return std::string(fileName.substr(0, fileName.size() - 3)) + "spdata";
     return std::string(fileName);
 }

@@ -24,10 +24,14 @@ std::size_t SequenceLength(std::string_view bytes, std::size_t i)
     const unsigned char lead = at(i);
     std::size_t n = 0;
     unsigned char low = 0x80, high = 0xBF; // the range of the second byte
-    if (lead >= 0xC2 && lead <= 0xDF) n = 2;
-    else if (lead >= 0xE0 && lead <= 0xEF) n = 3, low = lead == 0xE0 ? 0xA0 : 0x80, high = lead == 0xED ? 0x9F : 0xBF;
-    else if (lead >= 0xF0 && lead <= 0xF4) n = 4, low = lead == 0xF0 ? 0x90 : 0x80, high = lead == 0xF4 ? 0x8F : 0xBF;
-    else return 0;
+    if (lead >= 0xC2 && lead <= 0xDF)
+        n = 2;
+    else if (lead >= 0xE0 && lead <= 0xEF)
+        n = 3, low = lead == 0xE0 ? 0xA0 : 0x80, high = lead == 0xED ? 0x9F : 0xBF;
+    else if (lead >= 0xF0 && lead <= 0xF4)
+        n = 4, low = lead == 0xF0 ? 0x90 : 0x80, high = lead == 0xF4 ? 0x8F : 0xBF;
+    else
+        return 0;
     if (i + n > bytes.size() || at(i + 1) < low || at(i + 1) > high) return 0;
     for (std::size_t k = i + 2; k < i + n; ++k)
         if (at(k) < 0x80 || at(k) > 0xBF) return 0;

@@ -8,20 +8,20 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCoreApplication>
+#include <QFile>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QRadioButton>
-#include <QTabBar>
-#include <QFile>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScrollBar>
 #include <QStyle>
-#include <QWheelEvent>
+#include <QTabBar>
 #include <QToolButton>
+#include <QWheelEvent>
 
 namespace platform {
 
@@ -82,8 +82,7 @@ void MakeLight(QWidget* widget)
     widget->setPalette(light);
 }
 
-template<class W>
-W* Place(int window, int control, Rect r, W* widget)
+template<class W> W* Place(int window, int control, Rect r, W* widget)
 {
     widget->setGeometry(r.left, r.top, r.Width(), r.Height());
     if (R().windows.value(window).lightArea.contains(widget->geometry())) MakeLight(widget);
@@ -183,8 +182,10 @@ private:
         case SliderMove: part = kPartThumb; break;
         default: break;
         }
-        if (part == kPartThumb) setValue(sliderPosition());
-        else setSliderPosition(value()); // the handler decides where the bar goes
+        if (part == kPartThumb)
+            setValue(sliderPosition());
+        else
+            setSliderPosition(value()); // the handler decides where the bar goes
         Hit(window_, control_, part);
     }
     int window_;
@@ -279,8 +280,8 @@ void CreateMenuItemButton(int window, int control, Rect r, std::string_view titl
     Place(window, control, r, w);
 }
 
-void CreateBevelButton(int window, int control, Rect r, std::string_view imageName,
-                       std::string_view title, int popupMenu)
+void CreateBevelButton(int window, int control, Rect r, std::string_view imageName, std::string_view title,
+                       int popupMenu)
 {
     QWidget* parent = ContentOf(window);
     if (!parent) return;
@@ -518,8 +519,10 @@ void SetControlValue(int window, int control, int value)
             if (QAbstractButton* b = group->button(value)) b->setChecked(true);
         return;
     }
-    if (auto* s = qobject_cast<QAbstractSlider*>(w)) s->setValue(value);
-    else if (auto* b = qobject_cast<QAbstractButton*>(w)) b->setChecked(value != 0);
+    if (auto* s = qobject_cast<QAbstractSlider*>(w))
+        s->setValue(value);
+    else if (auto* b = qobject_cast<QAbstractButton*>(w))
+        b->setChecked(value != 0);
 }
 
 void SetControlRange(int window, int control, int minimum, int maximum)
@@ -543,7 +546,8 @@ Str255 GetControlText(int window, int control)
 void SetControlText(int window, int control, const Str255& text)
 {
     QWidget* w = Control(window, control);
-    if (auto* e = qobject_cast<QLineEdit*>(w)) e->setText(ToQString(text));
+    if (auto* e = qobject_cast<QLineEdit*>(w))
+        e->setText(ToQString(text));
     else if (auto* l = qobject_cast<QLabel*>(w)) {
         l->setText(ToQString(text));
         FitText(l);
@@ -553,7 +557,8 @@ void SetControlText(int window, int control, const Str255& text)
 void SetControlTextUtf8(int window, int control, std::string_view utf8)
 {
     QWidget* w = Control(window, control);
-    if (auto* e = qobject_cast<QLineEdit*>(w)) e->setText(Utf8(utf8));
+    if (auto* e = qobject_cast<QLineEdit*>(w))
+        e->setText(Utf8(utf8));
     else if (auto* l = qobject_cast<QLabel*>(w)) {
         l->setText(Utf8(utf8));
         FitText(l);
@@ -571,7 +576,9 @@ void SetKeyboardFocus(int window, int control)
 void MoveTextCursor(int window, int control, int delta)
 {
     if (auto* e = qobject_cast<QLineEdit*>(Control(window, control))) {
-        if (delta > 0) e->cursorForward(false, delta);
-        else e->cursorBackward(false, -delta);
+        if (delta > 0)
+            e->cursorForward(false, delta);
+        else
+            e->cursorBackward(false, -delta);
     }
 }

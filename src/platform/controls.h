@@ -12,8 +12,8 @@
 
 // Text style of a static text or an edit field.
 struct TextStyle {
-    int fontNum = 0;        // 0 the system font, else a drawing font number
-    float size = 13.0f;     // points; ignored for the system font
+    int fontNum = 0;    // 0 the system font, else a drawing font number
+    float size = 13.0f; // points; ignored for the system font
     bool centred = false;
     bool lightBlueBack = false;
     unsigned colour = 0; // 0xRRGGBB, 0 for the style's own text colour
@@ -34,8 +34,8 @@ void CreatePushButton(int window, int control, Rect r, std::string_view title);
 void CreateMenuItemButton(int window, int control, Rect r, std::string_view title, int menu, int item);
 // A small bevel button showing an image, or a title when imageName is empty;
 // popupMenu > 0 attaches that menu as a pop-up list.
-void CreateBevelButton(int window, int control, Rect r, std::string_view imageName,
-                       std::string_view title, int popupMenu = 0);
+void CreateBevelButton(int window, int control, Rect r, std::string_view imageName, std::string_view title,
+                       int popupMenu = 0);
 void CreateDisclosureTriangle(int window, int control, Rect r, int value);
 void CreateScrollBar(int window, int control, Rect r, int value, int minimum, int maximum);
 void CreateEditField(int window, int control, Rect r, const Str255& text, TextStyle style);

@@ -102,8 +102,8 @@ void RunOpenPanel(std::string_view message, std::string_view folder, const std::
                   std::function<void(const std::string&)> done)
 {
     if (Answerer()) {
-        return done(Answerer()({DialogRequest::OpenPanel, std::string(message), {}, std::string(folder),
-                                Extensions(filters), 0}));
+        return done(Answerer()(
+            {DialogRequest::OpenPanel, std::string(message), {}, std::string(folder), Extensions(filters), 0}));
     }
     QFileDialog* dialog = NewOpenPanel(message, folder, filters, QFileDialog::ExistingFile);
     Finish(dialog, done);
@@ -114,8 +114,8 @@ void RunOpenFilesPanel(std::string_view message, std::string_view folder, const 
                        std::function<void(const std::vector<std::string>&)> done)
 {
     if (Answerer()) {
-        return done(SplitAnswer(Answerer()({DialogRequest::OpenPanel, std::string(message), {}, std::string(folder),
-                                            Extensions(filters), 0})));
+        return done(SplitAnswer(Answerer()(
+            {DialogRequest::OpenPanel, std::string(message), {}, std::string(folder), Extensions(filters), 0})));
     }
     QFileDialog* dialog = NewOpenPanel(message, folder, filters, QFileDialog::ExistingFiles);
     QObject::connect(dialog, &QFileDialog::finished, dialog, [dialog, done](int result) {
@@ -132,7 +132,7 @@ void RunSavePanel(int window, std::string_view message, std::string_view folder,
 {
     if (Answerer()) {
         DialogRequest request{DialogRequest::SavePanel, std::string(message), std::string(defaultName),
-                              std::string(folder), filter.extensions, window};
+                              std::string(folder),      filter.extensions,    window};
         return done(Answerer()(request));
     }
     QFileDialog* dialog = NewFileDialog(Window(window), message);
@@ -150,16 +150,17 @@ void RunSavePanel(int window, std::string_view message, std::string_view folder,
 void RunSaveChangesPrompt(int window, std::string_view documentName, std::function<void(SaveAnswer)> done)
 {
     if (Answerer()) {
-        const std::string answer = Answerer()({DialogRequest::SavePrompt, std::string(documentName), {}, {},
-                                               {"Save", "Don't Save", "Cancel"}, window});
-        return done(answer == "Save" ? SaveAnswer::Save : answer == "Don't Save" ? SaveAnswer::DontSave
-                                                                                 : SaveAnswer::Cancel);
+        const std::string answer = Answerer()(
+            {DialogRequest::SavePrompt, std::string(documentName), {}, {}, {"Save", "Don't Save", "Cancel"}, window});
+        return done(answer == "Save"             ? SaveAnswer::Save
+                        : answer == "Don't Save" ? SaveAnswer::DontSave
+                                                 : SaveAnswer::Cancel);
     }
     auto* box = new QMessageBox(Window(window));
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setIcon(QMessageBox::Warning);
-    box->setText(QStringLiteral("Do you want to save the changes you made in the document “%1”?")
-                     .arg(Utf8(documentName)));
+    box->setText(
+        QStringLiteral("Do you want to save the changes you made in the document “%1”?").arg(Utf8(documentName)));
     box->setInformativeText(QStringLiteral("Your changes will be lost if you don't save them."));
     QPushButton* save = box->addButton(QStringLiteral("Save"), QMessageBox::AcceptRole);
     QPushButton* dontSave = box->addButton(QStringLiteral("Don't Save"), QMessageBox::DestructiveRole);

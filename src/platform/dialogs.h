@@ -47,10 +47,10 @@ void RunButtonAlert(std::string_view message, const std::vector<std::string>& bu
 // ("" for Cancel) for panels, the button's text for prompts and alerts.
 struct DialogRequest {
     enum Kind { OpenPanel, SavePanel, SavePrompt, Alert } kind;
-    std::string message;               // panel message, document name or alert text
-    std::string defaultName;           // save panels
-    std::string folder;                // panels: the folder they start in
-    std::vector<std::string> choices;  // extensions, or button texts
-    int window = 0;                    // the window it is a sheet on, 0 for none
+    std::string message;              // panel message, document name or alert text
+    std::string defaultName;          // save panels
+    std::string folder;               // panels: the folder they start in
+    std::vector<std::string> choices; // extensions, or button texts
+    int window = 0;                   // the window it is a sheet on, 0 for none
 };
 void SetDialogAnswerer(std::function<std::string(const DialogRequest&)> answerer);

@@ -8,8 +8,8 @@
 #include <QFontMetricsF>
 #include <QHash>
 #include <QPainter>
-#include <QStaticText>
 #include <QPen>
+#include <QStaticText>
 
 namespace {
 
@@ -37,9 +37,9 @@ struct TextLayout {
     int lastUse; // the drawing that last drew it
 };
 
-constexpr qsizetype kLayoutBytes = 4608;       // one entry, its glyph cache included
-constexpr qsizetype kLayoutBudget = 8 << 20;   // about 1,800 entries: a tall window's worth
-int gDrawing = 0;                              // counts the window drawings
+constexpr qsizetype kLayoutBytes = 4608;     // one entry, its glyph cache included
+constexpr qsizetype kLayoutBudget = 8 << 20; // about 1,800 entries: a tall window's worth
+int gDrawing = 0;                            // counts the window drawings
 
 QHash<QString, TextLayout>& LayoutCache()
 {
@@ -54,8 +54,7 @@ void MakeRoomForLayouts()
     // First what neither this drawing nor the one before used, then what this
     // one has not used yet, then everything.
     for (int keepFrom : {gDrawing - 1, gDrawing}) {
-        for (auto it = cache.begin(); it != cache.end();)
-            it = it->lastUse < keepFrom ? cache.erase(it) : std::next(it);
+        for (auto it = cache.begin(); it != cache.end();) it = it->lastUse < keepFrom ? cache.erase(it) : std::next(it);
         if (cache.size() * kLayoutBytes < kLayoutBudget) return;
     }
     cache.clear();
@@ -118,8 +117,10 @@ QImage& ContentView::Buffer()
 void ContentView::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
-    if (buffer_.isNull()) p.fillRect(rect(), palette().window());
-    else p.drawImage(QPointF(0, 0), buffer_);
+    if (buffer_.isNull())
+        p.fillRect(rect(), palette().window());
+    else
+        p.drawImage(QPointF(0, 0), buffer_);
 }
 
 } // namespace platform

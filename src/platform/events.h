@@ -57,10 +57,10 @@ enum class WindowEventKind {
 struct WindowEvent {
     WindowEventKind kind = WindowEventKind::MouseDown;
     int window = 0;
-    int x = 0, y = 0;      // content coordinates of a mouse event
-    int clickCount = 0;    // 1 single, 2 double
-    int wheelDelta = 0;    // rows: positive towards the top
-    int charCode = 0;      // KeyCode or the typed character's Mac OS Roman byte
+    int x = 0, y = 0;   // content coordinates of a mouse event
+    int clickCount = 0; // 1 single, 2 double
+    int wheelDelta = 0; // rows: positive towards the top
+    int charCode = 0;   // KeyCode or the typed character's Mac OS Roman byte
     unsigned modifiers = 0;
     bool sizeChanged = false; // with BoundsChanged
 };

@@ -17,6 +17,6 @@ struct Rect {
 // Builds a rectangle from left, top, right, bottom: the order control tables use.
 constexpr Rect LTRB(int left, int top, int right, int bottom)
 {
-    return Rect{static_cast<std::int16_t>(top), static_cast<std::int16_t>(left),
-                static_cast<std::int16_t>(bottom), static_cast<std::int16_t>(right)};
+    return Rect{static_cast<std::int16_t>(top), static_cast<std::int16_t>(left), static_cast<std::int16_t>(bottom),
+                static_cast<std::int16_t>(right)};
 }

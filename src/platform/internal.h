@@ -4,15 +4,15 @@
 
 #include "platform/events.h"
 
-#include <QHash>
-#include <QString>
-#include <string_view>
-#include <QImage>
 #include <QDialog>
+#include <QHash>
+#include <QImage>
 #include <QMainWindow>
 #include <QPointer>
+#include <QString>
 #include <functional>
 #include <string>
+#include <string_view>
 
 class QKeySequence;
 class QMenu;
@@ -52,7 +52,7 @@ class ProgramDialog : public QDialog {
 public:
     ProgramDialog(int number, QWidget* parent, int width, int height);
     ContentView* Content() const { return content_; }
-    void reject() override {}
+    void reject() override { }
 
 protected:
     void closeEvent(QCloseEvent* e) override;
@@ -90,10 +90,10 @@ struct MenuEntry {
 };
 
 struct WindowEntry {
-    QPointer<QWidget> top;          // the ProgramWindow or ProgramDialog
-    QPointer<ContentView> content;  // origin of the content coordinates
-    bool sheet = false;             // window-modal on its parent
-    QRect lightArea;                // the placard: fixed light colours whatever the theme
+    QPointer<QWidget> top;         // the ProgramWindow or ProgramDialog
+    QPointer<ContentView> content; // origin of the content coordinates
+    bool sheet = false;            // window-modal on its parent
+    QRect lightArea;               // the placard: fixed light colours whatever the theme
 };
 
 struct Registry {
@@ -125,11 +125,11 @@ inline quint64 ControlKey(int window, int control)
     return (quint64(quint32(window)) << 32) | quint32(control);
 }
 
-QWidget* Window(int number);                // the top-level widget
-ProgramWindow* MenuBarWindow(int number);   // a window with the menu bar, or null
+QWidget* Window(int number);              // the top-level widget
+ProgramWindow* MenuBarWindow(int number); // a window with the menu bar, or null
 ContentView* ContentOf(int number);
-int WindowNumberOf(const QWidget* widget);  // 0 when not a window of the program
-bool DeliverClose(int number);              // true when the program handled it
+int WindowNumberOf(const QWidget* widget); // 0 when not a window of the program
+bool DeliverClose(int number);             // true when the program handled it
 QWidget* Control(int window, int control);
 void RegisterControl(int window, int control, QWidget* widget);
 

@@ -64,8 +64,7 @@ protected:
         if (event->type() == QEvent::KeyPress) return OnKey(target, static_cast<QKeyEvent*>(event));
         if (event->type() == QEvent::ShortcutOverride)
             return OnShortcutOverride(target, static_cast<QKeyEvent*>(event));
-        if (event->type() == QEvent::ContextMenu)
-            return OnContextMenu(target, static_cast<QContextMenuEvent*>(event));
+        if (event->type() == QEvent::ContextMenu) return OnContextMenu(target, static_cast<QContextMenuEvent*>(event));
         return false;
     }
 

@@ -26,8 +26,7 @@ void ApplyEnableStates(int menu)
     if (it == R().menus.end() || !it->menu) return;
     it->menu->menuAction()->setEnabled(it->enabled);
     const QList<QAction*> actions = it->menu->actions();
-    for (int i = 0; i < actions.size(); ++i)
-        actions[i]->setEnabled(it->enabled && it->itemEnabled.value(i, true));
+    for (int i = 0; i < actions.size(); ++i) actions[i]->setEnabled(it->enabled && it->itemEnabled.value(i, true));
 }
 
 QWidget* ActiveProgramWindow()

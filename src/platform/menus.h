@@ -10,10 +10,9 @@
 void CreateMenu(int menu, std::string_view title);
 // Appends an item; "-" appends a separator. key 0 means no shortcut;
 // modifiers are the Modifier bits that go with it besides Command.
-void AppendMenuItem(int menu, std::string_view text, char key = 0, unsigned modifiers = 0,
-                    std::uint32_t commandId = 0);
-void InsertMenuInBar(int menu);  // appended at the right of the bar
-void DeleteMenu(int menu);       // from the bar and from memory
+void AppendMenuItem(int menu, std::string_view text, char key = 0, unsigned modifiers = 0, std::uint32_t commandId = 0);
+void InsertMenuInBar(int menu); // appended at the right of the bar
+void DeleteMenu(int menu);      // from the bar and from memory
 bool MenuExists(int menu);
 bool MenuIsInBar(int menu);
 // The menu bar's menus, left to right.

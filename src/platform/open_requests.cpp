@@ -35,8 +35,8 @@ public Q_SLOTS:
         std::vector<std::string> list;
         for (const QByteArray& p : paths) list.push_back(p.toStdString());
         // Answer the caller first; open from the event loop.
-        QMetaObject::invokeMethod(qApp, [list] { DeliverOpenDocuments(AbsolutePathsOnly(list)); },
-                                  Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            qApp, [list] { DeliverOpenDocuments(AbsolutePathsOnly(list)); }, Qt::QueuedConnection);
     }
 };
 

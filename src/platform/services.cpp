@@ -125,8 +125,7 @@ void ShowAboutBox(std::string_view name, std::string_view version, std::string_v
     box->setIconPixmap(QIcon(QStringLiteral(":/Images/merestone.png")).pixmap(64, 64));
     box->setTextFormat(Qt::PlainText);
     box->setText(Utf8(name));
-    box->setInformativeText(QStringLiteral("Version ") + Utf8(version) + QStringLiteral("\n\n")
-                            + Utf8(description));
+    box->setInformativeText(QStringLiteral("Version ") + Utf8(version) + QStringLiteral("\n\n") + Utf8(description));
     box->setStandardButtons(QMessageBox::Ok);
     box->setWindowModality(Qt::NonModal);
     box->show();

@@ -33,8 +33,10 @@ void ProgramWindow::RebuildMenuBar()
 
 void ProgramWindow::closeEvent(QCloseEvent* e)
 {
-    if (DeliverClose(number_) && Window(number_) == this) e->ignore(); // the program decides
-    else e->accept();
+    if (DeliverClose(number_) && Window(number_) == this)
+        e->ignore(); // the program decides
+    else
+        e->accept();
 }
 
 void ProgramWindow::changeEvent(QEvent* e)
@@ -81,8 +83,10 @@ ProgramDialog::ProgramDialog(int number, QWidget* parent, int width, int height)
 
 void ProgramDialog::closeEvent(QCloseEvent* e)
 {
-    if (DeliverClose(number_) && Window(number_) == this) e->ignore();
-    else e->accept();
+    if (DeliverClose(number_) && Window(number_) == this)
+        e->ignore();
+    else
+        e->accept();
 }
 
 ContentView::ContentView(int window, QWidget* parent)

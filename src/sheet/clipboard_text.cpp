@@ -5,15 +5,14 @@
 
 Str255 s_SP, s_RANG;
 float DIA, FS, VAS, QTS, QES, QMS, EFI, RE, PEMX, SD, XMAX, VD, LE;
-float* const kWorkingCopy[kParamCount] = {&DIA, &FS, &VAS, &QTS, &QES, &QMS, &EFI,
-                                          &RE,  &PEMX, &SD, &XMAX, &VD, &LE};
+float* const kWorkingCopy[kParamCount] = {&DIA, &FS, &VAS, &QTS, &QES, &QMS, &EFI, &RE, &PEMX, &SD, &XMAX, &VD, &LE};
 Str255 s_DIA, s_FS, s_VAS, s_QTS, s_QES, s_QMS, s_EFI, s_RE, s_PEMX, s_SD, s_XMAX, s_VD, s_LE;
 Str255 ClipText;
 
 namespace {
 
-Str255* const kTexts[kParamCount] = {&s_DIA, &s_FS, &s_VAS, &s_QTS, &s_QES, &s_QMS, &s_EFI,
-                                     &s_RE,  &s_PEMX, &s_SD, &s_XMAX, &s_VD, &s_LE};
+Str255* const kTexts[kParamCount]
+    = {&s_DIA, &s_FS, &s_VAS, &s_QTS, &s_QES, &s_QMS, &s_EFI, &s_RE, &s_PEMX, &s_SD, &s_XMAX, &s_VD, &s_LE};
 constexpr int kDecimals[kParamCount] = {1, 2, 3, 3, 3, 3, 3, 3, 1, 1, 2, 2, 3};
 constexpr std::string_view kSeparator = "  ";
 

@@ -10,9 +10,9 @@
 #include "platform/windows.h"
 #include "sheet/dirty.h"
 #include "sheet/draw_state.h"
+#include "sheet/number_format.h"
 #include "sheet/quartz_draw.h"
 #include "sheet/row_layout.h"
-#include "sheet/number_format.h"
 #include "sheet/sheet_geometry.h"
 #include "sheet/sheet_globals.h"
 #include "sheet/sheet_texts.h"
@@ -104,8 +104,10 @@ void StoreTypedText()
     if (CalcOnFlag == 1 || preCellH == 0) return;
     if (preCellV < 1 || preCellV > fNum) return; // no model there: nothing to store into
     ModelRecord& m = Row(preCellV);
-    if (preCellH == kColName) m.name = s_edit1;
-    else if (preCellH == kColRange) m.range = s_edit1;
+    if (preCellH == kColName)
+        m.name = s_edit1;
+    else if (preCellH == kColRange)
+        m.range = s_edit1;
     else if (preCellH > kColRange && preCellH <= kColLe)
         m.Param(preCellH) = ToStoredFloat(ReadNumber(s_edit1.view()));
 }
@@ -134,8 +136,7 @@ void RebuildLabels()
                      Str255(counter.view().substr(1)) + "/" + total.view().substr(1), kBarText);
     if (cellH == 0) {
         CreatePicture(kMainWnd, kModelNameBackCtl, LTRB(205, 14, 335, 36), "TitleBuleBack.png");
-        CreateStaticText(kMainWnd, kModelNameCtl, LTRB(205, 17, 335, 33), Row(cellVscroll).name,
-                         kBarText);
+        CreateStaticText(kMainWnd, kModelNameCtl, LTRB(205, 17, 335, 33), Row(cellVscroll).name, kBarText);
     }
     CreateStaticText(kMainWnd, kColumnLabelCtl, LTRB(105, 17, 201, 33), ColumnLabel(cellH));
     DisposeControl(kMainWnd, kExplanationTextCtl);
@@ -222,7 +223,8 @@ void PaintGrid()
     Line(0, kTopBarHeight + 0.5f, kSheetWidth, kTopBarHeight + 0.5f);
     Line(0, kHeaderBottom + 0.5f, kSheetWidth, kHeaderBottom + 0.5f);
     Line(kNoColumnRight + 0.5f, kTopBarHeight, kNoColumnRight + 0.5f, kSheetBottom);
-    for (int c = 2; c <= kColLe + 1; ++c) Line(ColumnLeft(c) + 0.5f, kTopBarHeight, ColumnLeft(c) + 0.5f, kHeaderBottom);
+    for (int c = 2; c <= kColLe + 1; ++c)
+        Line(ColumnLeft(c) + 0.5f, kTopBarHeight, ColumnLeft(c) + 0.5f, kHeaderBottom);
     for (int y = kHeaderBottom; y <= kSheetBottom; y += kRowHeight) Line(0, y + 0.5f, kNoColumnRight, y + 0.5f);
     SetDrawGrey(kLightGridGrey);
     for (int y = kHeaderBottom + kRowHeight; y <= kSheetBottom; y += kRowHeight)

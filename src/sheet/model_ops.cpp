@@ -57,8 +57,10 @@ void RemoveSelection(int item, const char* undoText)
 void CopySelection()
 {
     if (cellH == 0 && (cellV < 1 || cellV > fNum)) return SysBeep();
-    if (cellH == 0) PutTextToClipboard(ModelText(cellV));
-    else PutTextToClipboard(FieldText());
+    if (cellH == 0)
+        PutTextToClipboard(ModelText(cellV));
+    else
+        PutTextToClipboard(FieldText());
 }
 
 void PasteSelection()

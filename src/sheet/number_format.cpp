@@ -79,7 +79,10 @@ double ReadInteger(std::string_view s, std::size_t i, int base)
     return v;
 }
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
 
 // strtod in the C locale, whatever the user's locale says about the point.
 double StrtodC(std::string_view digits)
@@ -91,8 +94,7 @@ double StrtodC(std::string_view digits)
 
 double ReadDecimal(std::string_view s, std::size_t i)
 {
-    const bool startsNumber = i < s.size()
-        && (IsDigit(s[i]) || (s[i] == '.' && i + 1 < s.size() && IsDigit(s[i + 1])));
+    const bool startsNumber = i < s.size() && (IsDigit(s[i]) || (s[i] == '.' && i + 1 < s.size() && IsDigit(s[i + 1])));
     if (!startsNumber) return 0.0;
     double v = 0.0;
     const char* first = s.data() + i;
@@ -103,8 +105,14 @@ double ReadDecimal(std::string_view s, std::size_t i)
     return res.ec == std::errc() ? v : 0.0;
 }
 
-Str255 RoundedText(float v, int k) { return NumberText(DecimalRound(v, k)); }
-Str255 Padded(float v, int k) { return PlusCommaZero(RoundedText(v, k), k); }
+Str255 RoundedText(float v, int k)
+{
+    return NumberText(DecimalRound(v, k));
+}
+Str255 Padded(float v, int k)
+{
+    return PlusCommaZero(RoundedText(v, k), k);
+}
 
 Str255 VdCellText(float v)
 {
@@ -167,9 +175,12 @@ Str255 PlusCommaZero(const Str255& s, int k)
     const std::size_t after = dot == std::string_view::npos ? 0 : v.size() - dot - 1;
     Str255 out = s;
     if (dot == std::string_view::npos) {
-        if (k == 1) out += ".0";
-        else if (k == 2) out += ".00";
-        else if (k == 3 && !hasMinus) out += ".000";
+        if (k == 1)
+            out += ".0";
+        else if (k == 2)
+            out += ".00";
+        else if (k == 3 && !hasMinus)
+            out += ".000";
         return out;
     }
     if (static_cast<int>(after) < k && after >= 1) out += std::string_view("00").substr(0, k - after);
@@ -197,8 +208,7 @@ double ReadNumber(std::string_view s)
         if (s[i] == '-') sign = -1.0;
         ++i;
     }
-    if (i + 2 < s.size() && s[i] == '0' && (s[i + 1] == 'x' || s[i + 1] == 'X')
-        && DigitValue(s[i + 2]) < 16)
+    if (i + 2 < s.size() && s[i] == '0' && (s[i + 1] == 'x' || s[i + 1] == 'X') && DigitValue(s[i + 2]) < 16)
         return sign * ReadInteger(s, i + 2, 16);
     return sign * ReadDecimal(s, i);
 }
@@ -215,18 +225,12 @@ Str255 ParameterCellText(int column, float v)
     switch (column) {
     case kColDia:
     case kColFs:
-    case kColSd:
-        return Padded(v, 1);
-    case kColVas:
-        return RoundedText(v, 3);
-    case kColPemax:
-        return RoundedText(v, 2);
-    case kColXmax:
-        return Padded(v, 2);
-    case kColVd:
-        return VdCellText(v);
-    case kColLe:
-        return static_cast<double>(v) < 0.009 ? SmallLeCellText(v) : Padded(v, 3);
+    case kColSd: return Padded(v, 1);
+    case kColVas: return RoundedText(v, 3);
+    case kColPemax: return RoundedText(v, 2);
+    case kColXmax: return Padded(v, 2);
+    case kColVd: return VdCellText(v);
+    case kColLe: return static_cast<double>(v) < 0.009 ? SmallLeCellText(v) : Padded(v, 3);
     default: // Qts, Qes, Qms, Effi, Re
         return Padded(v, 3);
     }

@@ -66,8 +66,10 @@ void DrawRowNumber(int row, int slot)
 
 void QuartzDrawRect(int)
 {
-    if (s_FrameFill == std::string_view("Fill")) DrawFillRect(xx, yy, xx1, yy1, Current());
-    else DrawFrameRect(xx, yy, xx1, yy1, Current(), LineWidth());
+    if (s_FrameFill == std::string_view("Fill"))
+        DrawFillRect(xx, yy, xx1, yy1, Current());
+    else
+        DrawFrameRect(xx, yy, xx1, yy1, Current(), LineWidth());
     s_FrameFill = Str255("Frame");
 }
 

@@ -28,11 +28,9 @@ Str255 s_edit1;
 
 Str255 s_preSP;
 Str255 s_preRANG;
-float preDIA, preFS, preVAS, preQTS, preQES, preQMS, preEFI, preRE, prePEMX, preSD, preXMAX, preVD,
-    preLE;
-float* const kSnapshotParams[kParamCount] = {&preDIA, &preFS,   &preVAS,  &preQTS, &preQES,
-                                             &preQMS, &preEFI,  &preRE,   &prePEMX, &preSD,
-                                             &preXMAX, &preVD,  &preLE};
+float preDIA, preFS, preVAS, preQTS, preQES, preQMS, preEFI, preRE, prePEMX, preSD, preXMAX, preVD, preLE;
+float* const kSnapshotParams[kParamCount] = {&preDIA, &preFS,   &preVAS, &preQTS,  &preQES, &preQMS, &preEFI,
+                                             &preRE,  &prePEMX, &preSD,  &preXMAX, &preVD,  &preLE};
 std::int16_t prefNum;
 
 std::uint8_t DirtyFlag;

@@ -39,8 +39,7 @@ extern Str255 s_edit1;
 // The edit snapshot: the selected row as the last redraw left it.
 extern Str255 s_preSP;
 extern Str255 s_preRANG;
-extern float preDIA, preFS, preVAS, preQTS, preQES, preQMS, preEFI, preRE, prePEMX, preSD, preXMAX,
-    preVD, preLE;
+extern float preDIA, preFS, preVAS, preQTS, preQES, preQMS, preEFI, preRE, prePEMX, preSD, preXMAX, preVD, preLE;
 extern float* const kSnapshotParams[kParamCount]; // the thirteen above, in column order
 extern std::int16_t prefNum;
 

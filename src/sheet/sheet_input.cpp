@@ -21,15 +21,18 @@
 namespace {
 
 constexpr const char* kShortRangeLabels[] = {
-    "Full Rng", "Woofer", "SubWof", "Mid Wof", "Mid Rng", "Dom Mid",
-    "Tweeter", "Dom Tw", "Coaxial", "W Corn", "Ellipse",
+    "Full Rng", "Woofer", "SubWof",  "Mid Wof", "Mid Rng", "Dom Mid",
+    "Tweeter",  "Dom Tw", "Coaxial", "W Corn",  "Ellipse",
 };
 
 void SelectClickedCell()
 {
-    if (mouseH <= kNoColumnRight) cellH = 0;
-    else if (mouseH <= kNameColumnRight) cellH = 1;
-    else cellH = static_cast<std::int16_t>((mouseH - kNameColumnRight) / kColumnWidth + 2);
+    if (mouseH <= kNoColumnRight)
+        cellH = 0;
+    else if (mouseH <= kNameColumnRight)
+        cellH = 1;
+    else
+        cellH = static_cast<std::int16_t>((mouseH - kNameColumnRight) / kColumnWidth + 2);
     int row = (mouseV - kTopBarHeight) / kRowHeight - 1; // the title row is slot 0
     // Below the last model the last one is selected, also in a scrolled sheet.
     if (row + ScrollValue > fNum) row = fNum - ScrollValue;
@@ -86,7 +89,8 @@ int PageSheet(int direction)
 {
     if (fNum < 1) return 0;
     const int rows = std::max<int>(dispNum, 1);
-    ScrollValue = static_cast<std::int16_t>(std::clamp<int>(ScrollValue + direction * rows, 0, std::max<int>(ScrollNum, 0)));
+    ScrollValue
+        = static_cast<std::int16_t>(std::clamp<int>(ScrollValue + direction * rows, 0, std::max<int>(ScrollNum, 0)));
     cellV = static_cast<std::int16_t>(std::clamp<int>(cellV + direction * rows, 1, fNum));
     ShowSelectedRow();
     return 0;
@@ -144,8 +148,10 @@ void SheetMouseDown(const WindowEvent& e)
     mouseV = static_cast<std::int16_t>(e.y);
     if (mouseV <= 0) return;
     const bool onRows = mouseV > kHeaderBottom;
-    if (e.clickCount == 1 && onRows && mouseH < kLastColumnRight && WndDeactiveFlag == 0) SelectClickedCell();
-    else if (e.clickCount == 2 && onRows && mouseH <= kLastColumnRight) StartModelSelect();
+    if (e.clickCount == 1 && onRows && mouseH < kLastColumnRight && WndDeactiveFlag == 0)
+        SelectClickedCell();
+    else if (e.clickCount == 2 && onRows && mouseH <= kLastColumnRight)
+        StartModelSelect();
 }
 
 void SheetWheel(const WindowEvent& e)
@@ -209,7 +215,7 @@ void MoveDownButton()
 
 void FreqRangeChoice(int item)
 {
-    if (item < 1 || item > 11) return; // the list was closed without a choice
+    if (item < 1 || item > 11) return;               // the list was closed without a choice
     if (cellV < 1 || cellV > fNum) return SysBeep(); // no model to give the range to
     CommitEditField();
     CalcParaChang();

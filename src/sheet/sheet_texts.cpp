@@ -9,18 +9,28 @@
 namespace {
 
 constexpr const char* kLabels[16] = {
-    "Selected Model",     "Model Name ..",      "Freq. Range ...",   "Dia ........ (cm)",
-    "Fs .......... (Hz)", "Vas ..... (Liter)",  "Qts ...............", "Qes ..............",
-    "Qms .............",  "Efficiency .. (%)",  "Re ..... (Ohms)",   "Pemax (Watts)",
-    "Sd ........ (cm²)",  "Xmax ... (mm)",      "Vd ....... (cm³)",  "Le ........ (mH)",
+    "Selected Model",     "Model Name ..",     "Freq. Range ...",     "Dia ........ (cm)",
+    "Fs .......... (Hz)", "Vas ..... (Liter)", "Qts ...............", "Qes ..............",
+    "Qms .............",  "Efficiency .. (%)", "Re ..... (Ohms)",     "Pemax (Watts)",
+    "Sd ........ (cm²)",  "Xmax ... (mm)",     "Vd ....... (cm³)",    "Le ........ (mH)",
 };
 
 constexpr const char* kExplanations[16] = {
-    "Thiele/Small Parameters",    "Max. 12 Characters",       "Usable Frequency Range",
-    "Nominal Diameter",           "Free Air Resonance",       "Acoustic Volume",
-    "Total Q Factor",             "Electorical Q Factor",     "Mechanical Q Factor",
-    "",                           "Voice Coile D.C. Resistance", "Thermal Limited Power",
-    "Diaphragm Effective Area",   "Peak Liner Displacement",  "Peak Displacement Volume",
+    "Thiele/Small Parameters",
+    "Max. 12 Characters",
+    "Usable Frequency Range",
+    "Nominal Diameter",
+    "Free Air Resonance",
+    "Acoustic Volume",
+    "Total Q Factor",
+    "Electorical Q Factor",
+    "Mechanical Q Factor",
+    "",
+    "Voice Coile D.C. Resistance",
+    "Thermal Limited Power",
+    "Diaphragm Effective Area",
+    "Peak Liner Displacement",
+    "Peak Displacement Volume",
     "Voice Coile Inductance",
 };
 

@@ -22,11 +22,11 @@ void SortRows(bool descending)
     std::vector<Keyed> keys;
     keys.reserve(static_cast<std::size_t>(fNum));
     const int column = sortItmID + 1; // menu item 2 (Diameter) is column 3 (Dia)
-    for (int r = 1; r <= fNum; ++r)
-        keys.push_back({sortItmID <= 1 ? float(Row(r).entryNo) : Row(r).Param(column), r});
+    for (int r = 1; r <= fNum; ++r) keys.push_back({sortItmID <= 1 ? float(Row(r).entryNo) : Row(r).Param(column), r});
     if (sortItmID <= 1) descending = false; // entry order runs one way only
     // Numbers first, in their order; the NaN rows after them, as they were.
-    const auto numbers = std::stable_partition(keys.begin(), keys.end(), [](const Keyed& k) { return !std::isnan(k.key); });
+    const auto numbers
+        = std::stable_partition(keys.begin(), keys.end(), [](const Keyed& k) { return !std::isnan(k.key); });
     if (descending)
         std::stable_sort(keys.begin(), numbers, [](const Keyed& a, const Keyed& b) { return a.key > b.key; });
     else
@@ -51,6 +51,8 @@ void DescendSort()
 
 void SelectSort()
 {
-    if (sendItmID == 2) DescendSort();
-    else AscendSort();
+    if (sendItmID == 2)
+        DescendSort();
+    else
+        AscendSort();
 }

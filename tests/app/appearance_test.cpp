@@ -1,8 +1,8 @@
 // The fixed layouts under a dark theme and a large desktop font: every text
 // stands out from what is behind it and keeps inside its place, in the main
 // window, the calculators and an alert.
-#include "app/ids.h"
 #include "app/alerts.h"
+#include "app/ids.h"
 #include "app/main_window.h"
 #include "platform/menus.h"
 #include "platform/services.h"
@@ -114,7 +114,8 @@ protected:
             // Text cut by its place runs into the edge it is not aligned to.
             const bool right = label->alignment() & Qt::AlignRight, left = label->alignment() & Qt::AlignLeft;
             EXPECT_TRUE(left || ink.box.left() > place.left()) << label->text().toStdString() << " is cut at the left";
-            EXPECT_TRUE(right || ink.box.right() < place.right()) << label->text().toStdString() << " is cut at the right";
+            EXPECT_TRUE(right || ink.box.right() < place.right())
+                << label->text().toStdString() << " is cut at the right";
             EXPECT_LE(QFontMetrics(label->font()).horizontalAdvance(label->text().split('\n').first()),
                       label->contentsRect().width())
                 << label->text().toStdString();

@@ -83,8 +83,7 @@ TEST_F(Desktop, OnlyTheCheckedSortItemsCarryACheckBox)
     for (QWidget* w : QApplication::allWidgets())
         if (auto* m = qobject_cast<QMenu*>(w); m && m->title() == "Sort") sort = m;
     ASSERT_NE(sort, nullptr);
-    for (QAction* a : sort->actions())
-        EXPECT_EQ(a->isCheckable(), a->isChecked()) << a->text().toStdString();
+    for (QAction* a : sort->actions()) EXPECT_EQ(a->isCheckable(), a->isChecked()) << a->text().toStdString();
     EXPECT_TRUE(MenuItemIsChecked(kSortMenu, 3));
     EXPECT_FALSE(MenuItemIsChecked(kSortMenu, kUnsortItem));
 }

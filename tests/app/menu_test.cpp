@@ -61,8 +61,7 @@ TEST_F(MenuTest, ADialogLeavesOnlyEditAndQuit)
 {
     InitMenu2();
     MenuDisable();
-    for (int menu : {kFileMenu, kSortMenu, kCalcMenu, kMiscMenu, kHelpMenu})
-        EXPECT_FALSE(MenuIsEnabled(menu)) << menu;
+    for (int menu : {kFileMenu, kSortMenu, kCalcMenu, kMiscMenu, kHelpMenu}) EXPECT_FALSE(MenuIsEnabled(menu)) << menu;
     for (int item : {kAboutItem, kCheckUpdatesItem, kPreferenceItem}) EXPECT_FALSE(Usable(kAppMenu, item));
     EXPECT_TRUE(Usable(kAppMenu, kQuitItem));
     EXPECT_TRUE(MenuIsEnabled(kEditMenu));
@@ -151,9 +150,9 @@ TEST_F(MenuTest, ContextMenuOpensOverRowsAndOverTheEditField)
         int x, frameY, column;
         bool shown;
     } cases[] = {
-        {500, 105, 1, true},  {500, 104, 1, false}, {500, 105, 0, true},  {208, 37, 1, true},
-        {207, 37, 1, false},  {318, 56, 1, true},   {319, 56, 1, false},  {250, 57, 1, false},
-        {250, 36, 1, false},  {250, 40, 0, false},  {600, 40, 1, false},
+        {500, 105, 1, true}, {500, 104, 1, false}, {500, 105, 0, true}, {208, 37, 1, true},
+        {207, 37, 1, false}, {318, 56, 1, true},   {319, 56, 1, false}, {250, 57, 1, false},
+        {250, 36, 1, false}, {250, 40, 0, false},  {600, 40, 1, false},
     };
     for (const Case& c : cases)
         EXPECT_EQ(ContextMenuAllowedAt(c.x, c.frameY, c.column), c.shown) << c.x << "," << c.frameY;
@@ -163,11 +162,13 @@ TEST_F(MenuTest, ContextMenuChoiceGoesToTheEditCommands)
 {
     ChooseMenuItem(kFileMenu, kNewItem);
     SetPopUpMenuChooser([](int menu) { return menu == kContextMenu ? 3 : 0; }); // "Past"
-    QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(400, 200), ContentWidget(kMainWnd)->mapToGlobal(QPoint(400, 200)));
+    QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(400, 200),
+                            ContentWidget(kMainWnd)->mapToGlobal(QPoint(400, 200)));
     QApplication::sendEvent(ContentWidget(kMainWnd), &click);
     EXPECT_EQ(itemIDPass, kPasteItem);
     itemIDPass = 0;
-    QContextMenuEvent header(QContextMenuEvent::Mouse, QPoint(400, 70), ContentWidget(kMainWnd)->mapToGlobal(QPoint(400, 70))); // header band: no menu
+    QContextMenuEvent header(QContextMenuEvent::Mouse, QPoint(400, 70),
+                             ContentWidget(kMainWnd)->mapToGlobal(QPoint(400, 70))); // header band: no menu
     QApplication::sendEvent(ContentWidget(kMainWnd), &header);
     EXPECT_EQ(itemIDPass, 0);
     EXPECT_FALSE(MenuExists(kContextMenu)); // disposed after use

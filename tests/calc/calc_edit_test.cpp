@@ -4,10 +4,10 @@
 #include "calc/calculator_window.h"
 #include "platform/controls.h"
 #include "platform/events.h"
-#include "sheet/model_table.h"
 #include "platform/menus.h"
 #include "platform/test_access.h"
 #include "platform/windows.h"
+#include "sheet/model_table.h"
 #include "support/app_fixture.h"
 
 #include <QClipboard>

@@ -35,7 +35,8 @@ protected:
     static void Key(Qt::Key key, Qt::KeyboardModifiers mods = {})
     {
         QApplication::setActiveWindow(WindowWidget(kCalcWnd));
-        QWidget* target = Field(kCalcFirstInput) ? static_cast<QWidget*>(Field(kCalcFirstInput)) : WindowWidget(kCalcWnd);
+        QWidget* target
+            = Field(kCalcFirstInput) ? static_cast<QWidget*>(Field(kCalcFirstInput)) : WindowWidget(kCalcWnd);
         QTest::keyClick(target, key, mods);
     }
     static void ChooseTab(int tab)

@@ -12,10 +12,16 @@
 namespace {
 
 // A result as its window shows it: rounded to k decimals, as number text.
-std::string Shown(float v, int k) { return NumberText(DecimalRound(v, k)).str(); }
+std::string Shown(float v, int k)
+{
+    return NumberText(DecimalRound(v, k)).str();
+}
 
 // What a field holding `text` gives the calculator.
-float Typed(const std::string& text) { return ToStoredFloat(ReadNumber(text)); }
+float Typed(const std::string& text)
+{
+    return ToStoredFloat(ReadNumber(text));
+}
 
 // ---- Vas ----
 
@@ -66,11 +72,14 @@ TEST(VasFormulas, RefusesMissingFsMassRadiusOrQes)
         float fs, mms, radius, qes;
     };
     const Case cases[] = {
-        {"Fs 0", 0.0f, 20.0f, 10.0f, 0.4f},   {"Fs negative", -30.0f, 20.0f, 10.0f, 0.4f},
-        {"Mms 0", 30.0f, 0.0f, 10.0f, 0.4f},  {"Mms negative", 30.0f, -20.0f, 10.0f, 0.4f},
+        {"Fs 0", 0.0f, 20.0f, 10.0f, 0.4f},
+        {"Fs negative", -30.0f, 20.0f, 10.0f, 0.4f},
+        {"Mms 0", 30.0f, 0.0f, 10.0f, 0.4f},
+        {"Mms negative", 30.0f, -20.0f, 10.0f, 0.4f},
         {"radius 0 (the prefill)", 30.0f, 20.0f, 0.0f, 0.4f},
         {"radius negative", 30.0f, 20.0f, -10.0f, 0.4f},
-        {"Qes 0", 30.0f, 20.0f, 10.0f, 0.0f}, {"Qes negative", 30.0f, 20.0f, 10.0f, -0.4f},
+        {"Qes 0", 30.0f, 20.0f, 10.0f, 0.0f},
+        {"Qes negative", 30.0f, 20.0f, 10.0f, -0.4f},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -88,11 +97,8 @@ TEST(QtsFormulas, CombinesBothQsAndRefusesEitherMissing)
         const char* shown;
     };
     const Case cases[] = {
-        {0.4f, 4.0f, true, " 0.364"},
-        {0.4f, 0.0f, false, ""}, // no 0.85 fallback here, unlike the Vas calculator
-        {0.0f, 4.0f, false, ""},
-        {-0.4f, 4.0f, false, ""},
-        {0.4f, -4.0f, false, ""},
+        {0.4f, 4.0f, true, " 0.364"}, {0.4f, 0.0f, false, ""}, // no 0.85 fallback here, unlike the Vas calculator
+        {0.0f, 4.0f, false, ""},      {-0.4f, 4.0f, false, ""}, {0.4f, -4.0f, false, ""},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "Qes " << c.qes << ", Qms " << c.qms);
@@ -154,8 +160,8 @@ TEST(VdFormulas, RefusesMissingSdOrXmaxInEitherUnit)
     const Case cases[] = {{0.0f, 5.0f}, {-314.16f, 5.0f}, {314.16f, 0.0f}, {314.16f, -5.0f}};
     for (const SdUnit unit : {SdUnit::Cm2, SdUnit::M2}) {
         for (const Case& c : cases) {
-            SCOPED_TRACE(testing::Message() << "unit " << static_cast<int>(unit) << ", Sd " << c.sd
-                                            << ", Xmax " << c.xmax);
+            SCOPED_TRACE(testing::Message()
+                         << "unit " << static_cast<int>(unit) << ", Sd " << c.sd << ", Xmax " << c.xmax);
             EXPECT_FALSE(ComputeVd(c.sd, unit, c.xmax).ok);
         }
     }
@@ -252,7 +258,7 @@ TEST(EfficiencyFormulas, FromTheLevelAt283Volts)
     }
     // 8 Ohm takes 1 W at 2.83 V: the same as the level at 1 W.
     EXPECT_EQ(ComputeEfficiencyFrom283V(88.0f, NominalImpedance::Ohm8).efficiency,
-        ComputeEfficiencyFromSpl(88.0f).efficiency);
+              ComputeEfficiencyFromSpl(88.0f).efficiency);
     EXPECT_FALSE(ComputeEfficiencyFrom283V(88.0f, static_cast<NominalImpedance>(5)).ok);
 }
 
@@ -287,7 +293,7 @@ TEST(EfficiencyFormulas, AgreesWithTheVasCalculator)
     // The Vas as shown, typed into the efficiency calculator, shows the same text.
     const float typedVas = Typed(Shown(vas.vas, kVasVasDecimals));
     EXPECT_EQ(Shown(ComputeEfficiencyFromParameters(30.0f, typedVas, 0.4f).efficiency, kEfficiencyDecimals),
-        Shown(vas.efficiency, kVasEfficiencyDecimals));
+              Shown(vas.efficiency, kVasEfficiencyDecimals));
 }
 
 // ---- Feet to metric ----
@@ -301,10 +307,8 @@ TEST(FeetToMetricFormulas, ConvertsEachTab)
     };
     const Case cases[] = {
         {FeetTab::Dia, 12.0f, " 30"}, // 2.5 cm to the inch, not 30.48
-        {FeetTab::Vas, 2.0f, " 56.63"},
-        {FeetTab::Sd, 50.0f, " 322.6"},
-        {FeetTab::Xmax, 0.25f, " 6.35"},
-        {FeetTab::Vd, 10.0f, " 163.87"},
+        {FeetTab::Vas, 2.0f, " 56.63"},  {FeetTab::Sd, 50.0f, " 322.6"},
+        {FeetTab::Xmax, 0.25f, " 6.35"}, {FeetTab::Vd, 10.0f, " 163.87"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(static_cast<int>(c.tab));
@@ -327,10 +331,8 @@ TEST(EbpFormulas, RoundsFsOverQesToAWholeNumber)
         const char* shown;
     };
     const Case cases[] = {
-        {30.0f, 0.4f, " 75"},
-        {45.0f, 0.36f, " 125"},
-        {25.0f, 10.0f, " 2"}, // 2.5: ties go to even
-        {35.0f, 10.0f, " 4"}, // 3.5
+        {30.0f, 0.4f, " 75"}, {45.0f, 0.36f, " 125"}, {25.0f, 10.0f, " 2"}, // 2.5: ties go to even
+        {35.0f, 10.0f, " 4"},                                               // 3.5
         {0.0f, 0.4f, " 0"},
     };
     for (const Case& c : cases) {

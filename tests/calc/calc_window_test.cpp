@@ -3,9 +3,9 @@
 #include "app/app_globals.h"
 #include "app/main_window.h"
 #include "calc/calc_fixture.h"
-#include "sheet/sheet_input.h"
 #include "platform/services.h"
 #include "platform/windows.h"
+#include "sheet/sheet_input.h"
 
 #include <QClipboard>
 #include <QLabel>
@@ -68,8 +68,8 @@ TEST_F(CalcWindow, VasCalcAndOkTransferUnrounded)
     const struct {
         int column;
         double value;
-    } written[] = {{kColFs, 30},     {kColVas, 195.07}, {kColQts, 0.364}, {kColQes, 0.4},   {kColQms, 4},
-                   {kColEffi, 1.266}, {kColSd, 314.16}, {kColXmax, 5},    {kColVd, 157.08}};
+    } written[] = {{kColFs, 30},      {kColVas, 195.07}, {kColQts, 0.364}, {kColQes, 0.4},  {kColQms, 4},
+                   {kColEffi, 1.266}, {kColSd, 314.16},  {kColXmax, 5},    {kColVd, 157.08}};
     for (const auto& w : written) EXPECT_NEAR(Row(1).Param(w.column), w.value, 0.005) << w.column;
     EXPECT_NE(Row(1).Param(kColVas), 195.07f); // unrounded
     EXPECT_EQ(DirtyFlag, 1);

@@ -89,7 +89,8 @@ TEST_F(TabbedCalc, FeetToMetricWritesOnlyWhatIsSwitchedOn)
     EXPECT_EQ(Field(86)->text(), " 30"); // 2.5 cm to the inch of a nominal diameter
     EXPECT_TRUE(ToggleOn(1));
     ChooseTab(2);
-    EXPECT_EQ(qobject_cast<QLabel*>(ControlWidget(kCalcWnd, 56))->text(), QString::fromUtf8("feet\xC2\xB3")); // the tab's units
+    EXPECT_EQ(qobject_cast<QLabel*>(ControlWidget(kCalcWnd, 56))->text(),
+              QString::fromUtf8("feet\xC2\xB3")); // the tab's units
     EXPECT_EQ(qobject_cast<QLabel*>(ControlWidget(kCalcWnd, 57))->text(), "Liter");
     Type(80, "2");
     Click(kCalcCalcCtl);

@@ -8,8 +8,7 @@
 
 namespace {
 
-template <typename Check>
-void Replay(const char* corpus, Check check)
+template<typename Check> void Replay(const char* corpus, Check check)
 {
     const QDir dir(QStringLiteral(MERESTONE_SOURCE_DIR "/fuzz/corpus/") + QLatin1String(corpus));
     const QStringList names = dir.entryList(QDir::Files);

@@ -102,7 +102,8 @@ struct TextCase {
 TEST_F(ImportReaders, Utf8TextsComeInAsTheProgramsCharacters)
 {
     const TextCase cases[] = {
-        {"letters Mac OS Roman has", "R\xC3\xA9v\xC3\xA9lator \xC3\x98 \xE2\x80\x93 \xE2\x84\xA2,W", "R\x8Ev\x8Elator \xAF \xD0 \xAA"},
+        {"letters Mac OS Roman has", "R\xC3\xA9v\xC3\xA9lator \xC3\x98 \xE2\x80\x93 \xE2\x84\xA2,W",
+         "R\x8Ev\x8Elator \xAF \xD0 \xAA"},
         {"letters it lacks", "\xC5\xA0koda \xE5\xA3\xB0 \xC5\x81,W", "Skoda ? ?"},
         {"with a byte-order mark", "\xEF\xBB\xBF\xC3\xA9,W", "\x8E"},
         {"ASCII behind a byte-order mark", "\xEF\xBB\xBFPlain,W", "Plain"},
@@ -172,7 +173,9 @@ TEST_F(ImportReaders, WdrDriverFilesInSiUnits)
     // decimal comma, and values that are empty or not numbers.
     const DriverFileResult second = AppendWdrDriver(Fixture("kestrel_t25.wdr"));
     EXPECT_EQ(second.read.records, 1);
-    EXPECT_EQ(Row(2).name, Str255("Kestrel T25 Soie \xD0 \xAF" "25"));
+    EXPECT_EQ(Row(2).name,
+              Str255("Kestrel T25 Soie \xD0 \xAF"
+                     "25"));
     ExpectParams(2, {2.51f, 1100, 0, 0.62f, 0, 0, 0, 4.7f, 80, 7.1f, 0.3f, 0, 0});
     EXPECT_EQ(Row(2).entryNo, 2);
     // UTF-16 with its byte-order mark, as Windows editors save "Unicode".
@@ -250,10 +253,12 @@ TEST(ImportNames, KindsNamesAndTheReport)
     EXPECT_EQ(text.explanation.substr(0, 32), "f1.wdr: no [Driver] section\nf2.w");
     EXPECT_NE(text.explanation.find("f10.wdr"), std::string::npos);
     EXPECT_EQ(text.explanation.find("f11.wdr"), std::string::npos);
-    EXPECT_NE(text.explanation.find("\nand 2 more\n\n1,047 models were imported. Only the first 32,767 models were read."),
-              std::string::npos)
+    EXPECT_NE(
+        text.explanation.find("\nand 2 more\n\n1,047 models were imported. Only the first 32,767 models were read."),
+        std::string::npos)
         << text.explanation;
-    EXPECT_EQ(ImportFailureAlert({failures[0]}, 1, false).explanation, "f1.wdr: no [Driver] section\n\n1 model was imported.");
+    EXPECT_EQ(ImportFailureAlert({failures[0]}, 1, false).explanation,
+              "f1.wdr: no [Driver] section\n\n1 model was imported.");
     EXPECT_EQ(ImportFailureAlert({failures[0]}, 0, false).message, "One file could not be read.");
 }
 

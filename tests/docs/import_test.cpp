@@ -50,7 +50,8 @@ protected:
 
 TEST_F(Import, SeveralFilesOfEveryKindMakeOneSheetInTheOrderChosen)
 {
-    const std::string csv = Write("more.csv", "\xEF\xBB\xBF" + std::string(kCsvHeaderLine) + "R\xC3\xA9v,Woofer,1,\r\n");
+    const std::string csv
+        = Write("more.csv", "\xEF\xBB\xBF" + std::string(kCsvHeaderLine) + "R\xC3\xA9v,Woofer,1,\r\n");
     ImportThroughPanel({CopyFixture("halden_hw170.wdr"), Write("broken.xml", "<speakers><speaker"),
                         CopyFixture("speakers.xml"), csv, Path("gone.wdr")});
     ASSERT_TRUE(WindowIsVisible(kMainWnd));
@@ -107,14 +108,21 @@ TEST_F(Import, EveryWayInTellsWhenAFileHeldTooManyModels)
     const std::string doc = Write("huge.spdata", TooManyModels());
     const std::function<void()> ways[] = {
         [&] { ImportThroughPanel({csv}); },
-        [&] { HandleOpenDoc({csv}); WaitForOpenTimer(); },
-        [&] { HandleOpenDoc({doc}); WaitForOpenTimer(); },
+        [&] {
+            HandleOpenDoc({csv});
+            WaitForOpenTimer();
+        },
+        [&] {
+            HandleOpenDoc({doc});
+            WaitForOpenTimer();
+        },
         [&] { OpenThroughPanel(doc); },
     };
     for (const auto& way : ways) {
         way();
         EXPECT_EQ(fNum, kMaxModels);
-        EXPECT_EQ(TakeAlert(), std::make_pair(std::string(kTooManyModels.message), std::string(kTooManyModels.explanation)));
+        EXPECT_EQ(TakeAlert(),
+                  std::make_pair(std::string(kTooManyModels.message), std::string(kTooManyModels.explanation)));
         DirtyFlag = 0;
         ChooseMenuItem(kFileMenu, kCloseItem);
         ASSERT_FALSE(WindowExists(kMainWnd));

@@ -16,8 +16,8 @@
 #include <fstream>
 #include <sstream>
 
-
-inline const std::string kLine1 = "W-165,Woofer, 16.5, 38.2, 25.123, 0.35, 0.4, 3.1, 0.87, 6.2, 60, 132.7, 4.5, 59.72, 0.45\r";
+inline const std::string kLine1
+    = "W-165,Woofer, 16.5, 38.2, 25.123, 0.35, 0.4, 3.1, 0.87, 6.2, 60, 132.7, 4.5, 59.72, 0.45\r";
 inline const std::string kLine2 = "T-25,Tweeter, 2.5, 1200, 0.01, 0.6, 0.8, 2.4, 0.3, 4.8, 80, 7.1, 0.3, 0.21, 0.05\r";
 
 class Lifecycle : public AppTest {

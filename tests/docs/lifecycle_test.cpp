@@ -91,7 +91,7 @@ TEST_F(Lifecycle, StationeryOpensUntitledAndSavesThroughSaveAs)
     EXPECT_EQ(Last().defaultName, "untitled.spdata");
     EXPECT_EQ(Last().window, kMainWnd);
     EXPECT_EQ(Read(Path("template.spdatasta")), kLine1); // never written back
-    EXPECT_TRUE(MenuIsEnabled(kFileMenu)); // Cancel gave the menus back
+    EXPECT_TRUE(MenuIsEnabled(kFileMenu));               // Cancel gave the menus back
 }
 
 TEST_F(Lifecycle, SaveAsStationeryAndExportChangeNothingElse)

@@ -105,7 +105,7 @@ TEST_F(NoLostWork, AWriteThatFailsPartWayKeepsTheOldFileAndTheChanges)
         ASSERT_EQ(Last().kind, DialogRequest::Alert);
         EXPECT_GT(dialogs.size(), shown);
         EXPECT_NE(Last().message.find("File too large"), std::string::npos) << Last().message;
-        EXPECT_EQ(Read(path), before); // byte for byte
+        EXPECT_EQ(Read(path), before);                             // byte for byte
         EXPECT_EQ(FolderEntries(), QStringList{"drivers.spdata"}); // no partial file, no temporary one
         EXPECT_EQ(DirtyFlag, 1);
         EXPECT_TRUE(WindowModifiedMark(kMainWnd));
@@ -167,8 +167,8 @@ TEST_F(NoLostWork, SavePanelsStartBesideTheDocumentAndAddItsExtension)
 {
     ChooseMenuItem(kFileMenu, kNewItem);
     ChooseMenuItem(kFileMenu, kSaveAsItem); // cancelled
-    EXPECT_EQ(Last().folder, ""); // nothing chosen yet: the home folder
-    ChooseMenuItem(kFileMenu, kCloseItem); // unchanged: closes at once
+    EXPECT_EQ(Last().folder, "");           // nothing chosen yet: the home folder
+    ChooseMenuItem(kFileMenu, kCloseItem);  // unchanged: closes at once
 
     QDir(dir.path()).mkdir("B");
     HandleOpenDoc({Write("B/doc.spdata", kLine1)});
@@ -192,8 +192,8 @@ TEST_F(NoLostWork, SavePanelsStartBesideTheDocumentAndAddItsExtension)
     }
     EXPECT_EQ(fileName1, Str255("speakers.v2"));
     ChooseMenuItem(kFileMenu, kCloseItem); // just saved: closes at once
-    ChooseMenuItem(kFileMenu, kNewItem); // untitled: where the last panel left off
-    answers.push_back(""); // Cancel
+    ChooseMenuItem(kFileMenu, kNewItem);   // untitled: where the last panel left off
+    answers.push_back("");                 // Cancel
     ChooseMenuItem(kFileMenu, kSaveAsItem);
     EXPECT_EQ(Last().kind, DialogRequest::SavePanel);
     EXPECT_EQ(Last().folder, Path("B"));

@@ -26,9 +26,11 @@ protected:
 
 TEST_F(SheetFormat, WritesTheExampleLineByteForByte)
 {
-    SetModel(1, "W-165", "Woofer", {16.5f, 38.2f, 25.123f, 0.35f, 0.4f, 3.1f, 0.87f, 6.2f, 60, 132.7f, 4.5f, 59.72f, 0.45f});
+    SetModel(1, "W-165", "Woofer",
+             {16.5f, 38.2f, 25.123f, 0.35f, 0.4f, 3.1f, 0.87f, 6.2f, 60, 132.7f, 4.5f, 59.72f, 0.45f});
     fNum = 1;
-    EXPECT_EQ(SheetFileBytes(), "W-165,Woofer, 16.5, 38.2, 25.123, 0.35, 0.4, 3.1, 0.87, 6.2, 60, 132.7, 4.5, 59.72, 0.45\r");
+    EXPECT_EQ(SheetFileBytes(),
+              "W-165,Woofer, 16.5, 38.2, 25.123, 0.35, 0.4, 3.1, 0.87, 6.2, 60, 132.7, 4.5, 59.72, 0.45\r");
 }
 
 TEST_F(SheetFormat, NumbersAreRoundedToTheFieldsDecimals)
@@ -43,15 +45,16 @@ TEST_F(SheetFormat, NumbersAreRoundedToTheFieldsDecimals)
 // save: they read back with the same bits.
 TEST_F(SheetFormat, ValuesWithNothingToRoundKeepTheirBits)
 {
-    const float values[] = {1.71771003e+12f, 1e10f, -2.5e15f, 3.4e38f, 4294967296.0f, 16777216.0f,
-                            1234567.8f, 123456.789f, 60.0f, -1.5f};
+    const float values[] = {1.71771003e+12f, 1e10f,      -2.5e15f,    3.4e38f, 4294967296.0f,
+                            16777216.0f,     1234567.8f, 123456.789f, 60.0f,   -1.5f};
     for (float v : values) {
         SetModel(1, "", "", {v, v, v, v, v, v, v, v, v, v, v, v, v});
         fNum = 1;
         const std::string first = SheetFileBytes();
         ReadSheetBytes(first);
         for (int c = kFirstParamColumn; c <= kColLe; ++c)
-            EXPECT_EQ(std::bit_cast<std::uint32_t>(Row(1).Param(c)), std::bit_cast<std::uint32_t>(v)) << v << " " << first;
+            EXPECT_EQ(std::bit_cast<std::uint32_t>(Row(1).Param(c)), std::bit_cast<std::uint32_t>(v))
+                << v << " " << first;
     }
     SetModel(1, "", "", {0.35f, 16.545f, 0.0125f});
     fNum = 1;
@@ -91,7 +94,8 @@ TEST_F(SheetFormat, EmptyTableIsAnEmptyFileAndBack)
 
 TEST_F(SheetFormat, RoundTripGivesIdenticalBytes)
 {
-    SetModel(1, "W-165", "Woofer", {16.5f, 38.2f, 25.123f, 0.35f, 0.4f, 3.1f, 0.87f, 6.2f, 60, 132.7f, 4.5f, 59.72f, 0.45f});
+    SetModel(1, "W-165", "Woofer",
+             {16.5f, 38.2f, 25.123f, 0.35f, 0.4f, 3.1f, 0.87f, 6.2f, 60, 132.7f, 4.5f, 59.72f, 0.45f});
     SetModel(2, "T25 \"Silk\"", "", {2.5f, 1200, 0.01f, 0.6f, 0.8f, 2.4f, 0.3f, 4.8f, 80, 7.1f, 0.3f, 0.21f, 0.05f});
     SetModel(3, "Odd, named\tone", " lead", {-3, 0, 1e-3f, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
     SetModel(4, "\"quoted", "line\rbreak\nhere", {});
@@ -187,7 +191,8 @@ TEST_F(SheetFormat, AtMost32767RecordsAreRead)
 
 TEST_F(SheetFormat, HeaderRecordIsSkippedOnRequest)
 {
-    const std::string csv = std::string(kCsvHeaderLine) + "A,W, 1,0,0,0,0,0,0,0,0,0,0,0,0\rB,T, 2,0,0,0,0,0,0,0,0,0,0,0,0\r";
+    const std::string csv
+        = std::string(kCsvHeaderLine) + "A,W, 1,0,0,0,0,0,0,0,0,0,0,0,0\rB,T, 2,0,0,0,0,0,0,0,0,0,0,0,0\r";
     EXPECT_EQ(ReadSheetBytes(csv, {.csvHeader = true}).records, 2);
     EXPECT_EQ(fNum, 2);
     EXPECT_EQ(Row(1).name, Str255("A"));
@@ -205,7 +210,8 @@ TEST_F(SheetFormat, HeaderRecordIsSkippedOnRequest)
 
 TEST_F(SheetFormat, ExportThenImportGivesTheSameModels)
 {
-    SetModel(1, "W-165", "Woofer", {16.5f, 38.2f, 25.123f, 0.35f, 0.4f, 3.1f, 0.87f, 6.2f, 60, 132.7f, 4.5f, 59.72f, 0.45f});
+    SetModel(1, "W-165", "Woofer",
+             {16.5f, 38.2f, 25.123f, 0.35f, 0.4f, 3.1f, 0.87f, 6.2f, 60, 132.7f, 4.5f, 59.72f, 0.45f});
     fNum = 1;
     const std::string csv = CsvExportBytes();
     EXPECT_EQ(csv.substr(0, 28), "Model Name,Range,DIA(cm),FS(");
@@ -281,8 +287,8 @@ TEST(SampleSheet, IsPhysicallyConsistentAndRoundTrips)
         const double qes = m.Param(kColQes), qms = m.Param(kColQms);
         EXPECT_NEAR(m.Param(kColQts), qes * qms / (qes + qms), 0.001) << m.name;
         EXPECT_NEAR(m.Param(kColVd), m.Param(kColSd) * m.Param(kColXmax) / 10.0, 0.01) << m.name;
-        const double eta = 4 * M_PI * M_PI / std::pow(345.0, 3) * std::pow(m.Param(kColFs), 3)
-            * m.Param(kColVas) / 1000.0 / qes * 100.0;
+        const double eta = 4 * M_PI * M_PI / std::pow(345.0, 3) * std::pow(m.Param(kColFs), 3) * m.Param(kColVas)
+            / 1000.0 / qes * 100.0;
         EXPECT_NEAR(m.Param(kColEffi), eta, 0.001) << m.name;
         EXPECT_FALSE(m.range.empty());
     }

@@ -27,7 +27,8 @@ TEST(MacRoman, AgreesWithIconvOnEveryByteButTheAppleLogo)
 {
     for (int b = 0; b < 256; ++b) {
         if (b == 0xF0) continue; // iconv uses a private code of its own for the logo
-        EXPECT_EQ(MacRomanToUnicode(static_cast<unsigned char>(b)), char32_t(IconvMacintosh(static_cast<unsigned char>(b))))
+        EXPECT_EQ(MacRomanToUnicode(static_cast<unsigned char>(b)),
+                  char32_t(IconvMacintosh(static_cast<unsigned char>(b))))
             << "byte " << b;
     }
     EXPECT_EQ(MacRomanToUnicode(0xF0), char32_t(0xF8FF));
@@ -46,20 +47,22 @@ TEST(MacRoman, CharactersTheSetLacks)
         const char* utf8;
         const char* bytes;
     } cases[] = {
-        {"caf\xC3\xA9", "caf\x8E"},               // é in the set
-        {"cafe\xCC\x81", "caf\x8E"},              // e + combining acute composes to é
-        {"\xE2\x82\xAC" "5", "\xDB" "5"},         // the euro sign
-        {"\xCE\xA9", "\xBD"},                     // Greek Omega
-        {"\xE2\x84\xA6", "\xBD"},                 // the Ohm sign is the same letter
-        {"\xC5\x9D", "s"},                        // s with circumflex: the set lacks it
-        {"\xEF\xAC\x83", "ffi"},                  // the ffi ligature
-        {"\xEF\xBC\x91\xEF\xBC\x92", "12"},       // full-width digits
-        {"\xE6\xBC\xA2\xE5\xAD\x97", "??"},       // one "?" per character
-        {"\xF0\x9F\x94\x8A", "?"},                // outside the BMP: still one "?"
-        {"cm\xC2\xB2", "cm2"},                    // superscript two decomposes to 2
+        {"caf\xC3\xA9", "caf\x8E"},  // é in the set
+        {"cafe\xCC\x81", "caf\x8E"}, // e + combining acute composes to é
+        {"\xE2\x82\xAC"
+         "5",
+         "\xDB"
+         "5"},                              // the euro sign
+        {"\xCE\xA9", "\xBD"},               // Greek Omega
+        {"\xE2\x84\xA6", "\xBD"},           // the Ohm sign is the same letter
+        {"\xC5\x9D", "s"},                  // s with circumflex: the set lacks it
+        {"\xEF\xAC\x83", "ffi"},            // the ffi ligature
+        {"\xEF\xBC\x91\xEF\xBC\x92", "12"}, // full-width digits
+        {"\xE6\xBC\xA2\xE5\xAD\x97", "??"}, // one "?" per character
+        {"\xF0\x9F\x94\x8A", "?"},          // outside the BMP: still one "?"
+        {"cm\xC2\xB2", "cm2"},              // superscript two decomposes to 2
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(QStringToMacRomanBytes(QString::fromUtf8(c.utf8)), c.bytes) << c.utf8;
+    for (const Case& c : cases) EXPECT_EQ(QStringToMacRomanBytes(QString::fromUtf8(c.utf8)), c.bytes) << c.utf8;
     // A typed key is looked up as it comes, uncomposed: the symbol forms too.
     EXPECT_EQ(UnicodeToMacRoman(0x2126), 0xBD); // Ohm
     EXPECT_EQ(UnicodeToMacRoman(0x2206), 0xC6); // increment

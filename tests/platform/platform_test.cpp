@@ -13,8 +13,8 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTemporaryFile>
-#include <QUrl>
 #include <QTest>
+#include <QUrl>
 #include <gtest/gtest.h>
 #include <vector>
 
@@ -167,8 +167,8 @@ TEST_F(Platform, MouseAndWheelArriveInContentCoordinates)
     ShowWindow(1);
     QTest::mouseClick(ContentWidget(1), Qt::LeftButton, {}, QPoint(300, 120));
     QTest::mouseDClick(ContentWidget(1), Qt::LeftButton, {}, QPoint(300, 120));
-    QWheelEvent wheel(QPointF(300, 120), QPointF(300, 120), QPoint(), QPoint(0, -240), Qt::NoButton,
-                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QWheelEvent wheel(QPointF(300, 120), QPointF(300, 120), QPoint(), QPoint(0, -240), Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
     QApplication::sendEvent(ContentWidget(1), &wheel);
     std::vector<WindowEvent> mouse;
     for (const WindowEvent& e : gWindowEvents)

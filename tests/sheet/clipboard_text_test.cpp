@@ -67,7 +67,7 @@ TEST_F(ClipboardText, SplittingFillsTheWorkingCopy)
     TextToParameterValue(text);
     EXPECT_EQ(s_SP, Str255("KW 380")); // single blanks inside a text are safe
     EXPECT_EQ(s_RANG, Str255("Woofer"));
-    EXPECT_EQ(DIA, 3.2f);  // 1 decimal: 3.25 rounds to even
+    EXPECT_EQ(DIA, 3.2f); // 1 decimal: 3.25 rounds to even
     EXPECT_EQ(FS, 4.25f);
     EXPECT_EQ(PEMX, 11.2f);
     EXPECT_EQ(LE, 15.25f);

@@ -55,12 +55,10 @@ protected:
 {
     const QImage image = WindowDrawing(kMainWnd);
     const QColor got = image.pixelColor(QPoint(x, y) * image.devicePixelRatio());
-    if (std::abs(got.red() - want.r) <= 2 && std::abs(got.green() - want.g) <= 2
-        && std::abs(got.blue() - want.b) <= 2)
+    if (std::abs(got.red() - want.r) <= 2 && std::abs(got.green() - want.g) <= 2 && std::abs(got.blue() - want.b) <= 2)
         return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << "at " << x << "," << y << " got " << got.red() << ","
-                                         << got.green() << "," << got.blue() << " want " << want.r << ","
-                                         << want.g << "," << want.b;
+    return ::testing::AssertionFailure() << "at " << x << "," << y << " got " << got.red() << "," << got.green() << ","
+                                         << got.blue() << " want " << want.r << "," << want.g << "," << want.b;
 }
 
 int WhitePixels(int x0, int y0, int x1, int y1)
@@ -76,22 +74,22 @@ TEST_F(DrawSheetTest, HeaderShadingGridAndTheSelectedCell)
 {
     OpenWithModels(3);
     Select(1, 1);
-    EXPECT_TRUE(IsColour(190, 77, kHeaderGrey));   // header band, range column, under "Range"
-    EXPECT_TRUE(IsColour(4, 200, kHeaderGrey));    // "No" column
-    EXPECT_TRUE(IsColour(190, 120, kShading));     // slots 1, 3, 5 ... are shaded
+    EXPECT_TRUE(IsColour(190, 77, kHeaderGrey)); // header band, range column, under "Range"
+    EXPECT_TRUE(IsColour(4, 200, kHeaderGrey));  // "No" column
+    EXPECT_TRUE(IsColour(190, 120, kShading));   // slots 1, 3, 5 ... are shaded
     EXPECT_TRUE(IsColour(190, 136, kWhite));
     EXPECT_TRUE(IsColour(190, 150, kShading));
-    EXPECT_TRUE(IsColour(120, 90, kLightBlue));    // the selected cell's background
-    EXPECT_TRUE(IsColour(135, 70, kSlate));        // header cell of the selected column
-    EXPECT_TRUE(IsColour(4, 90, kSlate));          // "No" cell of the selected row
-    EXPECT_TRUE(IsColour(27, 88, kFrameBlue));     // outer frame, left edge
-    EXPECT_TRUE(IsColour(80, 81, kFrameBlue));     // inner frame, top edge
-    EXPECT_TRUE(IsColour(500, 80, kDarkGrid));     // the line under the header
-    EXPECT_TRUE(IsColour(500, 96, kLightGrid));    // a row line
+    EXPECT_TRUE(IsColour(120, 90, kLightBlue));                                // the selected cell's background
+    EXPECT_TRUE(IsColour(135, 70, kSlate));                                    // header cell of the selected column
+    EXPECT_TRUE(IsColour(4, 90, kSlate));                                      // "No" cell of the selected row
+    EXPECT_TRUE(IsColour(27, 88, kFrameBlue));                                 // outer frame, left edge
+    EXPECT_TRUE(IsColour(80, 81, kFrameBlue));                                 // inner frame, top edge
+    EXPECT_TRUE(IsColour(500, 80, kDarkGrid));                                 // the line under the header
+    EXPECT_TRUE(IsColour(500, 96, kLightGrid));                                // a row line
     for (int y : {96, 112, 304}) EXPECT_TRUE(IsColour(10, y, kDarkGrid)) << y; // row lines of the "No" column
     EXPECT_TRUE(IsColour(10, 297, kHeaderGrey));
-    EXPECT_TRUE(IsColour(476, 300, kLightGrid));   // a column line
-    EXPECT_GT(WhitePixels(14, 82, 24, 95), 5);     // the selected row's number in white
+    EXPECT_TRUE(IsColour(476, 300, kLightGrid)); // a column line
+    EXPECT_GT(WhitePixels(14, 82, 24, 95), 5);   // the selected row's number in white
 }
 
 TEST_F(DrawSheetTest, WholeModelSelectionSpansTheRow)
@@ -101,9 +99,9 @@ TEST_F(DrawSheetTest, WholeModelSelectionSpansTheRow)
     EXPECT_TRUE(IsColour(190, 106, kLightBlue));
     EXPECT_TRUE(IsColour(920, 100, kLightBlue));
     EXPECT_TRUE(IsColour(4, 106, kSlate));
-    EXPECT_TRUE(IsColour(20, 70, kSlate));         // the "No" header cell
+    EXPECT_TRUE(IsColour(20, 70, kSlate)); // the "No" header cell
     EXPECT_TRUE(IsColour(135, 70, kHeaderGrey));
-    EXPECT_TRUE(IsColour(190, 85, kShading));      // row 1 is no longer selected
+    EXPECT_TRUE(IsColour(190, 85, kShading)); // row 1 is no longer selected
 }
 
 TEST_F(DrawSheetTest, ShadingStaysPutAndSelectionFollowsTheScroll)
@@ -113,11 +111,11 @@ TEST_F(DrawSheetTest, ShadingStaysPutAndSelectionFollowsTheScroll)
     auto* bar = qobject_cast<QScrollBar*>(ControlWidget(kMainWnd, kScrollBarCtl));
     for (int k = 0; k < 10; ++k) bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
     ASSERT_EQ(ScrollValue, 10);
-    EXPECT_EQ(cellV, 5);                            // scrolling keeps the selected row
-    EXPECT_TRUE(IsColour(4, 90, kHeaderGrey));      // row 5 is above the top: no highlight
-    EXPECT_TRUE(IsColour(200, 70, kSlate));         // but its column's header is still slate
-    EXPECT_TRUE(IsColour(190, 120, kShading));      // the bands stay put
-    Select(3, 13);                                  // the third visible row
+    EXPECT_EQ(cellV, 5);                       // scrolling keeps the selected row
+    EXPECT_TRUE(IsColour(4, 90, kHeaderGrey)); // row 5 is above the top: no highlight
+    EXPECT_TRUE(IsColour(200, 70, kSlate));    // but its column's header is still slate
+    EXPECT_TRUE(IsColour(190, 120, kShading)); // the bands stay put
+    Select(3, 13);                             // the third visible row
     EXPECT_TRUE(IsColour(248, 115, kLightBlue));
     EXPECT_TRUE(IsColour(4, 122, kSlate));
 }
@@ -150,9 +148,9 @@ TEST_F(DrawSheetTest, EveryCellIsDrawnWithItsText)
     const float values[] = {38, 22.5f, 310, 0.358f, 0.38f, 6.1f, 0.893f, 5.4f, 600, 725.8f, 9.5f, 689.54f, 2.1f};
     std::copy(std::begin(values), std::end(values), m.params);
     Select(0, 3);
-    EXPECT_EQ(DrawnRow("KW-380"), (std::vector<std::string>{"2", "KW-380", "Woofer", "38.0", "22.5", "310", "0.358",
-                                                           "0.380", "6.100", "0.893", "5.400", "600", "725.8", "9.50",
-                                                           "689.54", "2.100"}));
+    EXPECT_EQ(DrawnRow("KW-380"),
+              (std::vector<std::string>{"2", "KW-380", "Woofer", "38.0", "22.5", "310", "0.358", "0.380", "6.100",
+                                        "0.893", "5.400", "600", "725.8", "9.50", "689.54", "2.100"}));
     int whiteNumbers = 0;
     for (const DrawnText& t : LastDrawnTexts()) whiteNumbers += t.text == " 3";
     EXPECT_EQ(whiteNumbers, 2); // the row's number, and again in white for the selection
@@ -209,8 +207,7 @@ TEST_F(DrawSheetTest, TopBarFollowsTheSelection)
     Select(9, 3);
     EXPECT_EQ(qobject_cast<QLabel*>(ControlWidget(kMainWnd, kRowCounterCtl))->text(), "3/10");
     EXPECT_EQ(qobject_cast<QLabel*>(ControlWidget(kMainWnd, kColumnLabelCtl))->text(), "Efficiency .. (%)");
-    EXPECT_EQ(qobject_cast<QLabel*>(ControlWidget(kMainWnd, kExplanationTextCtl))->text(),
-              "Efficiency ( 89dB@1W1m )");
+    EXPECT_EQ(qobject_cast<QLabel*>(ControlWidget(kMainWnd, kExplanationTextCtl))->text(), "Efficiency ( 89dB@1W1m )");
     EXPECT_TRUE(ControlExists(kMainWnd, kEditFieldCtl));
     EXPECT_FALSE(ControlExists(kMainWnd, kModelNameCtl));
     EXPECT_FALSE(ControlIsEnabled(kMainWnd, kUpArrowCtl));

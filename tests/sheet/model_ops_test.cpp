@@ -137,7 +137,7 @@ TEST_F(ModelOps, AContextualClickActsOnTheRowUnderThePointer)
     Select(kColFs, 3);
     Field()->setText("5");
     SetPopUpMenuChooser([](int menu) { return menu == kContextMenu ? 4 : 0; }); // Delete
-    const QPoint row12(10, 16 * (12 + 4) + 8); // the "No" column of row 12
+    const QPoint row12(10, 16 * (12 + 4) + 8);                                  // the "No" column of row 12
     QContextMenuEvent click(QContextMenuEvent::Mouse, row12, ContentWidget(kMainWnd)->mapToGlobal(row12));
     QApplication::sendEvent(ContentWidget(kMainWnd), &click);
     EXPECT_EQ(Names(), "M1 M2 M3 M4 M5 M6 M7 M8 M9 M10 M11 M13 M14 M15");

@@ -71,13 +71,12 @@ TEST(PlusCommaZero, PadsAndNeverRemoves)
         int k;
         const char* out;
     } cases[] = {
-        {" 2", 1, " 2.0"},     {" 2", 2, " 2.00"},   {" 2", 3, " 2.000"},  {" 0.5", 1, " 0.5"},
-        {" 0.5", 2, " 0.50"},  {" 0.5", 3, " 0.500"}, {" 0.25", 3, " 0.250"}, {"-2", 3, "-2"},
-        {"-2", 2, "-2.00"},    {"-2", 1, "-2.0"},    {" 2.123", 3, " 2.123"}, {" 2.1234", 2, " 2.1234"},
+        {" 2", 1, " 2.0"},     {" 2", 2, " 2.00"},     {" 2", 3, " 2.000"},     {" 0.5", 1, " 0.5"},
+        {" 0.5", 2, " 0.50"},  {" 0.5", 3, " 0.500"},  {" 0.25", 3, " 0.250"},  {"-2", 3, "-2"},
+        {"-2", 2, "-2.00"},    {"-2", 1, "-2.0"},      {" 2.123", 3, " 2.123"}, {" 2.1234", 2, " 2.1234"},
         {"-0.5", 3, "-0.500"}, {" 12.5", 2, " 12.50"},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(PlusCommaZero(Str255(c.in), c.k).str(), c.out) << c.in << " k=" << c.k;
+    for (const Case& c : cases) EXPECT_EQ(PlusCommaZero(Str255(c.in), c.k).str(), c.out) << c.in << " k=" << c.k;
 }
 
 TEST(IntegerWidth, CountsIntegerDigitsPlusOne)
@@ -149,25 +148,26 @@ TEST(CellText, EdgeCasesOfEveryColumn)
         float v;
         const char* text;
     } cases[] = {
-        {kColQts, 0.0125f, " 0.012"},  {kColQts, 0.0135f, " 0.014"},   {kColDia, 16.45f, " 16.4"},
-        {kColVas, 25.0f, " 25"},       {kColVas, 25.5f, " 25.5"},      {kColVas, 25.123f, " 25.123"},
-        {kColPemax, 60.0f, " 60"},     {kColPemax, 60.25f, " 60.25"},  {kColVd, 999.99f, " 999.99"},
-        {kColVd, 1000.5f, " 1000.5"},  {kColVd, 1234.0f, " 1234.0"},   {kColVd, 12.3f, " 12.30"},
-        {kColLe, 0.0089f, " 0.008"},   {kColLe, 0.0091f, " 0.009"},    {kColLe, 0.01f, " 0.010"},
-        {kColLe, 0.5f, " 0.500"},      {kColLe, 0.0f, " 0.00"},        {kColLe, 0.0085f, " 0.008"},
-        {kColLe, 0.001f, " 0.001"},    {kColLe, 0.005f, " 0.005"},     {kColLe, -0.5f, " 0.00"},
-        {kColLe, 0.009f, " 0.009"},    {kColLe, 0.0001f, " 0.000"},    {kColQts, -2.0f, "-2"},
-        {kColQts, -0.5f, "-0.500"},    {kColLe, 1e-30f, " 0.000"},    {kColLe, -1e10f, " 0.000"},    {kColFs, 38.2f, " 38.2"},       {kColSd, 132.7f, " 132.7"},
-        {kColXmax, 4.5f, " 4.50"},     {kColEffi, 0.5f, " 0.500"},     {kColRe, 5.6f, " 5.600"},
-        {kColQms, 3.25f, " 3.250"},    {kColQes, 0.4f, " 0.400"},
+        {kColQts, 0.0125f, " 0.012"}, {kColQts, 0.0135f, " 0.014"},  {kColDia, 16.45f, " 16.4"},
+        {kColVas, 25.0f, " 25"},      {kColVas, 25.5f, " 25.5"},     {kColVas, 25.123f, " 25.123"},
+        {kColPemax, 60.0f, " 60"},    {kColPemax, 60.25f, " 60.25"}, {kColVd, 999.99f, " 999.99"},
+        {kColVd, 1000.5f, " 1000.5"}, {kColVd, 1234.0f, " 1234.0"},  {kColVd, 12.3f, " 12.30"},
+        {kColLe, 0.0089f, " 0.008"},  {kColLe, 0.0091f, " 0.009"},   {kColLe, 0.01f, " 0.010"},
+        {kColLe, 0.5f, " 0.500"},     {kColLe, 0.0f, " 0.00"},       {kColLe, 0.0085f, " 0.008"},
+        {kColLe, 0.001f, " 0.001"},   {kColLe, 0.005f, " 0.005"},    {kColLe, -0.5f, " 0.00"},
+        {kColLe, 0.009f, " 0.009"},   {kColLe, 0.0001f, " 0.000"},   {kColQts, -2.0f, "-2"},
+        {kColQts, -0.5f, "-0.500"},   {kColLe, 1e-30f, " 0.000"},    {kColLe, -1e10f, " 0.000"},
+        {kColFs, 38.2f, " 38.2"},     {kColSd, 132.7f, " 132.7"},    {kColXmax, 4.5f, " 4.50"},
+        {kColEffi, 0.5f, " 0.500"},   {kColRe, 5.6f, " 5.600"},      {kColQms, 3.25f, " 3.250"},
+        {kColQes, 0.4f, " 0.400"},
     };
     for (const Case& c : cases) EXPECT_EQ(Cell(c.column, c.v), c.text) << "column " << c.column << " v " << c.v;
 }
 
 TEST(CellText, ZeroInEveryColumn)
 {
-    const char* expected[16] = {nullptr, nullptr, nullptr, " 0.0", " 0.0", " 0", " 0.000", " 0.000",
-                                " 0.000", " 0.000", " 0.000", " 0", " 0.0", " 0.00", " 0.00", " 0.00"};
+    const char* expected[16] = {nullptr,  nullptr,  nullptr,  " 0.0", " 0.0", " 0",    " 0.000", " 0.000",
+                                " 0.000", " 0.000", " 0.000", " 0",   " 0.0", " 0.00", " 0.00",  " 0.00"};
     for (int column = kColDia; column <= kColLe; ++column)
         EXPECT_EQ(Cell(column, 0.0f), expected[column]) << "column " << column;
 }
@@ -193,10 +193,14 @@ TEST(DigitOpt, OffersTheStoredValueRoundedWithoutPadding)
         double stored;
         const char* offer;
     } cases[] = {
-        {kColFs, static_cast<double>(38.2f), " 38.2"},  {kColQts, static_cast<double>(0.35f), " 0.35"},
-        {kColQts, 0.0, " 0"},                           {kColDia, static_cast<double>(16.456f), " 16.46"},
-        {kColPemax, static_cast<double>(60.125f), " 60.12"}, {kColSd, static_cast<double>(132.75f), " 132.8"},
-        {kColLe, static_cast<double>(0.0085f), " 0.008"}, {kColLe, static_cast<double>(0.00049f), " 0"},
+        {kColFs, static_cast<double>(38.2f), " 38.2"},
+        {kColQts, static_cast<double>(0.35f), " 0.35"},
+        {kColQts, 0.0, " 0"},
+        {kColDia, static_cast<double>(16.456f), " 16.46"},
+        {kColPemax, static_cast<double>(60.125f), " 60.12"},
+        {kColSd, static_cast<double>(132.75f), " 132.8"},
+        {kColLe, static_cast<double>(0.0085f), " 0.008"},
+        {kColLe, static_cast<double>(0.00049f), " 0"},
     };
     for (const Case& c : cases) {
         cellH = static_cast<std::int16_t>(c.column);

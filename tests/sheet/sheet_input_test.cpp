@@ -1,7 +1,7 @@
 // Clicks, keys, the wheel and the controls beside the sheet, through the
 // real handlers.
-#include "app/ids.h"
 #include "app/alerts.h"
+#include "app/ids.h"
 #include "app/main_window.h"
 #include "link/link_globals.h"
 #include "platform/controls.h"
@@ -20,9 +20,9 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
-#include <QPushButton>
 #include <QToolButton>
 #include <QWheelEvent>
 #include <limits>
@@ -66,7 +66,7 @@ TEST_F(SheetInputTest, ClicksSelectColumnAndRow)
     struct Case {
         int x, y, column, row;
     } cases[] = {
-        {10, 90, 0, 1},  {28, 90, 0, 1},    {29, 90, 1, 1},   {140, 90, 1, 1}, {141, 90, 2, 1},
+        {10, 90, 0, 1},  {28, 90, 0, 1},    {29, 90, 1, 1},   {140, 90, 1, 1},  {141, 90, 2, 1},
         {196, 90, 3, 1}, {923, 100, 15, 2}, {500, 150, 8, 5}, {500, 300, 8, 5},
     };
     for (const Case& c : cases) {
@@ -206,7 +206,8 @@ TEST_F(SheetInputTest, EveryColumnStoresWhatIsTypedInIt)
     Key(Qt::Key_Down);
     EXPECT_EQ(Row(1).name, Str255("Text 1"));
     EXPECT_EQ(Row(1).range, Str255("Text 2"));
-    for (int column = kFirstParamColumn; column <= kColLe; ++column) EXPECT_EQ(Row(1).Param(column), column + 0.5f) << column;
+    for (int column = kFirstParamColumn; column <= kColLe; ++column)
+        EXPECT_EQ(Row(1).Param(column), column + 0.5f) << column;
     cellV = 1;
     cellH = kColLe;
     DrawSheet();

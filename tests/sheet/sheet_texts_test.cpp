@@ -21,4 +21,3 @@ TEST(SheetTexts, NoLevelForNoEfficiency)
         EXPECT_EQ(line.find("nan"), std::string::npos);
     }
 }
-
