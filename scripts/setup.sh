@@ -10,7 +10,7 @@ packages=(
     fonts-dejavu-core fonts-dejavu-extra
     dbus dbus-x11 xvfb xauth xclip poppler-utils
     desktop-file-utils appstream
-    clang libclang-rt-14-dev
+    clang libclang-rt-14-dev clang-format
 )
 
 missing=()

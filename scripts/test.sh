@@ -2,11 +2,13 @@
 # Sets up what is missing, then builds and runs the whole test suite twice:
 # once as shipped (warnings are errors) and once under AddressSanitizer and
 # UndefinedBehaviorSanitizer. The tests run headless on a private D-Bus
-# session bus. Last, each fuzz target runs for 30 seconds when clang is there
-# (the set-up installs it).
+# session bus. First every C++ file must be formatted as .clang-format says;
+# last, each fuzz target runs for 30 seconds when clang is there (the set-up
+# installs it).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
+scripts/check-format.sh
 
 jobs=$(nproc)
 run_suite() { # build-dir, extra cmake options...
