@@ -227,6 +227,14 @@ TEST_F(CalcWindow, TheSheetHoldsStillUnderACalculator)
     Click(kCalcCancelCtl);
     SheetWheel(wheel);
     EXPECT_EQ(ScrollValue, 3);
+    // Quit stays in reach over a calculator; cancelling its prompt gives the
+    // sheet its scrolling back.
+    Open(2);
+    DirtyFlag = 1;
+    ChooseMenuItem(kAppMenu, kQuitItem); // the prompt is cancelled
+    EXPECT_EQ(exitStatus, -1);
+    SheetWheel(wheel);
+    EXPECT_EQ(ScrollValue, 6);
 }
 
 TEST_F(CalcWindow, LeUsesTheImpedanceMagnitude)

@@ -85,6 +85,9 @@ TEST_F(Import, WhenNothingCanBeReadNoSheetOpens)
     EXPECT_TRUE(MenuItemIsEnabled(kFileMenu, kImportItem));
     ImportThroughPanel({}); // Cancel
     EXPECT_FALSE(WindowExists(kMainWnd));
+    ImportThroughPanel({CopyFixture("speakers.xml")}); // the next import tells only of itself
+    EXPECT_TRUE(WindowIsVisible(kMainWnd));
+    EXPECT_EQ(SheetAlert(), nullptr);
 }
 
 TEST_F(Import, ADriverFileOpensFromTheDesktopAsAnImport)

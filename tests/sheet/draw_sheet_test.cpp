@@ -225,6 +225,11 @@ TEST_F(DrawSheetTest, TopBarFollowsTheSelection)
     EXPECT_FALSE(ControlIsEnabled(kMainWnd, kDownArrowCtl));
     Select(0, 1);
     EXPECT_FALSE(ControlIsEnabled(kMainWnd, kUpArrowCtl));
+    SetControlEnabled(kMainWnd, kSelectCtl, false); // as sending a model leaves it
+    Row(2).Param(kColDia) = 16.5f;
+    Select(3, 2); // the Dia cell: the field offers its value, and Select is back
+    EXPECT_TRUE(ControlIsEnabled(kMainWnd, kSelectCtl));
+    EXPECT_EQ(qobject_cast<QLineEdit*>(ControlWidget(kMainWnd, kEditFieldCtl))->text().trimmed(), "16.5");
 }
 
 TEST_F(DrawSheetTest, ARedrawWithCalcOnShowsPassAndStoresNothing)
