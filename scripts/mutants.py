@@ -100,6 +100,9 @@ def line_mutants(line):
     for m in NUMBER.finditer(line):
         if layout_row or not code(m.start()):
             continue
+        # Octal literals and the sizes of buffers are not values the program computes with.
+        if (len(m.group(1)) > 1 and m.group(1).startswith("0") and not m.group(2)) or line[m.start() - 1:m.start()] == "[":
+            continue
         whole, frac, suffix = m.group(1), m.group(2), m.group(3)
         if frac:
             value = float(whole + frac)

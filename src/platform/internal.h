@@ -6,6 +6,8 @@
 
 #include <QDialog>
 #include <QHash>
+
+class QLabel;
 #include <QImage>
 #include <QMainWindow>
 #include <QPointer>
@@ -132,6 +134,8 @@ int WindowNumberOf(const QWidget* widget); // 0 when not a window of the program
 bool DeliverClose(int number);             // true when the program handled it
 QWidget* Control(int window, int control);
 void RegisterControl(int window, int control, QWidget* widget);
+// Shrinks a label's font, from the size it was made with, until its text fits.
+void FitLabelText(QLabel* label);
 
 int DeliverWindowEvent(const WindowEvent& e);
 int DeliverControlEvent(const ControlEvent& e);
