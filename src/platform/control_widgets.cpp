@@ -79,7 +79,6 @@ template<class W> W* Place(int window, int control, Rect r, W* widget)
     return widget;
 }
 
-
 void Hit(int window, int control, int part = 0, int menuItem = 0)
 {
     ControlEvent e;
