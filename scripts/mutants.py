@@ -96,7 +96,7 @@ def line_mutants(line):
                     out.append((f"{kind} '{old.strip()}' -> '{new.strip()}'", line[:k] + new + line[k + len(old):]))
     # The rows of layout tables (rectangles, column places) are data: a point
     # more or less moves a text, which no test should pin.
-    layout_row = stripped.startswith("{") or "LTRB(" in line
+    layout_row = stripped.startswith("{") or "LTRB(" in line or re.match(r"constexpr \w+ k\w+\[\] = \{", stripped)
     for m in NUMBER.finditer(line):
         if layout_row or not code(m.start()):
             continue

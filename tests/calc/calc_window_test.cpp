@@ -241,6 +241,14 @@ TEST_F(CalcWindow, LeUsesTheImpedanceMagnitude)
 {
     Open(6);
     Type(80, "6");
+    Type(81, "8.50");
+    Type(82, "1");
+    Click(kCalcCalcCtl);
+    Click(kCalcCancelCtl);
+    Open(6);
+    EXPECT_EQ(Field(81)->text(), " 0"); // every opening offers 0 for the readings
+    EXPECT_EQ(Field(82)->text(), " 0");
+    Type(80, "6");
     Type(81, "8");
     Type(82, "1");
     Click(kCalcCalcCtl);

@@ -2,6 +2,7 @@
 // panel answered through the platform's dialog seam.
 #include "app/app_globals.h"
 #include "app/ids.h"
+#include "calc/calc_globals.h"
 #include "docs/desktop_open.h"
 #include "docs/doc_globals.h"
 #include "docs/lifecycle_fixture.h"
@@ -242,12 +243,18 @@ TEST_F(Lifecycle, DesktopOpenTakesTheLastAcceptedFile)
     EXPECT_FALSE(WindowIsVisible(kStartWnd));
 }
 
+// A desktop open closes what is open, a calculator too.
 TEST_F(Lifecycle, TheDesktopsOpenRequestsReachTheProgram)
 {
+    ChooseMenuItem(kFileMenu, kNewItem);
+    ChooseMenuItem(kCalcMenu, 2);
+    ASSERT_EQ(CalcWndOnFlag, 1);
     DeliverOpenDocuments({Write("a.spdata", kLine1)});
     WaitForOpenTimer();
     ASSERT_TRUE(WindowIsVisible(kMainWnd));
     EXPECT_EQ(Row(1).name, Str255("W-165"));
+    EXPECT_FALSE(WindowExists(kCalcWnd));
+    EXPECT_EQ(CalcWndOnFlag, 0);
 }
 
 TEST_F(Lifecycle, FileGateHoldsTheOpenBack)

@@ -151,6 +151,12 @@ TEST_F(DrawSheetTest, EveryCellIsDrawnWithItsText)
     EXPECT_EQ(DrawnRow("KW-380"),
               (std::vector<std::string>{"2", "KW-380", "Woofer", "38.0", "22.5", "310", "0.358", "0.380", "6.100",
                                         "0.893", "5.400", "600", "725.8", "9.50", "689.54", "2.100"}));
+    // The column titles, with the superscripts of cm² and cm³.
+    std::vector<std::string> titles;
+    for (const DrawnText& t : LastDrawnTexts())
+        if (t.y < 80) titles.push_back(t.text);
+    for (const char* title : {"Model Name", "Vas", "(Liter)", "Sd", "(cm  )", "2", "Vd", "3", "(mH)"})
+        EXPECT_NE(std::find(titles.begin(), titles.end(), title), titles.end()) << title;
     int whiteNumbers = 0;
     for (const DrawnText& t : LastDrawnTexts()) whiteNumbers += t.text == " 3";
     EXPECT_EQ(whiteNumbers, 2); // the row's number, and again in white for the selection

@@ -121,6 +121,9 @@ TEST_F(ModelTable, RowMovesStopAtTheEnds)
     EXPECT_EQ(cellV, 2);
     EXPECT_EQ(Row(2).name, Str255("M3"));
     EXPECT_EQ(Row(2).entryNo, 2); // the number stays with the place
+    SwapRows(-1, 2);              // no such row: nothing moves
+    SwapRows(2, kMaxModels + 2);
+    EXPECT_EQ(Row(2).name, Str255("M3"));
 }
 
 } // namespace

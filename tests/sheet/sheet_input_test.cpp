@@ -315,6 +315,9 @@ TEST_F(SheetInputTest, TheRangeListStoresTheShortLabel)
     EXPECT_EQ(Field()->text(), "SubWof");
     Click(100, 90); // the field's text is stored back as it is
     EXPECT_EQ(Row(2).range, Str255("SubWof"));
+    Click(150, 106);
+    FreqRangeChoice(0); // the list closed without a choice
+    EXPECT_EQ(Row(2).range, Str255("SubWof"));
     EXPECT_STREQ(ShortRangeLabel(10), "W Corn");
 }
 
