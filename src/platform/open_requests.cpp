@@ -1,6 +1,7 @@
 #include "platform/open_requests.h"
 
 #include "platform/internal.h"
+#include "platform/session_bus.h"
 
 #include <QApplication>
 #include <QDBusConnection>
@@ -18,7 +19,6 @@ const QString kPath = QStringLiteral("/Merestone");
 const QString kInterface = QStringLiteral("com.kelvane.Merestone");
 
 OpenDocumentsHandler gHandler = nullptr;
-bool gUseBus = true;
 
 // The object a second launch calls: OpenFiles(array of byte strings). A
 // path travels as the file system's bytes, so any file name arrives as it
@@ -65,7 +65,7 @@ std::vector<std::string> AbsolutePathsOnly(const std::vector<std::string>& paths
 
 bool HandOverToRunningInstance(const std::vector<std::string>& paths)
 {
-    QDBusConnection bus = QDBusConnection::sessionBus();
+    QDBusConnection bus = SessionBus();
     if (!bus.isConnected() || !bus.interface()->isServiceRegistered(kService)) return false;
     qDBusRegisterMetaType<QByteArrayList>();
     QByteArrayList list;
@@ -79,20 +79,11 @@ bool HandOverToRunningInstance(const std::vector<std::string>& paths)
 void InstallOpenDocumentsHandler(OpenDocumentsHandler handler)
 {
     gHandler = handler;
-    if (!gUseBus) return;
-    QDBusConnection bus = QDBusConnection::sessionBus();
-    if (!bus.isConnected()) return; // no bus: this instance just serves its own arguments
     static OpenService* service = nullptr;
-    if (service) return;
+    if (service || !SessionBusAvailable()) return; // no bus: this instance just serves its own arguments
     qDBusRegisterMetaType<QByteArrayList>();
     service = new OpenService(qApp);
-    bus.registerObject(kPath, service, QDBusConnection::ExportAllSlots);
-    bus.registerService(kService);
-}
-
-void SetSessionBusUse(bool use)
-{
-    gUseBus = use;
+    ExportOnSessionBus(kService, kPath, service);
 }
 
 void DeliverOpenDocuments(const std::vector<std::string>& paths)
