@@ -23,20 +23,6 @@ namespace {
 
 class Desktop : public AppTest {
 protected:
-    static void OpenSheet(int models)
-    {
-        ChooseMenuItem(kFileMenu, kNewItem);
-        for (int r = 1; r <= models; ++r) {
-            Row(r).name = Str255("M" + std::to_string(r));
-            Row(r).entryNo = static_cast<std::int16_t>(r);
-        }
-        fNum = static_cast<std::int16_t>(models);
-        SetInstallScrollButton();
-        cellH = 0;
-        cellV = 1;
-        DrawSheet();
-    }
-
     static void Key(Qt::Key key, Qt::KeyboardModifiers mods = {})
     {
         QApplication::setActiveWindow(WindowWidget(kMainWnd));
@@ -69,7 +55,7 @@ TEST_F(Desktop, FilePanelsNameTheKindsTheyShow)
                            "Stationery (*.spdatasta)"}));
     const QStringList import = PanelFilters(kFileMenu, kImportItem);
     EXPECT_TRUE(import.contains("CSV (*.csv)") && import.contains("Text (*.txt)")) << import.join('|').toStdString();
-    OpenSheet(1);
+    OpenSheetOf(1);
     EXPECT_EQ(PanelFilters(kFileMenu, kSaveAsItem), QStringList({"Data Sheet (*.spdata)", "All Files (*)"}));
     EXPECT_EQ(PanelFilters(kFileMenu, kSaveStationeryItem), QStringList({"Stationery (*.spdatasta)", "All Files (*)"}));
     EXPECT_EQ(PanelFilters(kFileMenu, kExportItem), QStringList({"CSV (*.csv)", "All Files (*)"}));
@@ -77,7 +63,7 @@ TEST_F(Desktop, FilePanelsNameTheKindsTheyShow)
 
 TEST_F(Desktop, OnlyTheCheckedSortItemsCarryACheckBox)
 {
-    OpenSheet(3);
+    OpenSheetOf(3);
     ChooseMenuItem(kSortMenu, 3); // "Fs"
     QMenu* sort = nullptr;
     for (QWidget* w : QApplication::allWidgets())
@@ -90,7 +76,7 @@ TEST_F(Desktop, OnlyTheCheckedSortItemsCarryACheckBox)
 
 TEST_F(Desktop, TheMainWindowIsNeverWiderThanItsSheet)
 {
-    OpenSheet(3);
+    OpenSheetOf(3);
     QWidget* window = WindowWidget(kMainWnd);
     const int sheetWidth = ContentWidget(kMainWnd)->width();
     EXPECT_EQ(window->maximumWidth(), sheetWidth);
@@ -104,7 +90,7 @@ TEST_F(Desktop, TheMainWindowIsNeverWiderThanItsSheet)
 // model, while Home and End stay with the edit field.
 TEST_F(Desktop, PageAndDocumentKeysMoveThroughTheSheet)
 {
-    OpenSheet(100);
+    OpenSheetOf(100);
     cellH = 1;
     DrawSheet();
     ASSERT_EQ(dispNum, 20);
@@ -137,7 +123,7 @@ TEST_F(Desktop, PageAndDocumentKeysMoveThroughTheSheet)
 
 TEST_F(Desktop, DeleteRemovesAWholeSelectedModelAndOnlyThat)
 {
-    OpenSheet(3);
+    OpenSheetOf(3);
     Key(Qt::Key_Delete);
     EXPECT_EQ(fNum, 2);
     EXPECT_EQ(Row(1).name, Str255("M2"));
@@ -151,7 +137,7 @@ TEST_F(Desktop, DeleteRemovesAWholeSelectedModelAndOnlyThat)
 
 TEST_F(Desktop, EscapeDropsWhatWasTypedInTheField)
 {
-    OpenSheet(2);
+    OpenSheetOf(2);
     cellH = 4; // Fs
     Row(1).Param(kColFs) = 38.5f;
     DrawSheet();
@@ -169,7 +155,7 @@ TEST_F(Desktop, EscapeDropsWhatWasTypedInTheField)
 
 TEST_F(Desktop, F10OpensTheFirstMenu)
 {
-    OpenSheet(1);
+    OpenSheetOf(1);
     Key(Qt::Key_F10);
     auto* bar = WindowWidget(kMainWnd)->findChild<QMenuBar*>();
     ASSERT_NE(bar, nullptr);

@@ -31,20 +31,6 @@ namespace {
 
 class SheetInputTest : public AppTest {
 protected:
-    void OpenWithModels(int models)
-    {
-        ChooseMenuItem(kFileMenu, kNewItem);
-        for (int r = 1; r <= models; ++r) {
-            Row(r).name = Str255("M" + std::to_string(r));
-            Row(r).entryNo = static_cast<std::int16_t>(r);
-        }
-        fNum = static_cast<std::int16_t>(models);
-        SetInstallScrollButton();
-        cellH = 0;
-        cellV = 1;
-        DrawSheet();
-        QApplication::setActiveWindow(WindowWidget(kMainWnd));
-    }
     void Click(int x, int y) { QTest::mouseClick(ContentWidget(kMainWnd), Qt::LeftButton, {}, QPoint(x, y)); }
     void Key(Qt::Key key, Qt::KeyboardModifiers mods = {})
     {
@@ -62,7 +48,7 @@ protected:
 
 TEST_F(SheetInputTest, ClicksSelectColumnAndRow)
 {
-    OpenWithModels(5);
+    OpenSheetOf(5);
     struct Case {
         int x, y, column, row;
     } cases[] = {
@@ -82,7 +68,7 @@ TEST_F(SheetInputTest, ClicksSelectColumnAndRow)
 
 TEST_F(SheetInputTest, ClicksCountFromTheFirstVisibleRow)
 {
-    OpenWithModels(40);
+    OpenSheetOf(40);
     auto* bar = qobject_cast<QScrollBar*>(ControlWidget(kMainWnd, kScrollBarCtl));
     for (int k = 0; k < 10; ++k) bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
     Click(300, 16 * 7 + 5); // third visible row
@@ -95,7 +81,7 @@ TEST_F(SheetInputTest, ClicksCountFromTheFirstVisibleRow)
 
 TEST_F(SheetInputTest, ClickBelowTheLastModelOfAScrolledSheetSelectsTheLast)
 {
-    OpenWithModels(25);
+    OpenSheetOf(25);
     SetWindowContentSize(kMainWnd, 941, 412); // 20 rows and a part of the 21st
     ProcessEvents();
     auto* bar = qobject_cast<QScrollBar*>(ControlWidget(kMainWnd, kScrollBarCtl));
@@ -107,7 +93,7 @@ TEST_F(SheetInputTest, ClickBelowTheLastModelOfAScrolledSheetSelectsTheLast)
 
 TEST_F(SheetInputTest, ArrowKeysWrapAndClamp)
 {
-    OpenWithModels(3);
+    OpenSheetOf(3);
     cellH = 15;
     DrawSheet();
     Key(Qt::Key_Right);
@@ -125,7 +111,7 @@ TEST_F(SheetInputTest, ArrowKeysWrapAndClamp)
 
 TEST_F(SheetInputTest, DownScrollsOneRowWhenTheSelectionLeavesTheWindow)
 {
-    OpenWithModels(30);
+    OpenSheetOf(30);
     for (int k = 0; k < 19; ++k) Key(Qt::Key_Down);
     ASSERT_EQ(cellV, 20);
     EXPECT_EQ(ScrollValue, 0);
@@ -144,7 +130,7 @@ TEST_F(SheetInputTest, DownScrollsOneRowWhenTheSelectionLeavesTheWindow)
 
 TEST_F(SheetInputTest, ReturnOnAModelSendsItOptionReturnKeepsTheCell)
 {
-    OpenWithModels(3);
+    OpenSheetOf(3);
     Key(Qt::Key_Return);
     EXPECT_EQ(ModelSelFlag, 1);
     EXPECT_EQ(cellH, 0);
@@ -162,7 +148,7 @@ TEST_F(SheetInputTest, ReturnOnAModelSendsItOptionReturnKeepsTheCell)
 
 TEST_F(SheetInputTest, OptionArrowsMoveWithoutARedraw)
 {
-    OpenWithModels(3);
+    OpenSheetOf(3);
     Key(Qt::Key_Down, Qt::AltModifier);
     EXPECT_EQ(cellV, 2);
     EXPECT_EQ(Counter(), "1/3");
@@ -172,7 +158,7 @@ TEST_F(SheetInputTest, OptionArrowsMoveWithoutARedraw)
 
 TEST_F(SheetInputTest, TypedTextIsStoredWhenTheSelectionMoves)
 {
-    OpenWithModels(2);
+    OpenSheetOf(2);
     Click(290, 90); // Fs of row 1
     Type("12abc");
     Key(Qt::Key_Return);
@@ -196,7 +182,7 @@ TEST_F(SheetInputTest, TypedTextIsStoredWhenTheSelectionMoves)
 // too large for the table is kept as the largest it can hold.
 TEST_F(SheetInputTest, EveryColumnStoresWhatIsTypedInIt)
 {
-    OpenWithModels(1);
+    OpenSheetOf(1);
     cellV = 1;
     for (int column = kColName; column <= kColLe; ++column) {
         cellH = static_cast<std::int16_t>(column);
@@ -221,7 +207,7 @@ TEST_F(SheetInputTest, EveryColumnStoresWhatIsTypedInIt)
 
 TEST_F(SheetInputTest, TypingWithNoModelStoresNothing)
 {
-    OpenWithModels(0);
+    OpenSheetOf(0);
     cellH = 4;
     DrawSheet();
     Type("38");
@@ -231,7 +217,7 @@ TEST_F(SheetInputTest, TypingWithNoModelStoresNothing)
 
 TEST_F(SheetInputTest, ControlFAndBMoveTheInsertionPoint)
 {
-    OpenWithModels(1);
+    OpenSheetOf(1);
     Click(100, 90);
     Field()->setText("abcd");
     Field()->setCursorPosition(1);
@@ -245,7 +231,7 @@ TEST_F(SheetInputTest, ControlFAndBMoveTheInsertionPoint)
 
 TEST_F(SheetInputTest, TheWheelScrollsOnlyWhenTheBarIsLive)
 {
-    OpenWithModels(10);
+    OpenSheetOf(10);
     auto wheel = [](int notches) {
         QWheelEvent e(QPointF(300, 200), QPointF(300, 200), QPoint(), QPoint(0, 120 * notches), Qt::NoButton,
                       Qt::NoModifier, Qt::NoScrollPhase, false);
@@ -253,7 +239,7 @@ TEST_F(SheetInputTest, TheWheelScrollsOnlyWhenTheBarIsLive)
     };
     wheel(-3);
     EXPECT_EQ(ScrollValue, 0);
-    OpenWithModels(30);
+    OpenSheetOf(30);
     wheel(-3);
     EXPECT_EQ(ScrollValue, 3);
     wheel(-30);
@@ -264,7 +250,7 @@ TEST_F(SheetInputTest, TheWheelScrollsOnlyWhenTheBarIsLive)
 
 TEST_F(SheetInputTest, AddNewModelScrollsToTheNewNameCell)
 {
-    OpenWithModels(25);
+    OpenSheetOf(25);
     QTest::mouseClick(ControlWidget(kMainWnd, kAddNewModelCtl), Qt::LeftButton);
     EXPECT_EQ(fNum, 26);
     EXPECT_EQ(cellV, 26);
@@ -284,7 +270,7 @@ TEST_F(SheetInputTest, AddNewModelScrollsToTheNewNameCell)
 
 TEST_F(SheetInputTest, ArrowButtonsMoveTheModelAndItsEntryNumber)
 {
-    OpenWithModels(4);
+    OpenSheetOf(4);
     Click(10, 16 * 7 + 5); // model 3
     DirtyFlag = 0;
     QTest::mouseClick(ControlWidget(kMainWnd, kUpArrowCtl), Qt::LeftButton);
@@ -304,7 +290,7 @@ TEST_F(SheetInputTest, ArrowButtonsMoveTheModelAndItsEntryNumber)
 
 TEST_F(SheetInputTest, TheRangeListStoresTheShortLabel)
 {
-    OpenWithModels(2);
+    OpenSheetOf(2);
     Click(150, 106); // range of row 2
     DirtyFlag = 0;
     SetPopUpMenuChooser({});
@@ -323,7 +309,7 @@ TEST_F(SheetInputTest, TheRangeListStoresTheShortLabel)
 
 TEST_F(SheetInputTest, TheTriangleHidesAndShowsTheExplanation)
 {
-    OpenWithModels(1);
+    OpenSheetOf(1);
     EXPECT_TRUE(ControlExists(kMainWnd, kExplanationTextCtl));
     QTest::mouseClick(ControlWidget(kMainWnd, kExplanationTriangleCtl), Qt::LeftButton);
     EXPECT_EQ(ExplanationState, 1);
@@ -336,7 +322,7 @@ TEST_F(SheetInputTest, TheTriangleHidesAndShowsTheExplanation)
 
 TEST_F(SheetInputTest, DoubleClickAndSelectStartModelSelect)
 {
-    OpenWithModels(2);
+    OpenSheetOf(2);
     Click(300, 106); // the first click of the pair selects
     QTest::mouseDClick(ContentWidget(kMainWnd), Qt::LeftButton, {}, QPoint(300, 106));
     EXPECT_EQ(ModelSelFlag, 1);
@@ -348,7 +334,7 @@ TEST_F(SheetInputTest, DoubleClickAndSelectStartModelSelect)
 
 TEST_F(SheetInputTest, SelectedNumberAlertBeepsAndShowsASheet)
 {
-    OpenWithModels(1);
+    OpenSheetOf(1);
     const int beeps = SysBeepCount();
     ShowAlertNumExtra();
     EXPECT_EQ(SysBeepCount(), beeps + 1);

@@ -1,10 +1,14 @@
 #include "support/app_fixture.h"
 
-#include "platform/test_access.h"
-
 #include "app/bundle.h"
+#include "app/ids.h"
+#include "app/main_window.h"
 #include "app/startup.h"
+#include "platform/menus.h"
+#include "platform/test_access.h"
 #include "platform/test_seams.h"
+#include "sheet/draw_sheet.h"
+#include "sheet/sheet_globals.h"
 
 #include <QApplication>
 
@@ -49,4 +53,21 @@ void AppTest::ProcessEvents()
 {
     QApplication::processEvents();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void AppTest::OpenSheetOf(int models)
+{
+    ChooseMenuItem(kFileMenu, kNewItem);
+    cellH = 0; // the new sheet's name field stores its "n/a" now, not over M1
+    DrawSheet();
+    for (int r = 1; r <= models; ++r) {
+        Row(r).name = Str255("M" + std::to_string(r));
+        Row(r).entryNo = static_cast<std::int16_t>(r);
+    }
+    fNum = static_cast<std::int16_t>(models);
+    SetInstallScrollButton();
+    cellH = 0;
+    cellV = 1;
+    DrawSheet();
+    QApplication::setActiveWindow(WindowWidget(kMainWnd));
 }

@@ -18,6 +18,9 @@ protected:
 
     // Handles the events that are due, as the event loop would.
     static void ProcessEvents();
+    // A new sheet of models named M1, M2 ... in entry order, the first
+    // whole model selected and the main window active.
+    static void OpenSheetOf(int models);
 
     std::vector<std::string> opened; // URLs handed to the desktop
     int exitStatus = -1;             // set when the program ended
