@@ -180,7 +180,7 @@ void DrawLine(double x0, double y0, double x1, double y1, Rgb colour, double lin
 void DrawText(const Str255& text, double x, double y, int fontNum, double size, Rgb colour)
 {
     if (!gPainter) return;
-    if (gRecordTexts) DrawnTexts().push_back({text.str(), x, y});
+    if (gRecordTexts) DrawnTexts().push_back({text.str(), x, y, fontNum, size});
     const TextLayout& layout = LaidOut(text, fontNum, size);
     gPainter->setFont(layout.font);
     gPainter->setPen(ColourOf(colour));

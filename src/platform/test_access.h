@@ -19,6 +19,8 @@ QImage WindowDrawing(int window);
 struct DrawnText {
     std::string text;
     double x, y;
+    int fontNum;
+    double size;
 };
 void RecordDrawnTexts(bool on);
 std::vector<DrawnText> LastDrawnTexts();

@@ -157,6 +157,12 @@ TEST_F(DrawSheetTest, EveryCellIsDrawnWithItsText)
         if (t.y < 80) titles.push_back(t.text);
     for (const char* title : {"Model Name", "Vas", "(Liter)", "Sd", "(cm  )", "2", "Vd", "3", "(mH)"})
         EXPECT_NE(std::find(titles.begin(), titles.end(), title), titles.end()) << title;
+    // Cells in Geneva 12, row numbers and titles in Helvetica Bold 13.
+    for (const DrawnText& t : LastDrawnTexts()) {
+        const bool cell = t.text == "KW-380" || t.text == " 22.5", title = t.text == "Fs", number = t.text == " 2";
+        EXPECT_TRUE(!cell || (t.fontNum == 5 && t.size == 12)) << t.text;
+        EXPECT_TRUE(!(title || number) || (t.fontNum == 8 && t.size == 13)) << t.text;
+    }
     int whiteNumbers = 0;
     for (const DrawnText& t : LastDrawnTexts()) whiteNumbers += t.text == " 3";
     EXPECT_EQ(whiteNumbers, 2); // the row's number, and again in white for the selection
