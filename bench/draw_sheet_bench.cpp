@@ -15,6 +15,7 @@
 #include "sheet/sheet_globals.h"
 
 #include "ratio_reporter.h"
+#include "sheet/scroll_bar.h"
 #include <QApplication>
 
 #include <algorithm>

@@ -5,6 +5,7 @@
 #include "calc/calc_window.h"
 #include "docs/doc_lifecycle.h"
 #include "docs/file_windows.h"
+#include "sheet/scroll_bar.h"
 #include "sheet/sheet_globals.h"
 #include "sheet/sheet_input.h"
 

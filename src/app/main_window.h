@@ -1,12 +1,10 @@
-// The main sheet window: its frame, fixed controls, scroll bar and resizing.
+// The main sheet window: its frame, fixed controls and resizing.
 #pragma once
 
 #include "platform/events.h"
 
 void MainWnd1();
 void CloseMainWindow();
-void SetInstallScrollButton();
-void WindowScrollButtonHitHandler(int part);
 int WndLiveResizeEventHandler(const WindowEvent& e);
 // The window handler's part for the main window's own bounds.
 void RecordMainWindowBounds();

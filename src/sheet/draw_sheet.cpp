@@ -85,9 +85,15 @@ Str255 EditFieldText(const Str255& cellText)
     return DigitOpt(cellText);
 }
 
-void RebuildEditField(const Str255& cellText)
+// The text typed in the field before this redraw: kept in s_edit1 until it
+// is stored in its cell.
+void TakeTypedText()
 {
     s_edit1 = GetControlText(kMainWnd, kEditFieldCtl);
+}
+
+void RebuildEditField(const Str255& cellText)
+{
     DisposeControl(kMainWnd, kEditFieldCtl);
     DisposeControl(kMainWnd, kModelNameCtl);
     DisposeControl(kMainWnd, kModelNameBackCtl);
@@ -288,8 +294,13 @@ void DrawSheet()
     j = kRowHeight * ScrollValue;
     if (ScrollBtnClick == 1) cellVscroll = precCellVscroll;
     UpdateRowButtons();
-    RebuildEditField(SelectedCellText());
+    // The commit of typing: take the field's text, store it in the cell the
+    // field was on, then offer the new cell (as its stored value read before
+    // the store, which touches only the cell left).
+    const Str255 offer = SelectedCellText();
+    TakeTypedText();
     StoreTypedText();
+    RebuildEditField(offer);
     DetectChange();
     RebuildLabels();
     PaintSheet(sel, y1, y2);

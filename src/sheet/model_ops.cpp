@@ -2,7 +2,6 @@
 
 #include "app/app_globals.h"
 #include "app/ids.h"
-#include "app/main_window.h"
 #include "app/menu_bar.h"
 #include "calc/calc_globals.h"
 #include "platform/clipboard.h"
@@ -12,6 +11,7 @@
 #include "sheet/clipboard_text.h"
 #include "sheet/draw_sheet.h"
 #include "sheet/row_moves.h"
+#include "sheet/scroll_bar.h"
 #include "sheet/sheet_globals.h"
 
 namespace {

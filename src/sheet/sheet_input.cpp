@@ -1,7 +1,6 @@
 #include "sheet/sheet_input.h"
 
 #include "app/ids.h"
-#include "app/main_window.h"
 #include "calc/calc_globals.h"
 #include "calc/calc_texts.h"
 #include "link/launch.h"
@@ -13,6 +12,7 @@
 #include "sheet/dirty.h"
 #include "sheet/draw_sheet.h"
 #include "sheet/row_moves.h"
+#include "sheet/scroll_bar.h"
 #include "sheet/sheet_geometry.h"
 #include "sheet/sheet_globals.h"
 

@@ -8,6 +8,7 @@
 #include "platform/services.h"
 #include "platform/test_access.h"
 #include "sheet/draw_sheet.h"
+#include "sheet/scroll_bar.h"
 #include "sheet/sheet_globals.h"
 #include "support/app_fixture.h"
 

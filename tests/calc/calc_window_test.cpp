@@ -5,6 +5,7 @@
 #include "calc/calc_fixture.h"
 #include "platform/services.h"
 #include "platform/windows.h"
+#include "sheet/scroll_bar.h"
 #include "sheet/sheet_input.h"
 
 #include <QClipboard>

@@ -13,6 +13,7 @@
 #include "platform/services.h"
 #include "platform/test_access.h"
 #include "platform/windows.h"
+#include "sheet/scroll_bar.h"
 
 #include <QAbstractButton>
 #include <QDir>

@@ -7,6 +7,7 @@
 #include "platform/test_access.h"
 #include "platform/windows.h"
 #include "sheet/draw_sheet.h"
+#include "sheet/scroll_bar.h"
 #include "sheet/sheet_globals.h"
 #include "support/app_fixture.h"
 

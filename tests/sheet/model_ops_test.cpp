@@ -10,6 +10,7 @@
 #include "platform/test_seams.h"
 #include "sheet/clipboard_text.h"
 #include "sheet/draw_sheet.h"
+#include "sheet/scroll_bar.h"
 #include "sheet/sheet_globals.h"
 #include "support/app_fixture.h"
 

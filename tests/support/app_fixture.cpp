@@ -8,6 +8,7 @@
 #include "platform/test_access.h"
 #include "platform/test_seams.h"
 #include "sheet/draw_sheet.h"
+#include "sheet/scroll_bar.h"
 #include "sheet/sheet_globals.h"
 
 #include <QApplication>
