@@ -66,3 +66,13 @@ enum CalcControl : int {
     kCalcLastInput = 85,
     kCalcFirstResult = 86,
 };
+
+// A calculator's k-th input field and k-th result field, from 0.
+constexpr int CalcInput(int k)
+{
+    return kCalcFirstInput + k;
+}
+constexpr int CalcResult(int k)
+{
+    return kCalcFirstResult + k;
+}

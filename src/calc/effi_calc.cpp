@@ -26,7 +26,7 @@ constexpr CalcItem kFrame[] = {
 constexpr CalcItem kTab1[] = {
     {K::Label, 53, LTRB(50, 132, 135, 148), "@1W 1m", "Sound Pressure Level 1W1m"},
     {K::Unit, 59, LTRB(215, 132, 265, 146), "dB SPL", nullptr},
-    {K::Input, 80, LTRB(137, 132, 203, 146), nullptr, nullptr},
+    {K::Input, CalcInput(0), LTRB(137, 132, 203, 146), nullptr, nullptr},
 };
 
 constexpr CalcItem kTab2[] = {
@@ -35,20 +35,20 @@ constexpr CalcItem kTab2[] = {
     {K::Label, 55, LTRB(60, 162, 135, 176), "Qes", "Driver Electorical Q"},
     {K::Unit, 59, LTRB(215, 102, 260, 116), "Hz", nullptr},
     {K::Unit, 60, LTRB(215, 132, 260, 146), "Liter", nullptr},
-    {K::Input, 80, LTRB(137, 102, 203, 116), nullptr, nullptr},
-    {K::Input, 81, LTRB(137, 132, 203, 146), nullptr, nullptr},
-    {K::Input, 82, LTRB(137, 162, 203, 176), nullptr, nullptr},
+    {K::Input, CalcInput(0), LTRB(137, 102, 203, 116), nullptr, nullptr},
+    {K::Input, CalcInput(1), LTRB(137, 132, 203, 146), nullptr, nullptr},
+    {K::Input, CalcInput(2), LTRB(137, 162, 203, 176), nullptr, nullptr},
 };
 
 constexpr CalcItem kTab3[] = {
     {K::Unit, 53, LTRB(72, 93, 267, 109), "Converted to 1W 1m Efficiency", nullptr},
     {K::Label, 54, LTRB(44, 120, 132, 136), "@2.83V 1m", "Sound Pressure Level @2.83V 1m"},
     {K::Unit, 59, LTRB(215, 120, 264, 136), "dB SPL", nullptr},
-    {K::Input, 80, LTRB(135, 120, 205, 136), nullptr, nullptr},
+    {K::Input, CalcInput(0), LTRB(135, 120, 205, 136), nullptr, nullptr},
     {K::Group, 34, LTRB(43, 145, 297, 189), "Select Nominal Impedance", nullptr},
 };
 
-constexpr int kTabControls[] = {80, 81, 82, 53, 54, 55, 59, 60, 86, 34, 35};
+constexpr int kTabControls[] = {CalcInput(0), CalcInput(1), CalcInput(2), 53, 54, 55, 59, 60, CalcResult(0), 34, 35};
 
 void BuildItems(std::span<const CalcItem> items)
 {
@@ -60,19 +60,19 @@ void BuildTabInputs()
     switch (effiTabID) {
     case 2:
         BuildItems(kTab2);
-        SetControlText(kCalcWnd, 80, s_FS5);
-        SetControlText(kCalcWnd, 81, s_VAS5);
-        SetControlText(kCalcWnd, 82, s_QES5);
+        SetControlText(kCalcWnd, CalcInput(0), s_FS5);
+        SetControlText(kCalcWnd, CalcInput(1), s_VAS5);
+        SetControlText(kCalcWnd, CalcInput(2), s_QES5);
         break;
     case 3:
         BuildItems(kTab3);
         CreateRadioGroup(kCalcWnd, kCalcImpedanceRadioCtl, LTRB(51, 165, 293, 183),
                          {"2 ohm", "4 ohm", "8 ohm", "16 ohm"}, EffiItemID);
-        SetControlText(kCalcWnd, 80, s_SPL5);
+        SetControlText(kCalcWnd, CalcInput(0), s_SPL5);
         break;
     default:
         BuildItems(kTab1);
-        SetControlText(kCalcWnd, 80, s_SPL5);
+        SetControlText(kCalcWnd, CalcInput(0), s_SPL5);
         break;
     }
 }
@@ -99,12 +99,12 @@ void EffiCalc()
 {
     EfficiencyResult r;
     if (effiTabID == 2) {
-        ReadCalcField(80, s_FS5, FS5);
-        ReadCalcField(81, s_VAS5, VAS5);
-        ReadCalcField(82, s_QES5, QES5);
+        ReadCalcField(CalcInput(0), s_FS5, FS5);
+        ReadCalcField(CalcInput(1), s_VAS5, VAS5);
+        ReadCalcField(CalcInput(2), s_QES5, QES5);
         r = ComputeEfficiencyFromParameters(FS5, VAS5, QES5);
     } else {
-        ReadCalcField(80, s_SPL5, SPL5);
+        ReadCalcField(CalcInput(0), s_SPL5, SPL5);
         r = effiTabID == 3 ? ComputeEfficiencyFrom283V(SPL5, NominalImpedance(EffiItemID))
                            : ComputeEfficiencyFromSpl(SPL5);
     }

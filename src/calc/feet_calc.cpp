@@ -21,8 +21,8 @@ using K = CalcItemKind;
 constexpr CalcItem kFrame[] = {
     {K::Group, 42, LTRB(40, 75, 300, 139), "Enter Feet Units", nullptr},
     {K::Group, 43, LTRB(40, 145, 300, 205), "Metric Solution", nullptr},
-    {K::Input, 80, LTRB(137, 106, 203, 120), nullptr, nullptr},
-    {K::Result, 86, LTRB(137, 174, 203, 188), nullptr, nullptr},
+    {K::Input, CalcInput(0), LTRB(137, 106, 203, 120), nullptr, nullptr},
+    {K::Result, CalcResult(0), LTRB(137, 174, 203, 188), nullptr, nullptr},
     {K::Group, 44, LTRB(20, 230, 320, 293), "Transfer ON/OFF", nullptr},
 };
 
@@ -97,7 +97,7 @@ void FtToMetCalcWnd()
 void FtToMetCalcDisp()
 {
     BuildTabLabels();
-    SetControlText(kCalcWnd, 80, s_FTMin);
+    SetControlText(kCalcWnd, CalcInput(0), s_FTMin);
     SetControlText(kCalcWnd, kCalcFirstResult, s_FTMout);
     FocusFirstField();
 }
@@ -105,7 +105,7 @@ void FtToMetCalcDisp()
 void CalcFtToMet()
 {
     const FeetTabInfo& t = Shown();
-    ReadCalcField(80, s_FTMin, *t.input);
+    ReadCalcField(CalcInput(0), s_FTMin, *t.input);
     const FeetToMetricResult r = ComputeFeetToMetric(FeetTab(tabItem), *t.input);
     if (!r.ok || !AllFinite({r.value})) return RefuseCalcInput();
     UncalcFlag = 0;

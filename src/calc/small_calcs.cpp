@@ -18,20 +18,20 @@ constexpr CalcItem kQtsItems[] = {
     {K::Group, 43, LTRB(20, 133, 280, 197), "Solution", nullptr},
     {K::Label, 53, LTRB(60, 67, 154, 85), "Qes", "Driver Electorical Q"},
     {K::Label, 54, LTRB(60, 96, 154, 112), "Qms", "Driver Mechanical Q"},
-    {K::Input, 80, LTRB(162, 68, 228, 83), nullptr, nullptr},
-    {K::Input, 81, LTRB(162, 97, 228, 111), nullptr, nullptr},
+    {K::Input, CalcInput(0), LTRB(162, 68, 228, 83), nullptr, nullptr},
+    {K::Input, CalcInput(1), LTRB(162, 97, 228, 111), nullptr, nullptr},
     {K::Label, 64, LTRB(60, 162, 154, 180), "Qts", "Driver Total Q"},
-    {K::Result, 86, LTRB(162, 164, 228, 178), nullptr, nullptr},
+    {K::Result, CalcResult(0), LTRB(162, 164, 228, 178), nullptr, nullptr},
 };
 
 constexpr CalcItem kSdItems[] = {
     {K::Group, 42, LTRB(20, 41, 280, 102), "Enter Parameters", nullptr},
     {K::Group, 43, LTRB(20, 109, 280, 170), "Solution", nullptr},
     {K::Label, 53, LTRB(25, 67, 154, 83), "Corn Effective Dia.", "Corn Effective Diameter"},
-    {K::Input, 80, LTRB(162, 70, 228, 86), nullptr, nullptr},
+    {K::Input, CalcInput(0), LTRB(162, 70, 228, 86), nullptr, nullptr},
     {K::Unit, 59, LTRB(237, 67, 276, 83), "mm", nullptr},
     {K::Label, 64, LTRB(60, 137, 154, 153), "Sd", "Corn Effective Area"},
-    {K::Result, 86, LTRB(162, 138, 228, 154), nullptr, nullptr},
+    {K::Result, CalcResult(0), LTRB(162, 138, 228, 154), nullptr, nullptr},
     {K::Unit, 69, LTRB(237, 137, 276, 153), "cm²", nullptr},
 };
 
@@ -40,12 +40,12 @@ constexpr CalcItem kVdItems[] = {
     {K::Group, 43, LTRB(20, 133, 280, 197), "Solution", nullptr},
     {K::Label, 53, LTRB(100, 67, 154, 83), "Sd", "Corn Effective Area"},
     {K::Label, 54, LTRB(100, 92, 154, 108), "Xmax", "Corn Peak Liner Displacement"},
-    {K::Input, 80, LTRB(162, 70, 228, 84), nullptr, nullptr},
-    {K::Input, 81, LTRB(162, 95, 228, 109), nullptr, nullptr},
+    {K::Input, CalcInput(0), LTRB(162, 70, 228, 84), nullptr, nullptr},
+    {K::Input, CalcInput(1), LTRB(162, 95, 228, 109), nullptr, nullptr},
     {K::Unit, 59, LTRB(237, 67, 276, 83), "cm²", nullptr},
     {K::Unit, 60, LTRB(237, 92, 274, 108), "mm", nullptr},
     {K::Label, 64, LTRB(100, 162, 154, 178), "Vd", "Corn Displacement Volume"},
-    {K::Result, 86, LTRB(162, 164, 228, 178), nullptr, nullptr},
+    {K::Result, CalcResult(0), LTRB(162, 164, 228, 178), nullptr, nullptr},
     {K::Unit, 69, LTRB(237, 162, 276, 178), "cm³", nullptr},
 };
 
@@ -55,14 +55,14 @@ constexpr CalcItem kLeItems[] = {
     {K::Label, 53, LTRB(50, 67, 154, 83), "Re", "Voice Coile DC Resistance"},
     {K::Label, 54, LTRB(30, 92, 154, 108), "Read Impdance", "Read Impdance on Spec. Sheet"},
     {K::Label, 55, LTRB(30, 117, 154, 133), "Read Frequency", "Read Frequency on Spec. Sheet"},
-    {K::Input, 80, LTRB(162, 70, 228, 84), nullptr, nullptr},
-    {K::Input, 81, LTRB(162, 95, 228, 109), nullptr, nullptr},
-    {K::Input, 82, LTRB(162, 120, 228, 134), nullptr, nullptr},
+    {K::Input, CalcInput(0), LTRB(162, 70, 228, 84), nullptr, nullptr},
+    {K::Input, CalcInput(1), LTRB(162, 95, 228, 109), nullptr, nullptr},
+    {K::Input, CalcInput(2), LTRB(162, 120, 228, 134), nullptr, nullptr},
     {K::Unit, 59, LTRB(237, 67, 272, 83), "Ohm", nullptr},
     {K::Unit, 60, LTRB(237, 92, 272, 108), "Ohm", nullptr},
     {K::Unit, 61, LTRB(237, 117, 272, 133), "kHz", nullptr},
     {K::Label, 64, LTRB(100, 187, 154, 203), "Le", "Voice Coile Inductance"},
-    {K::Result, 86, LTRB(162, 189, 228, 203), nullptr, nullptr},
+    {K::Result, CalcResult(0), LTRB(162, 189, 228, 203), nullptr, nullptr},
     {K::Unit, 69, LTRB(237, 187, 272, 203), "mH", nullptr},
 };
 
@@ -83,8 +83,8 @@ void ShowResult(const Str255& text)
 void QtsCalcWnd()
 {
     BuildCalcWindow(300, 280, "Qts Calculate ''", kQtsItems);
-    SetControlText(kCalcWnd, 80, s_QES5);
-    SetControlText(kCalcWnd, 81, s_QMS5);
+    SetControlText(kCalcWnd, CalcInput(0), s_QES5);
+    SetControlText(kCalcWnd, CalcInput(1), s_QMS5);
 }
 
 void QtsCalcDisp()
@@ -94,8 +94,8 @@ void QtsCalcDisp()
 
 void QtsCalc()
 {
-    ReadCalcField(80, s_QES5, QES5);
-    ReadCalcField(81, s_QMS5, QMS5);
+    ReadCalcField(CalcInput(0), s_QES5, QES5);
+    ReadCalcField(CalcInput(1), s_QMS5, QMS5);
     const QtsResult r = ComputeQts(QES5, QMS5);
     if (!r.ok || !AllFinite({r.qts})) return RefuseCalcInput();
     UncalcFlag = 0;
@@ -119,13 +119,13 @@ void SdCalcWnd()
 
 void SdCalcDisp()
 {
-    SetControlText(kCalcWnd, 80, s_EFDIA5);
+    SetControlText(kCalcWnd, CalcInput(0), s_EFDIA5);
     ShowResult(s_SD5);
 }
 
 void SdCalc()
 {
-    ReadCalcField(80, s_EFDIA5, EFDIA5);
+    ReadCalcField(CalcInput(0), s_EFDIA5, EFDIA5);
     const SdResult r = ComputeSd(EFDIA5);
     if (!r.ok || !AllFinite({r.sd})) return RefuseCalcInput();
     UncalcFlag = 0;
@@ -152,15 +152,15 @@ void VdCalcWnd()
 void VdCalcDisp()
 {
     SetControlTextUtf8(kCalcWnd, kCalcUnitLabelCtl, VdRadioID == 2 ? "m²" : "cm²");
-    SetControlText(kCalcWnd, 80, s_SD5);
-    SetControlText(kCalcWnd, 81, s_XMAX5);
+    SetControlText(kCalcWnd, CalcInput(0), s_SD5);
+    SetControlText(kCalcWnd, CalcInput(1), s_XMAX5);
     ShowResult(s_VD5);
 }
 
 void VdCalc()
 {
-    ReadCalcField(80, s_SD5, SD5);
-    ReadCalcField(81, s_XMAX5, XMAX5);
+    ReadCalcField(CalcInput(0), s_SD5, SD5);
+    ReadCalcField(CalcInput(1), s_XMAX5, XMAX5);
     const VdResult r = ComputeVd(SD5, VdUnit(), XMAX5);
     if (!r.ok || !AllFinite({r.vd, r.sdCm2})) return RefuseCalcInput();
     UncalcFlag = 0;
@@ -170,8 +170,8 @@ void VdCalc()
 
 void VdCalc2()
 {
-    ReadCalcField(80, s_SD5, SD5);
-    ReadCalcField(81, s_XMAX5, XMAX5);
+    ReadCalcField(CalcInput(0), s_SD5, SD5);
+    ReadCalcField(CalcInput(1), s_XMAX5, XMAX5);
 }
 
 void VdUnitChange()
@@ -197,17 +197,17 @@ void LeCalcWnd()
 
 void LeCalcDisp()
 {
-    SetControlText(kCalcWnd, 80, s_RE5);
-    SetControlText(kCalcWnd, 81, s_ReadImp);
-    SetControlText(kCalcWnd, 82, s_ReadFrq);
+    SetControlText(kCalcWnd, CalcInput(0), s_RE5);
+    SetControlText(kCalcWnd, CalcInput(1), s_ReadImp);
+    SetControlText(kCalcWnd, CalcInput(2), s_ReadFrq);
     ShowResult(s_LE5);
 }
 
 void LeCalc()
 {
-    ReadCalcField(80, s_RE5, RE5);
-    ReadCalcField(81, s_ReadImp, ReadImp);
-    ReadCalcField(82, s_ReadFrq, ReadFrq);
+    ReadCalcField(CalcInput(0), s_RE5, RE5);
+    ReadCalcField(CalcInput(1), s_ReadImp, ReadImp);
+    ReadCalcField(CalcInput(2), s_ReadFrq, ReadFrq);
     const LeResult r = ComputeLe(RE5, ReadImp, ReadFrq);
     if (!r.ok || !AllFinite({r.le})) return RefuseCalcInput();
     UncalcFlag = 0;

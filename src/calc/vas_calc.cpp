@@ -23,12 +23,12 @@ constexpr CalcItem kVasItems[] = {
     {K::Label, 56, LTRB(20, 142, 154, 158), "Qo or Qe or Qes", "Driver Electorical Q"},
     {K::Label, 57, LTRB(20, 167, 154, 183), "Qm or Qms", "Driver Mechanical Q"},
     {K::Label, 58, LTRB(20, 192, 154, 208), "Xmax (Option)", "Corn Peak Liner Displacement"},
-    {K::Input, 80, LTRB(162, 70, 228, 84), nullptr, nullptr},
-    {K::Input, 81, LTRB(162, 95, 228, 109), nullptr, nullptr},
-    {K::Input, 82, LTRB(162, 120, 228, 134), nullptr, nullptr},
-    {K::Input, 83, LTRB(162, 145, 228, 159), nullptr, nullptr},
-    {K::Input, 84, LTRB(162, 170, 228, 184), nullptr, nullptr},
-    {K::Input, 85, LTRB(162, 195, 228, 209), nullptr, nullptr},
+    {K::Input, CalcInput(0), LTRB(162, 70, 228, 84), nullptr, nullptr},
+    {K::Input, CalcInput(1), LTRB(162, 95, 228, 109), nullptr, nullptr},
+    {K::Input, CalcInput(2), LTRB(162, 120, 228, 134), nullptr, nullptr},
+    {K::Input, CalcInput(3), LTRB(162, 145, 228, 159), nullptr, nullptr},
+    {K::Input, CalcInput(4), LTRB(162, 170, 228, 184), nullptr, nullptr},
+    {K::Input, CalcInput(5), LTRB(162, 195, 228, 209), nullptr, nullptr},
     {K::Unit, 59, LTRB(237, 67, 272, 83), "Hz", nullptr},
     {K::Unit, 60, LTRB(237, 92, 272, 108), "gram", nullptr},
     {K::Unit, 61, LTRB(237, 117, 272, 133), "cm", nullptr},
@@ -38,11 +38,11 @@ constexpr CalcItem kVasItems[] = {
     {K::Label, 66, LTRB(20, 307, 154, 323), "Efficiency", "Driver Efficiency"},
     {K::Label, 67, LTRB(20, 332, 154, 348), "Sd", "Corn Effective Area"},
     {K::Label, 68, LTRB(20, 357, 154, 373), "Vd", "Corn Displacement Volume"},
-    {K::Result, 86, LTRB(162, 259, 228, 273), nullptr, nullptr},
-    {K::Result, 87, LTRB(162, 284, 228, 298), nullptr, nullptr},
-    {K::Result, 88, LTRB(162, 309, 228, 323), nullptr, nullptr},
-    {K::Result, 89, LTRB(162, 334, 228, 348), nullptr, nullptr},
-    {K::Result, 90, LTRB(162, 359, 228, 373), nullptr, nullptr},
+    {K::Result, CalcResult(0), LTRB(162, 259, 228, 273), nullptr, nullptr},
+    {K::Result, CalcResult(1), LTRB(162, 284, 228, 298), nullptr, nullptr},
+    {K::Result, CalcResult(2), LTRB(162, 309, 228, 323), nullptr, nullptr},
+    {K::Result, CalcResult(3), LTRB(162, 334, 228, 348), nullptr, nullptr},
+    {K::Result, CalcResult(4), LTRB(162, 359, 228, 373), nullptr, nullptr},
     {K::Unit, 69, LTRB(237, 257, 272, 273), "Liter", nullptr},
     {K::Unit, 70, LTRB(239, 307, 272, 323), "%", nullptr},
     {K::Unit, 71, LTRB(237, 332, 278, 348), "cm²", nullptr},
@@ -66,12 +66,12 @@ void VasCalcDisp()
 
 void VasCalc()
 {
-    ReadCalcField(80, s_FS5, FS5);
-    ReadCalcField(81, s_MMS1, MMS);
-    ReadCalcField(82, s_EffiRad1, EffiRad);
-    ReadCalcField(83, s_QES5, QES5);
-    ReadCalcField(84, s_QMS5, QMS5);
-    ReadCalcField(85, s_XMAX5, XMAX5);
+    ReadCalcField(CalcInput(0), s_FS5, FS5);
+    ReadCalcField(CalcInput(1), s_MMS1, MMS);
+    ReadCalcField(CalcInput(2), s_EffiRad1, EffiRad);
+    ReadCalcField(CalcInput(3), s_QES5, QES5);
+    ReadCalcField(CalcInput(4), s_QMS5, QMS5);
+    ReadCalcField(CalcInput(5), s_XMAX5, XMAX5);
     const VasResult r = ComputeVas(FS5, MMS, EffiRad, QES5, QMS5, XMAX5);
     if (!r.ok || !AllFinite({r.sd, r.vd, r.vas, r.qts, r.efficiency})) return RefuseCalcInput();
     UncalcFlag = 0;
