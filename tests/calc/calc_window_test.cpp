@@ -267,6 +267,7 @@ TEST_F(CalcWindow, EbpShowsFsOverQesOrSaysItIsUndefined)
     Row(1).Param(kColQes) = 0.4f;
     Open(8);
     EXPECT_EQ(Field(86)->text(), " 75");
+    for (int line : {44, 45, 46}) EXPECT_TRUE(ControlExists(kCalcWnd, line)) << line; // the reference
     Key(Qt::Key_Return);
     EXPECT_FALSE(WindowExists(kCalcWnd));
     EXPECT_EQ(DirtyFlag, 0);

@@ -65,6 +65,12 @@ TEST_F(TabbedCalc, SpaceCyclesTheTabsAndTheChoiceIsKept)
     ChooseMenuItem(kCalcMenu, 3);
     EXPECT_EQ(GetControlValue(kCalcWnd, kCalcTabCtl), 3);
     EXPECT_EQ(GetControlValue(kCalcWnd, kCalcImpedanceRadioCtl), 2);
+    Click(kCalcCancelCtl);
+    ChooseMenuItem(kCalcMenu, 7); // feet to metric: five tabs, Space goes round them too
+    for (int tab : {2, 3, 4, 5, 1}) {
+        Key(Qt::Key_Space);
+        EXPECT_EQ(tabItem, tab);
+    }
 }
 
 TEST_F(TabbedCalc, EfficiencyFromParametersWritesThemToo)

@@ -295,10 +295,23 @@ TEST_F(Lifecycle, DesktopOpenOverUnsavedChangesAsksFirst)
     ChooseMenuItem(kFileMenu, kNewItem);
     Edit();
     const std::string b = Write("b.spdata", kLine2);
-    answers.push_back("Save");
-    answers.push_back(Path("mine.spdata"));
+    bool menusOffDuringPrompt = false;
+    SetDialogAnswerer([&](const DialogRequest& request) {
+        if (request.kind == DialogRequest::SavePrompt) {
+            menusOffDuringPrompt = !MenuIsEnabled(kFileMenu);
+            return std::string("Save");
+        }
+        return Path("mine.spdata");
+    });
     HandleOpenDoc({b});
     WaitForOpenTimer();
+    EXPECT_TRUE(menusOffDuringPrompt);
+    SetDialogAnswerer([this](const DialogRequest& request) {
+        dialogs.push_back(request);
+        std::string answer = answers.empty() ? std::string() : answers.front();
+        if (!answers.empty()) answers.pop_front();
+        return answer;
+    });
     // The untitled sheet is written first, then the dropped file opens.
     EXPECT_EQ(Read(Path("mine.spdata")).substr(0, 8), "n/a,n/a,");
     EXPECT_EQ(fileName1, Str255("b.spdata"));

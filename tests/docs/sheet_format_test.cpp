@@ -244,6 +244,7 @@ TEST(FileNames, ExtensionsAndNames)
 {
     EXPECT_EQ(LastPathComponent("/home/u/drivers.spdata"), "drivers.spdata");
     EXPECT_EQ(LastPathComponent("drivers.spdata"), "drivers.spdata");
+    EXPECT_EQ(LastPathComponent("/home/u/sheets/"), "sheets");
     EXPECT_EQ(PathExtension("drivers.spdatasta"), "spdatasta");
     EXPECT_EQ(PathExtension("README"), "");
     EXPECT_EQ(PathExtension(".hidden"), "");

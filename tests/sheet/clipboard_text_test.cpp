@@ -30,6 +30,11 @@ TEST_F(ClipboardText, TheSixtyNineByteExample)
     EXPECT_EQ(text.size(), 69u);
     EXPECT_EQ(s_SP, Str255("A"));
     EXPECT_EQ(s_FS, Str255(" 45.25"));
+    Row(1).Param(kColVas) = 25.1234f; // each parameter with its decimals
+    Row(1).Param(kColDia) = 16.25f;
+    ModelText(1);
+    EXPECT_EQ(s_VAS, Str255(" 25.123"));
+    EXPECT_EQ(s_DIA, Str255(" 16.2")); // ties to even
 }
 
 TEST_F(ClipboardText, RoundingSignsAndTheNewModel)

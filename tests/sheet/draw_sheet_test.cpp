@@ -90,6 +90,7 @@ TEST_F(DrawSheetTest, HeaderShadingGridAndTheSelectedCell)
     for (int y : {96, 112, 304}) EXPECT_TRUE(IsColour(10, y, kDarkGrid)) << y; // row lines of the "No" column
     EXPECT_TRUE(IsColour(10, 297, kHeaderGrey));
     EXPECT_TRUE(IsColour(476, 300, kLightGrid)); // a column line
+    EXPECT_TRUE(IsColour(140, 300, kLightGrid)); // the line after the name
     EXPECT_GT(WhitePixels(14, 82, 24, 95), 5);   // the selected row's number in white
 }
 
