@@ -41,6 +41,8 @@ TEST_F(Lifecycle, OpenPanelReadsTheFileAndDropsACsvHeader)
     EXPECT_EQ(fileName1, Str255("drivers.spdata"));
     EXPECT_EQ(FileOpenFlag, 1);
     EXPECT_EQ(DirtyFlag, 0);
+    EXPECT_EQ(ScrollValue, 0); // the view starts at the top, the first model selected
+    EXPECT_EQ(cellV, 1);
     EXPECT_EQ(cellH, 0);
     EXPECT_EQ(cellV, 1);
     EXPECT_TRUE(WindowIsVisible(kMainWnd));
@@ -164,6 +166,12 @@ TEST_F(Lifecycle, CloseAndQuitAskWhenThereAreChanges)
     answers.push_back("Save");
     ChooseMenuItem(kFileMenu, kCloseItem);
     EXPECT_FALSE(WindowExists(kMainWnd));
+    EXPECT_EQ(Read(Path("a.spdata")).substr(0, 22), "W-165,Woofer, 16.5, 41");
+    OpenThroughPanel(Path("a.spdata"));
+    Edit();
+    answers.push_back("Don't Save");
+    ChooseMenuItem(kAppMenu, kQuitItem); // the changes are dropped and the program ends
+    EXPECT_EQ(exitStatus, 0);
     EXPECT_EQ(Read(Path("a.spdata")).substr(0, 22), "W-165,Woofer, 16.5, 41");
 }
 

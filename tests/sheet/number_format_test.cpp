@@ -97,6 +97,7 @@ TEST(ReadNumber, DecimalInTheMannerOfStrtod)
     EXPECT_EQ(ReadNumber("abc"), 0.0);
     EXPECT_EQ(ReadNumber(" 3.3e1"), 33.0);
     EXPECT_EQ(ReadNumber("\t 42abc"), 42.0);
+    EXPECT_EQ(ReadNumber("\n\v\f\r5"), 5.0); // every blank strtod skips
     EXPECT_EQ(ReadNumber("+7"), 7.0);
     EXPECT_EQ(ReadNumber("-.5"), -0.5);
     EXPECT_EQ(ReadNumber(".5x"), 0.5);

@@ -305,6 +305,8 @@ TEST_F(SheetInputTest, TheRangeListStoresTheShortLabel)
     FreqRangeChoice(0); // the list closed without a choice
     EXPECT_EQ(Row(2).range, Str255("SubWof"));
     EXPECT_STREQ(ShortRangeLabel(10), "W Corn");
+    EXPECT_STREQ(ShortRangeLabel(1), "Full Rng");
+    EXPECT_STREQ(ShortRangeLabel(12), "");
 }
 
 TEST_F(SheetInputTest, TheTriangleHidesAndShowsTheExplanation)
