@@ -162,6 +162,14 @@ TEST_F(CalcWindow, TheSelectedColumnShowsTheNewValueInTheEditField)
     Click(kCalcOkCtl);
     auto* sheetField = qobject_cast<QLineEdit*>(ControlWidget(kMainWnd, kEditFieldCtl));
     EXPECT_EQ(sheetField->text(), " 314.16");
+    cellH = kColDia; // the first parameter column too, from the feet-to-metric calculator
+    DrawSheet();
+    Open(7);
+    Type(80, "12");
+    Click(kCalcCalcCtl);
+    Click(kCalcOkCtl);
+    sheetField = qobject_cast<QLineEdit*>(ControlWidget(kMainWnd, kEditFieldCtl));
+    EXPECT_EQ(sheetField->text(), " 30");
 }
 
 TEST_F(CalcWindow, VdUnitSwitchShowsTheModelsSd)
