@@ -69,33 +69,35 @@ void PromptDontSave()
     if (OpenNextFlag == 1) OpenNextFile();
 }
 
+// The flags and the main window's modified mark together (with no main
+// window the mark has nowhere to go).
+void SetDocumentState(DocumentFile file, bool changed)
+{
+    FileOpenFlag = file;
+    DirtyFlag = changed ? 1 : 0;
+    SetWindowModifiedMark(kMainWnd, changed);
+}
+
 } // namespace
 
 void SetDocumentSaved()
 {
-    FileOpenFlag = kSavedInItsFile;
-    DirtyFlag = 0;
-    SetWindowModifiedMark(kMainWnd, false);
+    SetDocumentState(kSavedInItsFile, false);
 }
 
 void SetDocumentUntitled()
 {
-    FileOpenFlag = kNeverSaved;
-    DirtyFlag = 0;
-    SetWindowModifiedMark(kMainWnd, false);
+    SetDocumentState(kNeverSaved, false);
 }
 
 void SetDocumentImported()
 {
-    FileOpenFlag = kNoFileOfItsOwn;
-    DirtyFlag = 1;
-    SetWindowModifiedMark(kMainWnd, true);
+    SetDocumentState(kNoFileOfItsOwn, true);
 }
 
 void SetNoDocument()
 {
-    FileOpenFlag = kNoFileOfItsOwn;
-    DirtyFlag = 0;
+    SetDocumentState(kNoFileOfItsOwn, false);
 }
 
 void NewDataSheet()
