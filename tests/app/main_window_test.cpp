@@ -1,4 +1,5 @@
-// The main window's frame: placement, fixed controls, scroll bar, resizing.
+// The main window: placement and width, the scroll bar and resizing, the
+// file panels it opens and the keys people reach for on a Linux desktop.
 #include "app/app_globals.h"
 #include "app/ids.h"
 #include "app/main_window.h"
@@ -7,10 +8,15 @@
 #include "platform/menus.h"
 #include "platform/test_access.h"
 #include "platform/windows.h"
+#include "sheet/draw_sheet.h"
 #include "sheet/scroll_bar.h"
 #include "sheet/sheet_globals.h"
 #include "support/app_fixture.h"
 
+#include <QApplication>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMenuBar>
 #include <QScrollBar>
 #include <QTest>
 
@@ -18,32 +24,45 @@ namespace {
 
 class MainWindowTest : public AppTest {
 protected:
-    void OpenWithModels(int models)
+    static QScrollBar* Bar() { return qobject_cast<QScrollBar*>(ControlWidget(kMainWnd, kScrollBarCtl)); }
+    static QLineEdit* Field() { return qobject_cast<QLineEdit*>(ControlWidget(kMainWnd, kEditFieldCtl)); }
+    static void Key(Qt::Key key, Qt::KeyboardModifiers mods = {})
     {
-        ChooseMenuItem(kFileMenu, kNewItem);
-        fNum = static_cast<std::int16_t>(models);
-        SetInstallScrollButton();
+        QApplication::setActiveWindow(WindowWidget(kMainWnd));
+        QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : ContentWidget(kMainWnd);
+        QTest::keyClick(target, key, mods);
     }
-    QScrollBar* Bar() { return qobject_cast<QScrollBar*>(ControlWidget(kMainWnd, kScrollBarCtl)); }
+    // The filters of the real panel the menu item opens, which is then closed.
+    static QStringList PanelFilters(int menu, int item)
+    {
+        SetDialogAnswerer({});
+        ChooseMenuItem(menu, item);
+        QFileDialog* panel = nullptr;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* d = qobject_cast<QFileDialog*>(w); d && d->isVisible()) panel = d;
+        if (!panel) return {};
+        const QStringList filters = panel->nameFilters();
+        panel->reject();
+        ProcessEvents();
+        return filters;
+    }
 };
 
-QRect Geometry(int control)
-{
-    return ControlWidget(kMainWnd, control)->geometry();
-}
-
-TEST_F(MainWindowTest, ContentIs941By400AtTheSavedPlace)
+// The window opens at the saved place, 941 wide and never wider, even
+// maximised, and 400 high: a saved height is not restored.
+TEST_F(MainWindowTest, OpensAtTheSavedPlaceAsWideAsTheSheet)
 {
     Bounds = LTRB(120, 90, 1061, 700);
     ChooseMenuItem(kFileMenu, kNewItem);
-    const Rect b = GetWindowContentBounds(kMainWnd);
-    EXPECT_EQ(b.left, 120);
-    EXPECT_EQ(b.top, 90);
-    EXPECT_EQ(b.Width(), 941);
-    EXPECT_EQ(b.Height(), 400); // a saved height is not restored
-    EXPECT_EQ(ContentWidget(kMainWnd)->minimumWidth(), 941);
-    EXPECT_EQ(ContentWidget(kMainWnd)->maximumWidth(), 941);
-    EXPECT_EQ(ContentWidget(kMainWnd)->minimumHeight(), 400);
+    EXPECT_EQ(GetWindowContentBounds(kMainWnd), LTRB(120, 90, 1061, 490));
+    QWidget* content = ContentWidget(kMainWnd);
+    EXPECT_EQ(std::vector<int>({content->minimumWidth(), content->maximumWidth(), content->minimumHeight()}),
+              std::vector<int>({941, 941, 400}));
+    QWidget* window = WindowWidget(kMainWnd);
+    EXPECT_EQ(window->maximumWidth(), content->width());
+    window->showMaximized();
+    ProcessEvents();
+    EXPECT_LE(window->width(), 941);
 }
 
 TEST_F(MainWindowTest, WithoutBoundsCheckItOpensTopLeftUntilMoved)
@@ -51,78 +70,135 @@ TEST_F(MainWindowTest, WithoutBoundsCheckItOpensTopLeftUntilMoved)
     BoundsCheck = 0;
     Bounds = LTRB(120, 90, 1061, 490);
     ChooseMenuItem(kFileMenu, kNewItem);
-    EXPECT_EQ(GetWindowContentBounds(kMainWnd).left, 0);
-    EXPECT_EQ(GetWindowContentBounds(kMainWnd).top, 44);
+    const auto place = [] {
+        const Rect b = GetWindowContentBounds(kMainWnd);
+        return std::pair<int, int>(b.left, b.top);
+    };
+    EXPECT_EQ(place(), std::pair(0, 44));
     EXPECT_EQ(RePosiFlag, 0);
-
     WindowWidget(kMainWnd)->move(60, 80); // the user moves it
     ProcessEvents();
     EXPECT_EQ(RePosiFlag, 1);
     const Rect moved = Bounds;
     ChooseMenuItem(kFileMenu, kCloseItem);
     ChooseMenuItem(kFileMenu, kNewItem);
-    EXPECT_EQ(GetWindowContentBounds(kMainWnd).left, moved.left);
-    EXPECT_EQ(GetWindowContentBounds(kMainWnd).top, moved.top);
+    EXPECT_EQ(place(), std::pair(int(moved.left), int(moved.top)));
 }
 
-TEST_F(MainWindowTest, ScrollBarFollowsTheModelsThatDoNotFit)
+// The bar appears for the models that do not fit; its arrows and thumb
+// scroll, its page areas do not.
+TEST_F(MainWindowTest, ScrollBarFollowsTheModelsThatDoNotFitAndTheHeight)
 {
-    OpenWithModels(20);
-    EXPECT_EQ(dispNum, 20);
-    EXPECT_EQ(ScrollNum, 0);
-    EXPECT_EQ(ScrollBtn, 0);
-    EXPECT_EQ(Bar()->maximum(), 0);
-
-    fNum = 25;
-    SetInstallScrollButton();
-    EXPECT_EQ(ScrollNum, 5);
-    EXPECT_EQ(ScrollBtn, 1);
-    EXPECT_EQ(Bar()->maximum(), 5);
-    EXPECT_EQ(Bar()->pageStep(), 20);
-    EXPECT_EQ(Bar()->value(), 0);
-}
-
-TEST_F(MainWindowTest, ArrowsAndThumbScrollPageAreasDoNot)
-{
-    OpenWithModels(25);
-    Bar()->triggerAction(QAbstractSlider::SliderPageStepAdd);
-    EXPECT_EQ(ScrollValue, 0);
-    EXPECT_EQ(Bar()->value(), 0);
-    Bar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
-    EXPECT_EQ(ScrollValue, 1);
-    EXPECT_EQ(Bar()->value(), 1);
+    ChooseMenuItem(kFileMenu, kNewItem);
+    // The rows shown, the rows hidden, whether the bar is on, and its range.
+    const auto bar = [](int models) {
+        fNum = static_cast<std::int16_t>(models);
+        SetInstallScrollButton();
+        return std::vector<int>({dispNum, ScrollNum, ScrollBtn, Bar()->maximum()});
+    };
+    EXPECT_EQ(bar(20), std::vector<int>({20, 0, 0, 0}));
+    EXPECT_EQ(bar(25), std::vector<int>({20, 5, 1, 5}));
+    EXPECT_EQ(std::tuple(Bar()->pageStep(), Bar()->value()), std::tuple(20, 0));
+    const auto scrolled = [](QAbstractSlider::SliderAction action) {
+        Bar()->triggerAction(action);
+        return std::vector<int>({ScrollValue, Bar()->value()});
+    };
+    EXPECT_EQ(scrolled(QAbstractSlider::SliderPageStepAdd), std::vector<int>({0, 0}));
+    EXPECT_EQ(scrolled(QAbstractSlider::SliderSingleStepAdd), std::vector<int>({1, 1}));
     for (int i = 0; i < 10; ++i) Bar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
     EXPECT_EQ(ScrollValue, 5); // clamped at ScrollNum
-    Bar()->triggerAction(QAbstractSlider::SliderSingleStepSub);
-    EXPECT_EQ(ScrollValue, 4);
+    EXPECT_EQ(scrolled(QAbstractSlider::SliderSingleStepSub), std::vector<int>({4, 4}));
     Bar()->setSliderDown(true);
     Bar()->setSliderPosition(2);
     Bar()->setSliderDown(false);
     EXPECT_EQ(ScrollValue, 2);
-}
-
-TEST_F(MainWindowTest, ResizingRebuildsTheBarUnlessACalculatorIsOpen)
-{
-    OpenWithModels(25);
-    Bar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
-    ASSERT_EQ(ScrollValue, 1);
+    // Resizing rebuilds the bar and goes back to the top, unless a calculator is open.
     SetWindowContentSize(kMainWnd, 941, 410);
     ProcessEvents();
     EXPECT_EQ(WindowContentHeight(kMainWnd), 410);
     EXPECT_EQ(dispNum, 20); // 330 / 16 rounds down
     EXPECT_EQ(ScrollValue, 0);
-    EXPECT_EQ(Geometry(kScrollBarCtl), QRect(926, 81, 15, 314));
-
+    EXPECT_EQ(Bar()->geometry(), QRect(926, 81, 15, 314));
     SetWindowContentSize(kMainWnd, 941, 500);
     ProcessEvents();
-    EXPECT_EQ(dispNum, 26);
-    EXPECT_EQ(ScrollNum, 0);
-
+    EXPECT_EQ(std::tuple(dispNum, ScrollNum), std::tuple(26, 0));
     CalcWndOnFlag = 1;
     SetWindowContentSize(kMainWnd, 941, 400);
     ProcessEvents();
     EXPECT_EQ(dispNum, 26);
     CalcWndOnFlag = 0;
+}
+
+TEST_F(MainWindowTest, FilePanelsNameTheKindsTheyShow)
+{
+    EXPECT_EQ(PanelFilters(kFileMenu, kOpenItem),
+              QStringList({"Data Sheet and Stationery (*.spdata *.spdatasta)", "Data Sheet (*.spdata)",
+                           "Stationery (*.spdatasta)"}));
+    const QStringList import = PanelFilters(kFileMenu, kImportItem);
+    EXPECT_TRUE(import.contains("CSV (*.csv)") && import.contains("Text (*.txt)")) << import.join('|').toStdString();
+    OpenSheetOf(1);
+    EXPECT_EQ(PanelFilters(kFileMenu, kSaveAsItem), QStringList({"Data Sheet (*.spdata)", "All Files (*)"}));
+    EXPECT_EQ(PanelFilters(kFileMenu, kSaveStationeryItem), QStringList({"Stationery (*.spdatasta)", "All Files (*)"}));
+    EXPECT_EQ(PanelFilters(kFileMenu, kExportItem), QStringList({"CSV (*.csv)", "All Files (*)"}));
+}
+
+// Page Up and Page Down move the view and the selection by the rows shown,
+// and stop at the ends; Ctrl+Home and Ctrl+End go to the first and last
+// model, while Home and End stay with the edit field.
+TEST_F(MainWindowTest, PageAndDocumentKeysMoveThroughTheSheet)
+{
+    OpenSheetOf(100);
+    cellH = 1;
+    DrawSheet();
+    ASSERT_EQ(dispNum, 20);
+    // The selected row, the first row shown and the scroll bar, after each key.
+    const auto press = [](Qt::Key key, Qt::KeyboardModifiers mods = {}) {
+        Key(key, mods);
+        return std::vector<int>({cellV, ScrollValue, Bar()->value()});
+    };
+    EXPECT_EQ(press(Qt::Key_PageDown), std::vector<int>({21, 20, 20}));
+    EXPECT_EQ(Field()->text(), "M21");
+    for (int k = 0; k < 5; ++k) Key(Qt::Key_PageDown);
+    EXPECT_EQ(press(Qt::Key_PageDown), std::vector<int>({100, 80, 80}));
+    EXPECT_EQ(press(Qt::Key_PageUp), std::vector<int>({80, 60, 60}));
+    EXPECT_EQ(press(Qt::Key_Home, Qt::ControlModifier), std::vector<int>({1, 0, 0}));
+    EXPECT_EQ(press(Qt::Key_PageUp), std::vector<int>({1, 0, 0}));
+    EXPECT_EQ(press(Qt::Key_End, Qt::ControlModifier), std::vector<int>({100, 80, 80}));
+    EXPECT_EQ(cellH, 1);
+    Field()->setCursorPosition(0);
+    Key(Qt::Key_End);
+    EXPECT_EQ(std::tuple(cellV, Field()->cursorPosition()), std::tuple(100, 4)); // "M100"
+}
+
+// Delete removes a whole selected model, and in the field one character;
+// Escape drops what was typed in the field; F10 opens the first menu.
+TEST_F(MainWindowTest, DeleteEscapeAndF10)
+{
+    OpenSheetOf(3);
+    Key(Qt::Key_Delete);
+    EXPECT_EQ(std::tuple(fNum, Row(1).name), std::tuple(2, Str255("M2")));
+    cellH = 1;
+    DrawSheet();
+    Field()->setCursorPosition(0);
+    Key(Qt::Key_Delete);
+    EXPECT_EQ(std::tuple(fNum, Field()->text().toStdString()), std::tuple(2, "2"));
+    cellH = 4; // Fs
+    Row(1).Param(kColFs) = 38.5f;
+    DrawSheet();
+    DirtyFlag = 0;
+    const QString offered = Field()->text();
+    ASSERT_TRUE(offered.contains("38.5"));
+    Field()->setText("99");
+    Key(Qt::Key_Escape);
+    EXPECT_EQ(QStringList({Field()->text(), Field()->selectedText()}), QStringList({offered, offered}));
+    Key(Qt::Key_Down);
+    EXPECT_EQ(std::tuple(Row(1).Param(kColFs), DirtyFlag), std::tuple(38.5f, 0));
+    Key(Qt::Key_F10);
+    auto* bar = WindowWidget(kMainWnd)->findChild<QMenuBar*>();
+    ASSERT_NE(bar, nullptr);
+    ASSERT_NE(bar->activeAction(), nullptr);
+    EXPECT_EQ(bar->activeAction(), bar->actions().first());
+    EXPECT_EQ(bar->activeAction()->text(), "Merestone");
 }
 
 } // namespace

@@ -1,23 +1,33 @@
-// Start-up, New Data Sheet, Close, About and Quit, end to end.
+// The program's shell, end to end: start-up, New Data Sheet, Close, About
+// and Quit; the menu bar's rebuild, the Sort marks and what the File, Help
+// and context menus do; the data folder's dictionary and images. Which menu
+// items are on in each state is MenuStateTable's, and every test that
+// chooses an item through the menus relies on it.
 #include "app/app_globals.h"
+#include "app/bundle.h"
+#include "app/context_menu.h"
 #include "app/ids.h"
-#include "calc/calc_globals.h"
+#include "app/menu_bar.h"
 #include "docs/doc_globals.h"
-#include "link/link_globals.h"
 #include "platform/controls.h"
 #include "platform/menus.h"
 #include "platform/test_access.h"
+#include "platform/test_seams.h"
 #include "platform/windows.h"
-#include "prefs/prefs_globals.h"
-#include "print/print_globals.h"
 #include "sheet/draw_sheet.h"
 #include "sheet/sheet_globals.h"
 #include "support/app_fixture.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QContextMenuEvent>
+#include <QFile>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -29,75 +39,79 @@ QLineEdit* EditField()
     return qobject_cast<QLineEdit*>(ControlWidget(kMainWnd, kEditFieldCtl));
 }
 
-TEST_F(StartupTest, TheStartWindowCarriesTheMenusUntilADocumentOpens)
+QString LabelText(int control)
 {
-    ASSERT_TRUE(WindowIsVisible(kStartWnd));
-    EXPECT_TRUE(ControlIsEnabled(kStartWnd, kStartNewCtl));
-    QTest::mouseClick(ControlWidget(kStartWnd, kStartNewCtl), Qt::LeftButton);
-    ProcessEvents();
-    EXPECT_TRUE(WindowIsVisible(kMainWnd));
-    EXPECT_FALSE(WindowIsVisible(kStartWnd));
-    EXPECT_FALSE(ControlIsEnabled(kStartWnd, kStartNewCtl)); // follows File > New
-
-    ChooseMenuItem(kFileMenu, kCloseItem);
-    ProcessEvents();
-    EXPECT_FALSE(WindowExists(kMainWnd));
-    EXPECT_TRUE(WindowIsVisible(kStartWnd));
-    EXPECT_TRUE(ControlIsEnabled(kStartWnd, kStartNewCtl));
-    EXPECT_FALSE(MenuIsEnabled(kEditMenu));
-    EXPECT_EQ(MainWndOpenFlag, 0);
-    EXPECT_EQ(FileOpenFlag, 0);
+    return qobject_cast<QLabel*>(ControlWidget(kMainWnd, control))->text();
 }
 
+// The start window stands in for the document until one opens and again
+// when it closes; the main window's close box closes the document only.
+TEST_F(StartupTest, TheStartWindowCarriesTheMenusUntilADocumentOpens)
+{
+    // The main window there and shown, the start window shown with its New
+    // button on, MainWndOpenFlag, and the exit status.
+    const auto windows = [this] {
+        return std::tuple(WindowExists(kMainWnd), WindowIsVisible(kMainWnd), WindowIsVisible(kStartWnd),
+                          ControlIsEnabled(kStartWnd, kStartNewCtl), int(MainWndOpenFlag), exitStatus);
+    };
+    EXPECT_EQ(windows(), std::tuple(false, false, true, true, 0, -1));
+    QTest::mouseClick(ControlWidget(kStartWnd, kStartNewCtl), Qt::LeftButton);
+    ProcessEvents();
+    EXPECT_EQ(windows(), std::tuple(true, true, false, false, 1, -1)); // the button follows File > New
+    ChooseMenuItem(kFileMenu, kCloseItem);
+    ProcessEvents();
+    EXPECT_EQ(windows(), std::tuple(false, false, true, true, 0, -1));
+    EXPECT_EQ(std::tuple(MenuIsEnabled(kEditMenu), int(FileOpenFlag)), std::tuple(false, 0));
+    ChooseMenuItem(kFileMenu, kNewItem);
+    WindowWidget(kMainWnd)->close();
+    ProcessEvents();
+    EXPECT_EQ(windows(), std::tuple(false, false, true, true, 0, -1));
+    ChooseMenuItem(kFileMenu, kNewItem);
+    ChooseMenuItem(kAppMenu, kQuitItem);
+    EXPECT_EQ(windows(), std::tuple(false, false, false, false, 0, 0));
+}
+
+TEST_F(StartupTest, ClosingTheStartWindowQuits)
+{
+    WindowWidget(kStartWnd)->close();
+    EXPECT_EQ(exitStatus, 0);
+}
+
+// A new sheet holds one "n/a" model; what is typed in the field counts only
+// at the next redraw, and only when it changes the value.
 TEST_F(StartupTest, NewDataSheetOpensOneNaModel)
 {
     ChooseMenuItem(kFileMenu, kNewItem);
     ASSERT_TRUE(WindowExists(kMainWnd));
-    EXPECT_EQ(fNum, 1);
-    EXPECT_EQ(Row(1).name, Str255("n/a"));
-    EXPECT_EQ(Row(1).range, Str255("n/a"));
-    EXPECT_EQ(cellH, 1);
-    EXPECT_EQ(cellV, 1);
-    EXPECT_EQ(FileOpenFlag, 255);
-    EXPECT_EQ(NewFileFlag, 0);
-    EXPECT_EQ(DirtyFlag, 0);
+    EXPECT_EQ(std::tuple(Row(1).name, Row(1).range), std::tuple(Str255("n/a"), Str255("n/a")));
+    EXPECT_EQ(std::vector<int>({fNum, cellH, cellV, FileOpenFlag, NewFileFlag, DirtyFlag}),
+              std::vector<int>({1, 1, 1, 255, 0, 0}));
     EXPECT_FALSE(WindowModifiedMark(kMainWnd));
     EXPECT_EQ(WindowWidget(kMainWnd)->windowTitle(), "untitled.spdata[*]");
-    ASSERT_NE(EditField(), nullptr);
-    EXPECT_EQ(EditField()->text(), "n/a");
-    EXPECT_EQ(qobject_cast<QLabel*>(ControlWidget(kMainWnd, kRowCounterCtl))->text(), "1/1");
-    EXPECT_EQ(qobject_cast<QLabel*>(ControlWidget(kMainWnd, kColumnLabelCtl))->text(), "Model Name ..");
+    EXPECT_EQ(QStringList({EditField()->text(), LabelText(kRowCounterCtl), LabelText(kColumnLabelCtl)}),
+              QStringList({"n/a", "1/1", "Model Name .."}));
     EXPECT_FALSE(MenuItemIsEnabled(kFileMenu, kNewItem));
-}
-
-TEST_F(StartupTest, TypingMarksTheDocumentModifiedAtTheNextRedraw)
-{
-    ChooseMenuItem(kFileMenu, kNewItem);
-    EditField()->setText("W8-1772");
-    EXPECT_EQ(DirtyFlag, 0); // typing lives in the field until a redraw
-    cellH = kColFs;
-    DrawSheet();
-    EXPECT_EQ(Row(1).name, Str255("W8-1772"));
-    EXPECT_EQ(DirtyFlag, 1);
-    EXPECT_TRUE(WindowModifiedMark(kMainWnd));
-    EXPECT_EQ(EditField()->text(), " 0"); // the Fs cell's own offer
-}
-
-TEST_F(StartupTest, ChangingAValueAndBackLeavesTheDocumentUnmodified)
-{
-    ChooseMenuItem(kFileMenu, kNewItem);
     cellH = kColFs;
     DrawSheet(); // stores "n/a" back into the name: no change
-    ASSERT_EQ(DirtyFlag, 0);
+    EXPECT_EQ(DirtyFlag, 0);
     EditField()->setText("38.2");
     EditField()->setText(" 0");
     DrawSheet(); // same cell: the text stays as typed and stores 0
     EXPECT_EQ(DirtyFlag, 0);
-    EditField()->setText("12abc");
+    cellH = 1;
     DrawSheet();
-    EXPECT_EQ(Row(1).Param(kColFs), 12.0f);
-    EXPECT_EQ(DirtyFlag, 1);
-    EXPECT_EQ(EditField()->text(), "12abc"); // typing survives a redraw in place
+    EditField()->setText("W8-1772");
+    EXPECT_EQ(DirtyFlag, 0); // typing lives in the field until a redraw
+    cellH = kColFs;
+    DrawSheet();
+    // The Fs cell offers its own value.
+    EXPECT_EQ(std::tuple(Row(1).name, DirtyFlag, WindowModifiedMark(kMainWnd), EditField()->text().toStdString()),
+              std::tuple(Str255("W8-1772"), 1, true, " 0"));
+    DirtyFlag = 0;
+    EditField()->setText("12abc");
+    DrawSheet(); // typing survives a redraw in place
+    EXPECT_EQ(std::tuple(Row(1).Param(kColFs), DirtyFlag, EditField()->text().toStdString()),
+              std::tuple(12.0f, 1, "12abc"));
 }
 
 TEST_F(StartupTest, AboutShowsNameVersionAndCopyright)
@@ -114,29 +128,138 @@ TEST_F(StartupTest, AboutShowsNameVersionAndCopyright)
     box->close();
 }
 
-TEST_F(StartupTest, QuitEndsWithStatusZero)
+TEST_F(StartupTest, MenuRebuildResetsUndoTextAndSortMarksButNotTheGlobals)
 {
-    ChooseMenuItem(kFileMenu, kNewItem);
-    ChooseMenuItem(kAppMenu, kQuitItem);
-    EXPECT_EQ(exitStatus, 0);
-    EXPECT_FALSE(WindowExists(kMainWnd));
-    EXPECT_EQ(MainWndOpenFlag, 0);
+    InitMenu2();
+    SetUndoItem("Undo Cut", true);
+    ChooseMenuItem(kSortMenu, 3);
+    ChooseMenuItem(kSortMenu, kDescendingItem);
+    EXPECT_EQ(std::tuple(sortItmID, sendItmID), std::tuple(3, 2));
+    InitMenu2();
+    EXPECT_EQ(MenuBarTitles(), "Merestone|File|Edit|Sort|Calculate|Misc.|Window|Help"); // nothing twice
+    EXPECT_EQ(std::tuple(MenuItemText(kEditMenu, kUndoItem), MenuItemIsEnabled(kEditMenu, kUndoItem)),
+              std::tuple("Undo", false));
+    EXPECT_EQ(std::vector<bool>({MenuItemIsChecked(kSortMenu, kUnsortItem),
+                                 MenuItemIsChecked(kSortMenu, kAscendingItem), MenuItemIsChecked(kSortMenu, 3)}),
+              std::vector<bool>({true, true, false}));
+    EXPECT_EQ(std::tuple(sortItmID, sendItmID), std::tuple(3, 2));
 }
 
-TEST_F(StartupTest, ClosingTheStartWindowQuits)
+// One key and one direction carry the mark, and only a marked item shows a
+// check box: a desktop draws an empty box for every checkable item.
+TEST_F(StartupTest, SortMarksFollowKeyAndDirection)
 {
-    WindowWidget(kStartWnd)->close();
-    EXPECT_EQ(exitStatus, 0);
+    OpenSheetOf(3);
+    QMenu* sort = nullptr;
+    for (QWidget* w : QApplication::allWidgets())
+        if (auto* m = qobject_cast<QMenu*>(w); m && m->title() == "Sort") sort = m;
+    ASSERT_NE(sort, nullptr);
+    // Chooses the item; then which of Unsort, Ascending, Descending and key 13 are marked.
+    const auto choose = [sort](int item) {
+        ChooseMenuItem(kSortMenu, item);
+        for (QAction* a : sort->actions()) EXPECT_EQ(a->isCheckable(), a->isChecked()) << a->text().toStdString();
+        std::vector<bool> marks;
+        for (int i : {int(kUnsortItem), int(kAscendingItem), int(kDescendingItem), 13})
+            marks.push_back(MenuItemIsChecked(kSortMenu, i));
+        return marks;
+    };
+    EXPECT_EQ(choose(kDescendingItem), std::vector<bool>({true, false, true, false})); // Unsort keeps its mark
+    EXPECT_EQ(choose(13), std::vector<bool>({false, false, true, true}));
+    EXPECT_EQ(choose(kAscendingItem), std::vector<bool>({false, true, false, true}));
+    EXPECT_EQ(sendItmID, 1);
 }
 
-TEST_F(StartupTest, TheMainWindowsCloseBoxClosesTheDocument)
+TEST_F(StartupTest, HelpOpensTheDocumentsAndAddresses)
 {
+    for (int item : {1, 2, 3, 4, 6, 7}) ChooseMenuItem(kHelpMenu, item);
+    ASSERT_EQ(opened.size(), 6u);
+    const char* documents[] = {"/Images/Merestone's_Manual.pdf", "/Images/Merestone Quick Start.pdf",
+                               "/Images/T_S_Parameters_Description.pdf", "/Images/Merestone_Release_Notes.pdf"};
+    for (int k = 0; k < 4; ++k) EXPECT_NE(opened[k].find(documents[k]), std::string::npos) << opened[k];
+    EXPECT_EQ(opened[4], "https://kelvane.example/");
+    EXPECT_EQ(opened[5], "mailto:support@kelvane.example");
+    opened.clear();
+    SetDataFolder("/nonexistent"); // a missing document opens nothing
+    ChooseMenuItem(kHelpMenu, 1);
+    ChooseMenuItem(kHelpMenu, 2);
+    EXPECT_TRUE(opened.empty());
+}
+
+// The context menu opens over the rows and over the edit field, and its
+// choice goes to the Edit commands as File choices go to theirs.
+TEST_F(StartupTest, ContextMenuOpensOverRowsAndOverTheEditField)
+{
+    // y is measured from the frame's top: content y plus the 22-point title bar.
+    struct Case {
+        int x, frameY, column;
+        bool shown;
+    } cases[] = {
+        {500, 105, 1, true}, {500, 104, 1, false}, {500, 105, 0, true}, {208, 37, 1, true},
+        {207, 37, 1, false}, {318, 56, 1, true},   {319, 56, 1, false}, {250, 57, 1, false},
+        {250, 36, 1, false}, {250, 40, 0, false},  {600, 40, 1, false},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(ContextMenuAllowedAt(c.x, c.frameY, c.column), c.shown) << c.x << "," << c.frameY;
+
     ChooseMenuItem(kFileMenu, kNewItem);
-    WindowWidget(kMainWnd)->close();
-    ProcessEvents();
-    EXPECT_FALSE(WindowExists(kMainWnd));
-    EXPECT_EQ(exitStatus, -1);
-    EXPECT_TRUE(WindowIsVisible(kStartWnd));
+    SetPopUpMenuChooser([](int menu) { return menu == kContextMenu ? 3 : 0; }); // "Past"
+    const auto rightClick = [](int y) {
+        QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(400, y),
+                                ContentWidget(kMainWnd)->mapToGlobal(QPoint(400, y)));
+        QApplication::sendEvent(ContentWidget(kMainWnd), &click);
+    };
+    rightClick(200);
+    EXPECT_EQ(itemIDPass, kPasteItem);
+    itemIDPass = 0;
+    rightClick(70); // header band: no menu
+    EXPECT_EQ(itemIDPass, 0);
+    EXPECT_FALSE(MenuExists(kContextMenu)); // disposed after use
+    ChooseMenuItem(kFileMenu, kExportItem);
+    EXPECT_EQ(itemIDPass, kExportItem);
+}
+
+// Without a readable dictionary every value is empty and the addresses are
+// the maker's own; a dictionary can point them elsewhere.
+TEST_F(StartupTest, TheDataFoldersDictionaryGivesTheValuesAndAddresses)
+{
+    QTemporaryDir dir;
+    const auto write = [&dir](const QByteArray& bytes) {
+        QFile f(dir.filePath("Info.json"));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    };
+    SetDataFolder(dir.path().toStdString());
+    EXPECT_EQ(GetCFBundleVersion("CFBundleVersion"), "");
+    write("{ not json at all");
+    SetDataFolder(dir.path().toStdString() + "/."); // a new folder name reads the file again
+    EXPECT_EQ(GetCFBundleVersion("CFBundleVersion"), "");
+    EXPECT_EQ(MakerWebHost(), "kelvane.example");
+    EXPECT_EQ(BundleResourcePath("Merestone's_Manual.pdf", "Images"), "");
+    EXPECT_EQ(BundleResourcePath("", "Images"), "");
+    write(R"({"MerestoneWebHost": "127.0.0.1:8080", "CFBundleVersion": 7})");
+    SetDataFolder(dir.path().toStdString());
+    EXPECT_EQ(MakerWebHost(), "127.0.0.1:8080");
+    EXPECT_EQ(MakerMailAddress(), "support@127.0.0.1:8080");
+    EXPECT_EQ(GetCFBundleVersion("CFBundleVersion"), ""); // not a text
+}
+
+TEST(BundleText, DeleteExtensionRemovesEveryPdf)
+{
+    for (auto [text, rest] :
+         {std::pair{"Manual.pdf", "Manual"}, {"a.pdf.pdf", "a"}, {"a.pdfb.pdf", "ab"}, {"Notes", "Notes"}})
+        EXPECT_EQ(CFStringDeleteExtension(text), rest) << text;
+}
+
+TEST(BundleImages, EveryImageIsCompiledInAtOneAndTwoTimes)
+{
+    for (const char* name : {"NumberBuleBack", "UpArrow", "DownArrow", "TitleBuleBack", "ExplanationBuleBack",
+                             "TarnwellButton", "TarnwellDefaultButton", "FellmarkButton", "FellmarkDefaultButton",
+                             "BecklineButton", "BecklineDefaultButton"}) {
+        const QString base = QStringLiteral(":/Images/") + QLatin1String(name);
+        const QImage one(base + QStringLiteral(".png"));
+        EXPECT_FALSE(one.isNull()) << name;
+        EXPECT_EQ(QImage(base + QStringLiteral("@2x.png")).size(), one.size() * 2) << name;
+    }
 }
 
 } // namespace

@@ -8,358 +8,158 @@
 #include <limits>
 #include <numbers>
 #include <string>
-
-namespace {
+#include <vector>
 
 // A result as its window shows it: rounded to k decimals, as number text.
-std::string Shown(float v, int k)
+static std::string Shown(float v, int k)
 {
     return NumberText(DecimalRound(v, k)).str();
 }
 
-// What a field holding `text` gives the calculator.
-float Typed(const std::string& text)
-{
-    return ToStoredFloat(ReadNumber(text));
-}
-
-// ---- Vas ----
-
-struct VasCase {
-    const char* what;
-    float qms, xmax;
-    const char *vas, *qts, *efficiency, *sd, *vd;
-};
-
 TEST(VasFormulas, ResultsOfAThirtyHertzWoofer)
 {
-    // Fs 30 Hz, Mms 20 g, radius 10 cm, Qes 0.4 throughout.
-    const VasCase cases[] = {
-        {"Qms 4, Xmax 5", 4.0f, 5.0f, " 195.07", " 0.364", " 1.266", " 314.2", " 157.08"},
-        {"Qms 0 falls back to 0.85 Qes", 0.0f, 5.0f, " 195.07", " 0.34", " 1.266", " 314.2", " 157.08"},
-        {"negative Qms counts as 0", -1.0f, 5.0f, " 195.07", " 0.34", " 1.266", " 314.2", " 157.08"},
-        {"Xmax 0 gives Vd 0", 4.0f, 0.0f, " 195.07", " 0.364", " 1.266", " 314.2", " 0"},
+    // Fs 30 Hz, Mms 20 g, radius 10 cm, Qes 0.4 throughout. A Qms of 0 or
+    // below falls back to 0.85 Qes; Xmax 0 gives Vd 0.
+    const std::tuple<float, float, const char*, const char*> cases[] = {
+        {4.0f, 5.0f, " 0.364", " 157.08"},
+        {0.0f, 5.0f, " 0.34", " 157.08"},
+        {-1.0f, 5.0f, " 0.34", " 157.08"},
+        {4.0f, 0.0f, " 0.364", " 0"},
     };
-    for (const VasCase& c : cases) {
-        SCOPED_TRACE(c.what);
-        const VasResult r = ComputeVas(30.0f, 20.0f, 10.0f, 0.4f, c.qms, c.xmax);
+    for (const auto& [qms, xmax, qts, vd] : cases) {
+        SCOPED_TRACE(testing::Message() << "Qms " << qms << ", Xmax " << xmax);
+        const VasResult r = ComputeVas(30.0f, 20.0f, 10.0f, 0.4f, qms, xmax);
         ASSERT_TRUE(r.ok);
-        EXPECT_EQ(Shown(r.vas, kVasVasDecimals), c.vas);
-        EXPECT_EQ(Shown(r.qts, kVasQtsDecimals), c.qts);
-        EXPECT_EQ(Shown(r.efficiency, kVasEfficiencyDecimals), c.efficiency);
-        EXPECT_EQ(Shown(r.sd, kVasSdDecimals), c.sd);
-        EXPECT_EQ(Shown(r.vd, kVasVdDecimals), c.vd);
+        EXPECT_EQ((std::vector{Shown(r.vas, kVasVasDecimals), Shown(r.qts, kVasQtsDecimals),
+                               Shown(r.efficiency, kVasEfficiencyDecimals), Shown(r.sd, kVasSdDecimals),
+                               Shown(r.vd, kVasVdDecimals)}),
+                  (std::vector<std::string>{" 195.07", qts, " 1.266", " 314.2", vd}));
     }
-}
-
-TEST(VasFormulas, KeepsUnroundedSinglePrecisionResults)
-{
+    // The unrounded single-precision results.
     const VasResult r = ComputeVas(30.0f, 20.0f, 10.0f, 0.4f, 4.0f, 5.0f);
-    ASSERT_TRUE(r.ok);
     EXPECT_EQ(r.mmss, 0.02f);
     EXPECT_FLOAT_EQ(r.sd, 314.159265f);
     EXPECT_FLOAT_EQ(r.sdd, 0.0314159265f);
     EXPECT_FLOAT_EQ(r.vd, 157.079635f);
-    EXPECT_NEAR(r.vas, 195.07, 0.01);
     EXPECT_NE(r.vas, 195.07f); // the transfer writes the full value, not the shown one
     EXPECT_FLOAT_EQ(r.qts, 0.4f / 1.1f);
+    // Fs, Mms, radius (0 is the prefill) and Qes must each be positive.
+    const float refused[][4] = {{0, 20, 10, 0.4f}, {-30, 20, 10, 0.4f}, {30, 0, 10, 0.4f}, {30, -20, 10, 0.4f},
+                                {30, 20, 0, 0.4f}, {30, 20, -10, 0.4f}, {30, 20, 10, 0},   {30, 20, 10, -0.4f}};
+    for (const auto& in : refused)
+        EXPECT_FALSE(ComputeVas(in[0], in[1], in[2], in[3], 4.0f, 5.0f).ok) << testing::PrintToString(in);
 }
 
-TEST(VasFormulas, RefusesMissingFsMassRadiusOrQes)
+TEST(SmallFormulas, QtsSdVdAndLe)
 {
-    struct Case {
-        const char* what;
-        float fs, mms, radius, qes;
-    };
-    const Case cases[] = {
-        {"Fs 0", 0.0f, 20.0f, 10.0f, 0.4f},
-        {"Fs negative", -30.0f, 20.0f, 10.0f, 0.4f},
-        {"Mms 0", 30.0f, 0.0f, 10.0f, 0.4f},
-        {"Mms negative", 30.0f, -20.0f, 10.0f, 0.4f},
-        {"radius 0 (the prefill)", 30.0f, 20.0f, 0.0f, 0.4f},
-        {"radius negative", 30.0f, 20.0f, -10.0f, 0.4f},
-        {"Qes 0", 30.0f, 20.0f, 10.0f, 0.0f},
-        {"Qes negative", 30.0f, 20.0f, 10.0f, -0.4f},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        EXPECT_FALSE(ComputeVas(c.fs, c.mms, c.radius, c.qes, 4.0f, 5.0f).ok);
-    }
-}
-
-// ---- Qts ----
-
-TEST(QtsFormulas, CombinesBothQsAndRefusesEitherMissing)
-{
-    struct Case {
-        float qes, qms;
-        bool ok;
-        const char* shown;
-    };
-    const Case cases[] = {
-        {0.4f, 4.0f, true, " 0.364"}, {0.4f, 0.0f, false, ""}, // no 0.85 fallback here, unlike the Vas calculator
-        {0.0f, 4.0f, false, ""},      {-0.4f, 4.0f, false, ""}, {0.4f, -4.0f, false, ""},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << "Qes " << c.qes << ", Qms " << c.qms);
-        const QtsResult r = ComputeQts(c.qes, c.qms);
-        ASSERT_EQ(r.ok, c.ok);
-        if (c.ok) {
-            EXPECT_EQ(Shown(r.qts, kQtsDecimals), c.shown);
-        }
-    }
-}
-
-// ---- Sd ----
-
-TEST(SdFormulas, AreaFromTheConeDiameter)
-{
-    const SdResult r = ComputeSd(200.0f);
-    ASSERT_TRUE(r.ok);
-    EXPECT_EQ(Shown(r.sd, kSdDecimals), " 314.16");
-    EXPECT_EQ(r.sd, static_cast<float>(std::numbers::pi * 100.0)); // about 314.15927, unrounded
-}
-
-TEST(SdFormulas, RefusesANonPositiveDiameter)
-{
-    for (const float d : {0.0f, -200.0f}) {
-        SCOPED_TRACE(d);
-        EXPECT_FALSE(ComputeSd(d).ok);
-    }
-}
-
-// ---- Vd ----
-
-TEST(VdFormulas, VolumeInBothSdUnits)
-{
-    struct Case {
-        const char* what;
-        float sd;
-        SdUnit unit;
-        const char* vd;
-        float sdCm2;
-    };
-    const Case cases[] = {
-        {"cm²", 314.16f, SdUnit::Cm2, " 157.08", 314.16f},
-        {"m²", 0.0314f, SdUnit::M2, " 157", 314.0f},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        const VdResult r = ComputeVd(c.sd, c.unit, 5.0f);
-        ASSERT_TRUE(r.ok);
-        EXPECT_EQ(Shown(r.vd, kVdDecimals), c.vd);
-        EXPECT_FLOAT_EQ(r.sdCm2, c.sdCm2);
-    }
-}
-
-TEST(VdFormulas, RefusesMissingSdOrXmaxInEitherUnit)
-{
-    struct Case {
-        float sd, xmax;
-    };
-    const Case cases[] = {{0.0f, 5.0f}, {-314.16f, 5.0f}, {314.16f, 0.0f}, {314.16f, -5.0f}};
-    for (const SdUnit unit : {SdUnit::Cm2, SdUnit::M2}) {
-        for (const Case& c : cases) {
-            SCOPED_TRACE(testing::Message()
-                         << "unit " << static_cast<int>(unit) << ", Sd " << c.sd << ", Xmax " << c.xmax);
-            EXPECT_FALSE(ComputeVd(c.sd, unit, c.xmax).ok);
-        }
-    }
-}
-
-TEST(VdFormulas, SdFieldFollowsTheUnit)
-{
-    struct Case {
-        float modelSd;
-        SdUnit unit;
-        const char* text;
-    };
-    const Case cases[] = {
-        {314.16f, SdUnit::M2, " 0.03142"},
-        {314.16f, SdUnit::Cm2, " 314.16"},
-        {12.3456f, SdUnit::Cm2, " 12.35"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.modelSd << " cm² in unit " << static_cast<int>(c.unit));
-        EXPECT_EQ(VdSdFieldText(c.modelSd, c.unit).str(), c.text);
-    }
-    // m²: the Sd is rounded to 0.1 cm² first, then divided by 10000.
+    const QtsResult qts = ComputeQts(0.4f, 4.0f);
+    ASSERT_TRUE(qts.ok);
+    EXPECT_EQ(Shown(qts.qts, kQtsDecimals), " 0.364");
+    // Both Qs are needed: no 0.85 fallback here, unlike the Vas calculator.
+    const std::pair<float, float> noQts[] = {{0.4f, 0.0f}, {0.0f, 4.0f}, {-0.4f, 4.0f}, {0.4f, -4.0f}};
+    for (const auto& [qes, qms] : noQts) EXPECT_FALSE(ComputeQts(qes, qms).ok) << qes << " " << qms;
+    const SdResult sd = ComputeSd(200.0f);
+    ASSERT_TRUE(sd.ok);
+    EXPECT_EQ(Shown(sd.sd, kSdDecimals), " 314.16");
+    EXPECT_EQ(sd.sd, static_cast<float>(std::numbers::pi * 100.0)); // about 314.15927, unrounded
+    EXPECT_FALSE(ComputeSd(0.0f).ok);
+    EXPECT_FALSE(ComputeSd(-200.0f).ok);
+    // Vd in both Sd units.
+    const VdResult cm2 = ComputeVd(314.16f, SdUnit::Cm2, 5.0f), m2 = ComputeVd(0.0314f, SdUnit::M2, 5.0f);
+    ASSERT_TRUE(cm2.ok && m2.ok);
+    EXPECT_EQ(Shown(cm2.vd, kVdDecimals), " 157.08");
+    EXPECT_FLOAT_EQ(cm2.sdCm2, 314.16f);
+    EXPECT_EQ(Shown(m2.vd, kVdDecimals), " 157");
+    EXPECT_FLOAT_EQ(m2.sdCm2, 314.0f);
+    const std::pair<float, float> noVd[] = {{0.0f, 5.0f}, {-314.16f, 5.0f}, {314.16f, 0.0f}, {314.16f, -5.0f}};
+    for (const SdUnit unit : {SdUnit::Cm2, SdUnit::M2})
+        for (const auto& [area, xmax] : noVd)
+            EXPECT_FALSE(ComputeVd(area, unit, xmax).ok)
+                << "unit " << int(unit) << ", Sd " << area << ", Xmax " << xmax;
+    // The Sd field follows the unit. In m² the Sd is rounded to 0.1 cm²
+    // first, then divided by 10000.
+    EXPECT_EQ(VdSdFieldText(314.16f, SdUnit::M2).str(), " 0.03142");
+    EXPECT_EQ(VdSdFieldText(314.16f, SdUnit::Cm2).str(), " 314.16");
+    EXPECT_EQ(VdSdFieldText(12.3456f, SdUnit::Cm2).str(), " 12.35");
     EXPECT_DOUBLE_EQ(VdSdFieldValue(12.3456f, SdUnit::M2), 123.0 / 100000.0);
+    // Le from an impedance reading.
+    const LeResult r = ComputeLe(6.0f, 8.0f, 1.0f), atRe = ComputeLe(6.0f, 6.0f, 1.0f);
+    ASSERT_TRUE(r.ok && atRe.ok);
+    EXPECT_EQ(Shown(r.le, kLeDecimals), " 0.842");
+    EXPECT_FLOAT_EQ(r.le, static_cast<float>(std::sqrt(28.0) / (2.0 * std::numbers::pi)));
+    EXPECT_EQ(atRe.le, 0.0f);
+    // Re, Z, frequency: a Z below Re, or any of them 0 or below.
+    const float noLe[][3] = {{6, 5.9f, 1}, {0, 8, 1}, {-6, 8, 1}, {6, 0, 1}, {6, 8, 0}, {6, 8, -1}};
+    for (const auto& in : noLe) EXPECT_FALSE(ComputeLe(in[0], in[1], in[2]).ok) << testing::PrintToString(in);
 }
 
-// ---- Le ----
-
-TEST(LeFormulas, InductanceFromAnImpedanceReading)
+TEST(EfficiencyFeetAndEbpFormulas, FromLevelsParametersAndImperialUnits)
 {
-    struct Case {
-        const char* what;
-        float re, z, kHz;
-        bool ok;
-        const char* shown;
-    };
-    const Case cases[] = {
-        {"Re 6, Z 8 at 1 kHz", 6.0f, 8.0f, 1.0f, true, " 0.842"},
-        {"Z equal to Re", 6.0f, 6.0f, 1.0f, true, " 0"},
-        {"Z below Re", 6.0f, 5.9f, 1.0f, false, ""},
-        {"Re 0", 0.0f, 8.0f, 1.0f, false, ""},
-        {"Re negative", -6.0f, 8.0f, 1.0f, false, ""},
-        {"Z 0", 6.0f, 0.0f, 1.0f, false, ""},
-        {"frequency 0", 6.0f, 8.0f, 0.0f, false, ""},
-        {"frequency negative", 6.0f, 8.0f, -1.0f, false, ""},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        const LeResult r = ComputeLe(c.re, c.z, c.kHz);
-        ASSERT_EQ(r.ok, c.ok);
-        if (c.ok) {
-            EXPECT_EQ(Shown(r.le, kLeDecimals), c.shown);
-        }
-    }
-}
-
-TEST(LeFormulas, KeepsTheUnroundedValue)
-{
-    EXPECT_FLOAT_EQ(ComputeLe(6.0f, 8.0f, 1.0f).le, static_cast<float>(std::sqrt(28.0) / (2.0 * std::numbers::pi)));
-    EXPECT_EQ(ComputeLe(6.0f, 6.0f, 1.0f).le, 0.0f);
-}
-
-// ---- Efficiency ----
-
-TEST(EfficiencyFormulas, FromTheLevelAtOneWatt)
-{
-    const EfficiencyResult r = ComputeEfficiencyFromSpl(88.0f);
-    ASSERT_TRUE(r.ok);
-    EXPECT_EQ(Shown(r.efficiency, kEfficiencyDecimals), " 0.396");
-    for (const float spl : {0.0f, -88.0f}) {
-        SCOPED_TRACE(spl);
-        EXPECT_FALSE(ComputeEfficiencyFromSpl(spl).ok);
-    }
-}
-
-TEST(EfficiencyFormulas, FromTheLevelAt283Volts)
-{
-    struct Case {
-        float spl;
-        NominalImpedance impedance;
-        const char* shown;
-    };
-    const Case cases[] = {
+    const EfficiencyResult spl = ComputeEfficiencyFromSpl(88.0f);
+    ASSERT_TRUE(spl.ok);
+    EXPECT_EQ(Shown(spl.efficiency, kEfficiencyDecimals), " 0.396");
+    EXPECT_FALSE(ComputeEfficiencyFromSpl(0.0f).ok);
+    EXPECT_FALSE(ComputeEfficiencyFromSpl(-88.0f).ok);
+    // The level at 2.83 V.
+    const std::tuple<float, NominalImpedance, const char*> levels[] = {
         {88.0f, NominalImpedance::Ohm8, " 0.396"},
         {88.0f, NominalImpedance::Ohm4, " 0.198"},
         {90.0f, NominalImpedance::Ohm2, " 0.157"},
         {85.0f, NominalImpedance::Ohm16, " 0.397"},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.spl << " dB, choice " << static_cast<int>(c.impedance));
-        const EfficiencyResult r = ComputeEfficiencyFrom283V(c.spl, c.impedance);
+    for (const auto& [level, impedance, shown] : levels) {
+        SCOPED_TRACE(testing::Message() << level << " dB, choice " << static_cast<int>(impedance));
+        const EfficiencyResult r = ComputeEfficiencyFrom283V(level, impedance);
         ASSERT_TRUE(r.ok);
-        EXPECT_EQ(Shown(r.efficiency, kEfficiencyDecimals), c.shown);
-        EXPECT_FALSE(ComputeEfficiencyFrom283V(0.0f, c.impedance).ok);
+        EXPECT_EQ(Shown(r.efficiency, kEfficiencyDecimals), shown);
+        EXPECT_FALSE(ComputeEfficiencyFrom283V(0.0f, impedance).ok);
     }
     // 8 Ohm takes 1 W at 2.83 V: the same as the level at 1 W.
-    EXPECT_EQ(ComputeEfficiencyFrom283V(88.0f, NominalImpedance::Ohm8).efficiency,
-              ComputeEfficiencyFromSpl(88.0f).efficiency);
+    EXPECT_EQ(ComputeEfficiencyFrom283V(88.0f, NominalImpedance::Ohm8).efficiency, spl.efficiency);
     EXPECT_FALSE(ComputeEfficiencyFrom283V(88.0f, static_cast<NominalImpedance>(5)).ok);
-}
-
-TEST(EfficiencyFormulas, FromThieleSmallParameters)
-{
-    const EfficiencyResult r = ComputeEfficiencyFromParameters(30.0f, 195.07f, 0.4f);
-    ASSERT_TRUE(r.ok);
-    EXPECT_EQ(Shown(r.efficiency, kEfficiencyDecimals), " 1.266");
-
-    struct Case {
-        const char* what;
-        float fs, vas, qes;
-    };
-    const Case refused[] = {
-        {"Fs 0", 0.0f, 195.07f, 0.4f},
-        {"Vas 0", 30.0f, 0.0f, 0.4f},
-        {"Qes 0", 30.0f, 195.07f, 0.0f},
-        {"Vas negative", 30.0f, -195.07f, 0.4f},
-    };
-    for (const Case& c : refused) {
-        SCOPED_TRACE(c.what);
-        EXPECT_FALSE(ComputeEfficiencyFromParameters(c.fs, c.vas, c.qes).ok);
-    }
-}
-
-TEST(EfficiencyFormulas, AgreesWithTheVasCalculator)
-{
+    // From the Thiele/Small parameters.
+    const EfficiencyResult ts = ComputeEfficiencyFromParameters(30.0f, 195.07f, 0.4f);
+    ASSERT_TRUE(ts.ok);
+    EXPECT_EQ(Shown(ts.efficiency, kEfficiencyDecimals), " 1.266");
+    const float refused[][3] = {{0, 195.07f, 0.4f}, {30, 0, 0.4f}, {30, 195.07f, 0}, {30, -195.07f, 0.4f}};
+    for (const auto& in : refused)
+        EXPECT_FALSE(ComputeEfficiencyFromParameters(in[0], in[1], in[2]).ok) << testing::PrintToString(in);
+    // The Vas calculator's Vas gives the very same efficiency; typed in as
+    // shown, it gives the same text.
     const VasResult vas = ComputeVas(30.0f, 20.0f, 10.0f, 0.4f, 4.0f, 5.0f);
     ASSERT_TRUE(vas.ok);
-    // The same Vas number gives the very same efficiency.
     EXPECT_EQ(ComputeEfficiencyFromParameters(30.0f, vas.vas, 0.4f).efficiency, vas.efficiency);
-    // The Vas as shown, typed into the efficiency calculator, shows the same text.
-    const float typedVas = Typed(Shown(vas.vas, kVasVasDecimals));
+    const float typedVas = ToStoredFloat(ReadNumber(Shown(vas.vas, kVasVasDecimals)));
     EXPECT_EQ(Shown(ComputeEfficiencyFromParameters(30.0f, typedVas, 0.4f).efficiency, kEfficiencyDecimals),
               Shown(vas.efficiency, kVasEfficiencyDecimals));
-}
-
-// ---- Feet to metric ----
-
-TEST(FeetToMetricFormulas, ConvertsEachTab)
-{
-    struct Case {
-        FeetTab tab;
-        float input;
-        const char* shown;
-    };
-    const Case cases[] = {
+    // Feet to metric, each tab.
+    const std::tuple<FeetTab, float, const char*> tabs[] = {
         {FeetTab::Dia, 12.0f, " 30"}, // 2.5 cm to the inch, not 30.48
         {FeetTab::Vas, 2.0f, " 56.63"},  {FeetTab::Sd, 50.0f, " 322.6"},
         {FeetTab::Xmax, 0.25f, " 6.35"}, {FeetTab::Vd, 10.0f, " 163.87"},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(static_cast<int>(c.tab));
-        const FeetToMetricResult r = ComputeFeetToMetric(c.tab, c.input);
+    for (const auto& [tab, input, shown] : tabs) {
+        SCOPED_TRACE(static_cast<int>(tab));
+        const FeetToMetricResult r = ComputeFeetToMetric(tab, input);
         ASSERT_TRUE(r.ok);
-        EXPECT_EQ(Shown(r.value, FeetConversionOf(c.tab).decimals), c.shown);
-        EXPECT_FALSE(ComputeFeetToMetric(c.tab, 0.0f).ok);
-        EXPECT_FALSE(ComputeFeetToMetric(c.tab, -c.input).ok);
+        EXPECT_EQ(Shown(r.value, FeetConversionOf(tab).decimals), shown);
+        EXPECT_FALSE(ComputeFeetToMetric(tab, 0.0f).ok);
+        EXPECT_FALSE(ComputeFeetToMetric(tab, -input).ok);
     }
     EXPECT_EQ(ComputeFeetToMetric(FeetTab::Dia, 12.0f).value, 30.0f);
     EXPECT_FALSE(ComputeFeetToMetric(static_cast<FeetTab>(6), 12.0f).ok);
-}
-
-// ---- EBP ----
-
-TEST(EbpFormulas, RoundsFsOverQesToAWholeNumber)
-{
-    struct Case {
-        float fs, qes;
-        const char* shown;
+    // EBP: Fs / Qes rounded to a whole number, ties to even (2.5 and 3.5).
+    const std::tuple<float, float, const char*> ebp[] = {
+        {30.0f, 0.4f, " 75"}, {45.0f, 0.36f, " 125"}, {25.0f, 10.0f, " 2"}, {35.0f, 10.0f, " 4"}, {0.0f, 0.4f, " 0"},
     };
-    const Case cases[] = {
-        {30.0f, 0.4f, " 75"}, {45.0f, 0.36f, " 125"}, {25.0f, 10.0f, " 2"}, // 2.5: ties go to even
-        {35.0f, 10.0f, " 4"},                                               // 3.5
-        {0.0f, 0.4f, " 0"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << "Fs " << c.fs << ", Qes " << c.qes);
-        const EbpResult r = ComputeEbp(c.fs, c.qes);
-        ASSERT_TRUE(r.ok);
-        EXPECT_EQ(NumberText(r.rounded).str(), c.shown);
+    for (const auto& [fs, qes, shown] : ebp) {
+        const EbpResult r = ComputeEbp(fs, qes);
+        ASSERT_TRUE(r.ok) << fs << " / " << qes;
+        EXPECT_EQ(NumberText(r.rounded).str(), shown) << fs << " / " << qes;
     }
     EXPECT_EQ(ComputeEbp(25.0f, 10.0f).quotient, 2.5f);
+    // Undefined without a positive Qes or a finite quotient.
+    const std::pair<float, float> noEbp[]
+        = {{30.0f, 0.0f}, {30.0f, -0.4f}, {0.0f, 0.0f}, {std::numeric_limits<float>::max(), 0.001f}};
+    for (const auto& [fs, qes] : noEbp) EXPECT_FALSE(ComputeEbp(fs, qes).ok) << fs << " / " << qes;
 }
-
-TEST(EbpFormulas, UndefinedWithoutAPositiveQesOrAFiniteQuotient)
-{
-    struct Case {
-        const char* what;
-        float fs, qes;
-    };
-    const Case cases[] = {
-        {"Qes 0", 30.0f, 0.0f},
-        {"Qes negative", 30.0f, -0.4f},
-        {"Fs 0 and Qes 0", 0.0f, 0.0f},
-        {"quotient beyond the float range", std::numeric_limits<float>::max(), 0.001f},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        EXPECT_FALSE(ComputeEbp(c.fs, c.qes).ok);
-    }
-}
-
-} // namespace

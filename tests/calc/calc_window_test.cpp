@@ -1,18 +1,99 @@
 // The calculator windows driven through their handlers: prefill, Calc.,
-// OK with its transfer, Cancel and Escape, the keys.
+// OK with its transfer, Cancel and Escape, the keys and the Edit menu, and
+// the two calculators with tabs, efficiency and feet to metric.
 #include "app/app_globals.h"
+#include "app/ids.h"
 #include "app/main_window.h"
-#include "calc/calc_fixture.h"
+#include "calc/calc_globals.h"
+#include "calc/calc_window.h"
+#include "calc/calculator_window.h"
+#include "platform/controls.h"
+#include "platform/events.h"
+#include "platform/menus.h"
 #include "platform/services.h"
+#include "platform/test_access.h"
 #include "platform/windows.h"
+#include "sheet/draw_sheet.h"
 #include "sheet/scroll_bar.h"
+#include "sheet/sheet_globals.h"
 #include "sheet/sheet_input.h"
+#include "support/app_fixture.h"
 
+#include <QApplication>
 #include <QClipboard>
 #include <QLabel>
-#include <cmath>
+#include <QLineEdit>
+#include <QTest>
+#include <QToolButton>
+#include <functional>
 
 namespace {
+
+// A new sheet with its first model selected, and the helpers that drive a
+// calculator's fields, buttons, tabs and keys.
+class CalcTest : public AppTest {
+protected:
+    void SetUp() override
+    {
+        AppTest::SetUp();
+        ChooseMenuItem(kFileMenu, kNewItem);
+        cellH = 0;
+        cellV = 1;
+        DrawSheet();
+        DirtyFlag = 0;
+    }
+    static void Open(int item) { ChooseMenuItem(kCalcMenu, item); }
+    static QLineEdit* Field(int id) { return qobject_cast<QLineEdit*>(ControlWidget(kCalcWnd, id)); }
+    static QString Label(int id) { return qobject_cast<QLabel*>(ControlWidget(kCalcWnd, id))->text(); }
+    static void Type(int id, const char* text) { Field(id)->setText(QString::fromUtf8(text)); }
+    // Types into the input fields in order, from the first, and clicks the button, if any.
+    static void Enter(std::initializer_list<const char*> inputs, int button = 0)
+    {
+        int id = kCalcFirstInput;
+        for (const char* text : inputs) Type(id++, text);
+        if (button) Click(button);
+    }
+    static void Run(int item, std::initializer_list<const char*> inputs, int button = 0)
+    {
+        Open(item);
+        Enter(inputs, button);
+    }
+    // The first model's values, each within the tolerance.
+    static void ExpectModel(double tolerance, std::initializer_list<std::pair<int, double>> values)
+    {
+        for (auto [column, value] : values) EXPECT_NEAR(Row(1).Param(column), value, tolerance) << column;
+    }
+    static QStringList Texts(std::initializer_list<int> ids)
+    {
+        QStringList texts;
+        for (int id : ids) texts << Field(id)->text();
+        return texts;
+    }
+    static void Click(int id) { QTest::mouseClick(ControlWidget(kCalcWnd, id), Qt::LeftButton); }
+    static int BeepsOf(const std::function<void()>& action)
+    {
+        const int before = SysBeepCount();
+        action();
+        return SysBeepCount() - before;
+    }
+    static void Key(Qt::Key key, Qt::KeyboardModifiers mods = {})
+    {
+        QApplication::setActiveWindow(WindowWidget(kCalcWnd));
+        QWidget* target
+            = Field(kCalcFirstInput) ? static_cast<QWidget*>(Field(kCalcFirstInput)) : WindowWidget(kCalcWnd);
+        QTest::keyClick(target, key, mods);
+    }
+    // Sets a radio group or the tabs and reports the hit, as a click does.
+    static void Hit(int control, int value)
+    {
+        SetControlValue(kCalcWnd, control, value);
+        ControlEvent e;
+        e.window = kCalcWnd;
+        e.control = control;
+        CalcWndControlHit(e);
+    }
+    static bool ToggleOn(int k) { return qobject_cast<QToolButton*>(ControlWidget(kCalcWnd, 74 + k))->isChecked(); }
+};
 
 class CalcWindow : public CalcTest {
 protected:
@@ -21,94 +102,57 @@ protected:
         CalcTest::SetUp();
         ModelRecord& m = Row(1);
         m.name = Str255("KW-380");
-        m.Param(kColFs) = 12.3456f;
-        m.Param(kColQes) = 12.3456f;
-        m.Param(kColSd) = 12.3456f;
+        m.Param(kColFs) = m.Param(kColQes) = m.Param(kColSd) = 12.3456f;
     }
+    static QString SheetField() { return qobject_cast<QLineEdit*>(ControlWidget(kMainWnd, kEditFieldCtl))->text(); }
 };
 
-TEST_F(CalcWindow, OpensAsASheetPrefilledFromTheModel)
+TEST_F(CalcWindow, VasOpensPrefilledAndOkTransfersUnrounded)
 {
     Open(1);
     ASSERT_TRUE(WindowIsVisible(kCalcWnd));
     EXPECT_TRUE(WindowIsSheet(kCalcWnd));
-    EXPECT_EQ(CalcWndOnFlag, 1);
-    EXPECT_EQ(EditWndNum, 2);
-    EXPECT_FALSE(MenuIsEnabled(kFileMenu));
-    EXPECT_TRUE(MenuIsEnabled(kEditMenu));
-    EXPECT_EQ(qobject_cast<QLabel*>(ControlWidget(kCalcWnd, kCalcTitleCtl))->text(), "Vas Calculate ''KW-380''");
-    EXPECT_EQ(Field(80)->text(), " 12.35");
-    EXPECT_EQ(Field(83)->text(), " 12.346");
-    EXPECT_EQ(Field(89)->text(), " 12.3");
-    EXPECT_EQ(Field(81)->text(), " 0");
+    EXPECT_EQ(std::tuple(CalcWndOnFlag, EditWndNum, MenuIsEnabled(kFileMenu), MenuIsEnabled(kEditMenu)),
+              std::tuple(1, 2, false, true));
+    EXPECT_EQ(Label(kCalcTitleCtl), "Vas Calculate ''KW-380''");
+    EXPECT_EQ(Texts({80, 83, 89, 81}), QStringList({" 12.35", " 12.346", " 12.3", " 0"}));
     EXPECT_TRUE(Field(86)->isReadOnly());
-}
-
-TEST_F(CalcWindow, VasCalcAndOkTransferUnrounded)
-{
-    Open(1);
-    Type(80, "30");
-    Type(81, "20");
-    Type(82, "10");
-    Type(83, "0.4");
-    Type(84, "4");
-    Type(85, "5");
-    Click(kCalcCalcCtl);
-    EXPECT_EQ(Field(86)->text(), " 195.07");
-    EXPECT_EQ(Field(87)->text(), " 0.364");
-    EXPECT_EQ(Field(88)->text(), " 1.266");
-    EXPECT_EQ(Field(89)->text(), " 314.2");
-    EXPECT_EQ(Field(90)->text(), " 157.08");
+    Enter({"30", "20", "10", "0.4", "4", "5"}, kCalcCalcCtl);
+    EXPECT_EQ(Texts({86, 87, 88, 89, 90}), QStringList({" 195.07", " 0.364", " 1.266", " 314.2", " 157.08"}));
     EXPECT_EQ(Row(1).Param(kColVas), 0.0f); // nothing written before OK
     Click(kCalcOkCtl);
-    EXPECT_FALSE(WindowExists(kCalcWnd));
-    EXPECT_EQ(CalcWndOnFlag, 0);
-    EXPECT_EQ(EditWndNum, 1);
-    EXPECT_TRUE(MenuIsEnabled(kFileMenu));
+    EXPECT_EQ(std::tuple(WindowExists(kCalcWnd), CalcWndOnFlag, EditWndNum, MenuIsEnabled(kFileMenu), DirtyFlag),
+              std::tuple(false, 0, 1, true, 1));
     // Every value of the calculator goes into the model, unrounded.
-    const struct {
-        int column;
-        double value;
-    } written[] = {{kColFs, 30},      {kColVas, 195.07}, {kColQts, 0.364}, {kColQes, 0.4},  {kColQms, 4},
-                   {kColEffi, 1.266}, {kColSd, 314.16},  {kColXmax, 5},    {kColVd, 157.08}};
-    for (const auto& w : written) EXPECT_NEAR(Row(1).Param(w.column), w.value, 0.005) << w.column;
+    const std::pair<int, double> written[]
+        = {{kColFs, 30},      {kColVas, 195.07}, {kColQts, 0.364}, {kColQes, 0.4},  {kColQms, 4},
+           {kColEffi, 1.266}, {kColSd, 314.16},  {kColXmax, 5},    {kColVd, 157.08}};
+    for (auto [column, value] : written) EXPECT_NEAR(Row(1).Param(column), value, 0.005) << column;
     EXPECT_NE(Row(1).Param(kColVas), 195.07f); // unrounded
-    EXPECT_EQ(DirtyFlag, 1);
 }
 
-TEST_F(CalcWindow, CancelEscapeAndRefusedOkWriteNothing)
+// Cancel, Escape, a refused OK and OK without a model write nothing; Option
+// with any key calculates without typing it, and Return means OK.
+TEST_F(CalcWindow, KeysAndButtonsWriteOnlyOnOk)
 {
-    Open(2);
-    Type(80, "0.4");
-    Type(81, "4");
-    Click(kCalcCalcCtl);
+    Run(2, {"0.4", "4"}, kCalcCalcCtl);
     EXPECT_EQ(Field(86)->text(), " 0.364");
     Click(kCalcCancelCtl);
     EXPECT_FALSE(WindowExists(kCalcWnd));
     EXPECT_EQ(Row(1).Param(kColQts), 0.0f);
-
     Open(2);
     Key(Qt::Key_Escape);
     EXPECT_FALSE(WindowExists(kCalcWnd));
-
-    Open(2);
-    Type(80, "abc");
-    const int beeps = SysBeepCount();
-    Click(kCalcOkCtl);
-    EXPECT_EQ(SysBeepCount(), beeps + 1);
-    EXPECT_FALSE(WindowExists(kCalcWnd));
-    EXPECT_EQ(DirtyFlag, 0);
-    EXPECT_EQ(Row(1).Param(kColQes), 12.3456f);
-}
-
-TEST_F(CalcWindow, OptionWithAnyKeyCalculatesAndReturnMeansOk)
-{
-    Open(2);
-    Type(80, "0.4");
-    Type(81, "4");
+    EXPECT_EQ(BeepsOf([] { Run(2, {"abc"}, kCalcOkCtl); }), 1);
+    EXPECT_EQ(std::tuple(WindowExists(kCalcWnd), DirtyFlag, Row(1).Param(kColQes)), std::tuple(false, 0, 12.3456f));
+    fNum = 0;
+    Run(2, {"0.4", "4"}, kCalcOkCtl);
+    EXPECT_EQ(std::tuple(WindowExists(kCalcWnd), Row(1).Param(kColQts), Row(0).Param(kColQts)),
+              std::tuple(false, 0.0f, 0.0f));
+    fNum = 1;
+    Run(2, {"0.4", "4"});
     Key(Qt::Key_C, Qt::AltModifier);
-    EXPECT_EQ(Field(86)->text(), " 0.364");
-    EXPECT_EQ(Field(80)->text(), "0.4"); // the letter was not typed
+    EXPECT_EQ(Texts({86, 80}), QStringList({" 0.364", "0.4"})); // the letter was not typed
     Key(Qt::Key_Space);
     EXPECT_EQ(Field(80)->text(), "0.4"); // nor a blank
     Key(Qt::Key_Return);
@@ -116,9 +160,34 @@ TEST_F(CalcWindow, OptionWithAnyKeyCalculatesAndReturnMeansOk)
     EXPECT_NEAR(Row(1).Param(kColQts), 0.3636, 0.0001);
 }
 
-TEST_F(CalcWindow, EditKeysActAsTheEditMenuOnTheFocusedField)
+// The Edit menu and its keys act on the focused field, never on the table.
+TEST_F(CalcWindow, EditMenuAndKeysWorkOnTheFocusedFieldOnly)
 {
-    Open(2);
+    // The field, the clipboard, and the Undo item's text and state.
+    const auto state = [] {
+        return std::tuple(Field(80)->text().toStdString(), QGuiApplication::clipboard()->text().toStdString(),
+                          MenuItemText(kEditMenu, kUndoItem), MenuItemIsEnabled(kEditMenu, kUndoItem));
+    };
+    const auto edit = [&state](int item) {
+        CalcWndEditCommand(item);
+        return state();
+    };
+    Open(1);
+    Type(80, " 38.2");
+    EXPECT_EQ(edit(kCutItem), std::tuple("", " 38.2", "Undo Cut", true));
+    EXPECT_EQ(edit(kUndoItem), std::tuple(" 38.2", " 38.2", "Undo", false));
+    QGuiApplication::clipboard()->setText("41");
+    EXPECT_EQ(edit(kPasteItem), std::tuple("41", "41", "Undo Paste", true));
+    EXPECT_EQ(edit(kUndoItem), std::tuple(" 38.2", "41", "Undo", false));
+    EXPECT_EQ(Row(1).Param(kColFs), 12.3456f);
+    EXPECT_EQ(edit(kCopyItem), std::tuple(" 38.2", " 38.2", "Undo", false));
+    EXPECT_EQ(UndoText, Str255(" 38.2"));
+    CalcWndEditCommand(kSelectAllItem);
+    EXPECT_EQ(Field(80)->selectedText(), " 38.2");
+    EXPECT_EQ(ChooseMenuItem(kEditMenu, kCopyItem), 0); // the menu reaches it through EditWndNum
+    EXPECT_EQ(CalcWndEditCommand(3), kEventNotHandled);
+    EXPECT_EQ(edit(kDeleteItem), std::tuple("", " 38.2", "Undo", false)); // Delete leaves the item as it was
+    EXPECT_EQ(undoItemID, kDeleteItem);
     QApplication::setActiveWindow(WindowWidget(kCalcWnd));
     Field(80)->setFocus();
     Field(80)->setText("0.45");
@@ -126,50 +195,43 @@ TEST_F(CalcWindow, EditKeysActAsTheEditMenuOnTheFocusedField)
     Key(Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(QGuiApplication::clipboard()->text(), "0.45"); // the whole field, as Copy does
     Key(Qt::Key_X, Qt::ControlModifier);
-    EXPECT_EQ(Field(80)->text(), "");
-    EXPECT_EQ(MenuItemText(kEditMenu, kUndoItem), "Undo Cut");
+    EXPECT_EQ(state(), std::tuple("", "0.45", "Undo Cut", true));
     Key(Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(Field(80)->text(), "0.45");
 }
 
-TEST_F(CalcWindow, WithNoModelNothingIsWritten)
+// The small calculators: what each shows on opening and what its OK writes.
+// OK computes from the edited inputs without a Calc. first, and the selected
+// column's edit field shows the new value.
+TEST_F(CalcWindow, SmallCalculatorsShowTheModelAndWriteTheirResults)
 {
-    fNum = 0;
-    Open(2);
-    Type(80, "0.4");
-    Type(81, "4");
-    Click(kCalcOkCtl);
-    EXPECT_FALSE(WindowExists(kCalcWnd));
-    EXPECT_EQ(Row(1).Param(kColQts), 0.0f);
-    EXPECT_EQ(Row(0).Param(kColQts), 0.0f);
-}
-
-TEST_F(CalcWindow, OkComputesFromEditedInputs)
-{
-    Open(4);
-    EXPECT_EQ(Field(80)->text(), " 0");
-    Type(80, "200");
-    Click(kCalcOkCtl); // no Calc. before
-    EXPECT_NEAR(Row(1).Param(kColSd), 314.15927, 0.0001);
-}
-
-TEST_F(CalcWindow, TheSelectedColumnShowsTheNewValueInTheEditField)
-{
+    Row(1).Param(kColSd) = 132.7f;
+    Open(4); // Sd: the model's Sd as the result, the diameter empty
+    EXPECT_EQ(Texts({86, 80}), QStringList({" 132.7", " 0"}));
+    Enter({"130"}, kCalcOkCtl);
+    EXPECT_NEAR(Row(1).Param(kColSd), 132.73, 0.01);
     cellH = kColSd;
     DrawSheet();
-    Open(4);
-    Type(80, "200");
-    Click(kCalcOkCtl);
-    auto* sheetField = qobject_cast<QLineEdit*>(ControlWidget(kMainWnd, kEditFieldCtl));
-    EXPECT_EQ(sheetField->text(), " 314.16");
+    Run(4, {"200"}, kCalcOkCtl);
+    EXPECT_NEAR(Row(1).Param(kColSd), 314.15927, 0.0001);
+    EXPECT_EQ(SheetField(), " 314.16");
     cellH = kColDia; // the first parameter column too, from the feet-to-metric calculator
     DrawSheet();
-    Open(7);
-    Type(80, "12");
-    Click(kCalcCalcCtl);
+    Run(7, {"12"}, kCalcCalcCtl);
     Click(kCalcOkCtl);
-    sheetField = qobject_cast<QLineEdit*>(ControlWidget(kMainWnd, kEditFieldCtl));
-    EXPECT_EQ(sheetField->text(), " 30");
+    EXPECT_EQ(SheetField(), " 30");
+    Run(2, {"0.5", "2"}, kCalcOkCtl); // Qts from Qes and Qms
+    ExpectModel(1e-6, {{kColQts, 0.4}, {kColQes, 0.5}, {kColQms, 2.0}});
+    Run(6, {"6", "8", "1"}, kCalcOkCtl); // Le from Re, the impedance read and its frequency
+    EXPECT_EQ(Row(1).Param(kColRe), 6.0f);
+    EXPECT_NEAR(Row(1).Param(kColLe), 0.842, 0.001);
+    Open(6);
+    EXPECT_EQ(Texts({81, 82}), QStringList({" 0", " 0"})); // every opening offers 0 for the readings
+    Enter({"6", "8", "1"}, kCalcCalcCtl);
+    EXPECT_EQ(Field(86)->text(), " 0.842");
+    Type(81, "5");
+    EXPECT_EQ(BeepsOf([] { Click(kCalcCalcCtl); }), 1); // below Re: no inductance gives that reading
+    EXPECT_EQ(Field(86)->text(), " 0.842");
 }
 
 TEST_F(CalcWindow, VdUnitSwitchShowsTheModelsSd)
@@ -178,46 +240,14 @@ TEST_F(CalcWindow, VdUnitSwitchShowsTheModelsSd)
     Open(5);
     EXPECT_EQ(Field(80)->text(), " 314.16");
     Type(81, "5");
-    SetControlValue(kCalcWnd, kCalcUnitRadioCtl, 2);
-    ControlEvent e;
-    e.window = kCalcWnd;
-    e.control = kCalcUnitRadioCtl;
-    CalcWndControlHit(e);
+    Hit(kCalcUnitRadioCtl, 2);
     EXPECT_EQ(VdRadioID, 2);
-    EXPECT_EQ(Field(80)->text(), " 0.03142");
-    EXPECT_EQ(Field(81)->text(), "5"); // the typed Xmax stays
-    Type(80, "0.0314");
-    Click(kCalcOkCtl);
-    EXPECT_NEAR(Row(1).Param(kColVd), 157.0, 0.001);
-    EXPECT_NEAR(Row(1).Param(kColSd), 314.0, 0.001);
+    EXPECT_EQ(Texts({80, 81}), QStringList({" 0.03142", "5"})); // the typed Xmax stays
+    Enter({"0.0314"}, kCalcOkCtl);
+    ExpectModel(0.001, {{kColVd, 157.0}, {kColSd, 314.0}});
     Open(5);
-    EXPECT_EQ(qobject_cast<QLabel*>(ControlWidget(kCalcWnd, kCalcUnitLabelCtl))->text(), "m²");
+    EXPECT_EQ(Label(kCalcUnitLabelCtl), "m²");
     VdRadioID = 1;
-}
-
-// The small calculators: what each shows on opening and what its OK writes.
-TEST_F(CalcWindow, SmallCalculatorsShowTheModelAndWriteTheirResults)
-{
-    Row(1).Param(kColSd) = 132.7f;
-    Open(4); // Sd: the model's Sd as the result, the diameter empty
-    EXPECT_EQ(Field(86)->text(), " 132.7");
-    Type(80, "130");
-    Click(kCalcOkCtl);
-    EXPECT_NEAR(Row(1).Param(kColSd), 132.73, 0.01);
-    Open(2); // Qts from Qes and Qms
-    Type(80, "0.5");
-    Type(81, "2");
-    Click(kCalcOkCtl);
-    EXPECT_NEAR(Row(1).Param(kColQts), 0.4, 1e-6);
-    EXPECT_NEAR(Row(1).Param(kColQes), 0.5, 1e-6);
-    EXPECT_NEAR(Row(1).Param(kColQms), 2.0, 1e-6);
-    Open(6); // Le from Re, the impedance read and its frequency
-    Type(80, "6");
-    Type(81, "8");
-    Type(82, "1");
-    Click(kCalcOkCtl);
-    EXPECT_EQ(Row(1).Param(kColRe), 6.0f);
-    EXPECT_NEAR(Row(1).Param(kColLe), 0.842, 0.001);
 }
 
 // The sheet under a calculator does not scroll; it does again once the
@@ -246,29 +276,6 @@ TEST_F(CalcWindow, TheSheetHoldsStillUnderACalculator)
     EXPECT_EQ(ScrollValue, 6);
 }
 
-TEST_F(CalcWindow, LeUsesTheImpedanceMagnitude)
-{
-    Open(6);
-    Type(80, "6");
-    Type(81, "8.50");
-    Type(82, "1");
-    Click(kCalcCalcCtl);
-    Click(kCalcCancelCtl);
-    Open(6);
-    EXPECT_EQ(Field(81)->text(), " 0"); // every opening offers 0 for the readings
-    EXPECT_EQ(Field(82)->text(), " 0");
-    Type(80, "6");
-    Type(81, "8");
-    Type(82, "1");
-    Click(kCalcCalcCtl);
-    EXPECT_EQ(Field(86)->text(), " 0.842");
-    Type(81, "5");
-    const int beeps = SysBeepCount();
-    Click(kCalcCalcCtl); // below Re: no inductance gives that reading
-    EXPECT_EQ(SysBeepCount(), beeps + 1);
-    EXPECT_EQ(Field(86)->text(), " 0.842");
-}
-
 TEST_F(CalcWindow, EbpShowsFsOverQesOrSaysItIsUndefined)
 {
     Row(1).Param(kColFs) = 30;
@@ -277,13 +284,120 @@ TEST_F(CalcWindow, EbpShowsFsOverQesOrSaysItIsUndefined)
     EXPECT_EQ(Field(86)->text(), " 75");
     for (int line : {44, 45, 46}) EXPECT_TRUE(ControlExists(kCalcWnd, line)) << line; // the reference
     Key(Qt::Key_Return);
-    EXPECT_FALSE(WindowExists(kCalcWnd));
-    EXPECT_EQ(DirtyFlag, 0);
+    EXPECT_EQ(std::tuple(WindowExists(kCalcWnd), DirtyFlag), std::tuple(false, 0));
     Row(1).Param(kColQes) = 0;
     Open(8);
     EXPECT_EQ(Field(86)->text(), "undefined");
     Click(kCalcOkCtl);
     EXPECT_FALSE(WindowExists(kCalcWnd));
+}
+
+class TabbedCalc : public CalcTest {
+protected:
+    void SetUp() override
+    {
+        CalcTest::SetUp();
+        Row(1).Param(kColFs) = 30;
+        Row(1).Param(kColVas) = 195.07f;
+        Row(1).Param(kColQes) = 0.4f;
+        effiTabID = 1;
+        EffiItemID = 3;
+    }
+};
+
+// Efficiency from the level at one watt writes Effi only; from the
+// parameters it writes them too.
+TEST_F(TabbedCalc, EfficiencyFromTheLevelOrFromTheParameters)
+{
+    Open(3);
+    ASSERT_TRUE(WindowIsVisible(kCalcWnd));
+    EXPECT_EQ(Field(80)->text(), " 0");
+    EXPECT_EQ(BeepsOf([] { Click(kCalcCalcCtl); }), 1); // the prefilled 0 is refused
+    Enter({"88"}, kCalcCalcCtl);
+    EXPECT_EQ(Field(86)->text(), " 0.396");
+    Click(kCalcOkCtl);
+    EXPECT_NEAR(Row(1).Param(kColEffi), 0.396, 0.001);
+    EXPECT_EQ(std::tuple(Row(1).Param(kColFs), DirtyFlag), std::tuple(30.0f, 1));
+    Open(3);
+    Hit(kCalcTabCtl, 2);
+    Enter({"31"}, kCalcOkCtl);
+    EXPECT_EQ(std::tuple(Row(1).Param(kColFs), Row(1).Param(kColVas)), std::tuple(31.0f, 195.07f));
+    EXPECT_GT(Row(1).Param(kColEffi), 1.3f);
+}
+
+TEST_F(TabbedCalc, SpaceCyclesTheTabsAndTheChoiceIsKept)
+{
+    Open(3);
+    Hit(kCalcTabCtl, 3);
+    EXPECT_EQ(effiTabID, 3);
+    EXPECT_TRUE(ControlExists(kCalcWnd, kCalcImpedanceRadioCtl));
+    const auto space = [] {
+        Key(Qt::Key_Space);
+        return int(effiTabID);
+    };
+    EXPECT_EQ(space(), 1);
+    EXPECT_FALSE(ControlExists(kCalcWnd, 81));
+    EXPECT_EQ(space(), 2);
+    EXPECT_EQ(Texts({80, 81}), QStringList({" 30", " 195.07"}));
+    EXPECT_EQ(space(), 3);
+    EXPECT_EQ(Field(80)->text(), " 0"); // not a blank more
+    Hit(kCalcImpedanceRadioCtl, 2);
+    Enter({"88"}, kCalcCalcCtl);
+    EXPECT_EQ(Field(86)->text(), " 0.198");
+    Click(kCalcCancelCtl);
+    Open(3);
+    EXPECT_EQ(GetControlValue(kCalcWnd, kCalcTabCtl), 3);
+    EXPECT_EQ(GetControlValue(kCalcWnd, kCalcImpedanceRadioCtl), 2);
+    Click(kCalcCancelCtl);
+    Open(7); // feet to metric: five tabs, Space goes round them too
+    for (int tab : {2, 3, 4, 5, 1}) {
+        Key(Qt::Key_Space);
+        EXPECT_EQ(tabItem, tab);
+    }
+}
+
+// Feet to metric: OK at once beeps and writes nothing, and after a refused
+// Calc. it does not beep a second time; a converted tab keeps its value
+// across tab changes; OK writes only what is switched on.
+TEST_F(TabbedCalc, FeetToMetricWritesOnlyWhatIsSwitchedOn)
+{
+    EXPECT_EQ(BeepsOf([] { Run(7, {}, kCalcOkCtl); }), 1);
+    EXPECT_EQ(std::tuple(WindowExists(kCalcWnd), DirtyFlag), std::tuple(false, 0));
+    EXPECT_EQ(BeepsOf([] {
+                  Run(7, {""}, kCalcCalcCtl);
+                  Click(kCalcOkCtl);
+              }),
+              1);
+
+    Open(7);
+    Hit(kCalcTabCtl, 3);
+    Enter({"50"}, kCalcCalcCtl);
+    EXPECT_EQ(Field(86)->text(), " 322.6");
+    Hit(kCalcTabCtl, 4);
+    Hit(kCalcTabCtl, 3);
+    EXPECT_EQ(Texts({86, 80}), QStringList({" 322.6", " 0"}));
+    EXPECT_TRUE(ToggleOn(3));
+    EXPECT_FALSE(ControlIsEnabled(kCalcWnd, 77));
+    EXPECT_EQ(BeepsOf([] { Click(kCalcOkCtl); }), 1);
+    EXPECT_NEAR(Row(1).Param(kColSd), 322.58, 0.01);
+
+    DirtyFlag = 0;
+    Open(7);
+    ASSERT_TRUE(WindowIsVisible(kCalcWnd));
+    EXPECT_EQ(Field(80)->text(), " 0");
+    EXPECT_FALSE(ControlIsEnabled(kCalcWnd, 75));
+    Enter({"12"}, kCalcCalcCtl);
+    EXPECT_EQ(Field(86)->text(), " 30"); // 2.5 cm to the inch of a nominal diameter
+    EXPECT_TRUE(ToggleOn(1));
+    Hit(kCalcTabCtl, 2);
+    EXPECT_EQ(Label(56), QString::fromUtf8("feet\xC2\xB3")); // the tab's units
+    EXPECT_EQ(Label(57), "Liter");
+    Enter({"2"}, kCalcCalcCtl);
+    EXPECT_EQ(Field(86)->text(), " 56.63");
+    Click(76); // Vas off again
+    EXPECT_FALSE(ToggleOn(2));
+    Click(kCalcOkCtl);
+    EXPECT_EQ(std::tuple(Row(1).Param(kColDia), Row(1).Param(kColVas), DirtyFlag), std::tuple(30.0f, 195.07f, 1));
 }
 
 } // namespace

@@ -1,15 +1,16 @@
 // The readers of imported files: CSV and TXT as spreadsheets write them, and
-// the driver files of other programs.
+// the driver files of other programs; and every input kept in the fuzzers'
+// corpora, run through the same checks as the fuzzers.
+#include "../../fuzz/fuzz_checks.h"
 #include "docs/import_files.h"
 #include "docs/text_coding.h"
 #include "sheet/sheet_globals.h"
 
+#include <QDir>
 #include <QFile>
 #include <gtest/gtest.h>
 
-namespace {
-
-std::string Fixture(const char* name)
+static std::string Fixture(const char* name)
 {
     QFile file(QStringLiteral(MERESTONE_SOURCE_DIR "/tests/docs/fixtures/") + QLatin1String(name));
     EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << name;
@@ -17,7 +18,7 @@ std::string Fixture(const char* name)
 }
 
 // A data sheet line of the values 1..n (n <= 13) in the parameter fields.
-std::string Line(const char* name, const char* range, int n)
+static std::string Line(const char* name, const char* range, int n)
 {
     ModelRecord m;
     m.name = Str255(name);
@@ -26,134 +27,14 @@ std::string Line(const char* name, const char* range, int n)
     return FormatRecordLine(m);
 }
 
-std::string Repeated(const char* piece, int times)
-{
-    std::string s;
-    for (int k = 0; k < times; ++k) s += piece;
-    return s;
-}
-
-std::string Imported(std::string_view bytes)
+static std::string Imported(std::string_view bytes)
 {
     fNum = 0;
     AppendImportedFile(ImportKind::SheetText, bytes);
     return SheetFileBytes();
 }
 
-class ImportReaders : public ::testing::Test {
-protected:
-    void SetUp() override { SheetGlobalsDefaults(); }
-};
-
-struct LayoutCase {
-    const char* what;
-    std::string file;
-    std::string sheet; // what the imported sheet saves as
-};
-
-// Every way a spreadsheet lays out empty cells, with commas and with tabs:
-// the fields stay in their columns and no record borrows from the next line.
-TEST_F(ImportReaders, EmptyCellsKeepEveryFieldInItsColumn)
-{
-    const std::string full = "B,T,1,2,3,4,5,6,7,8,9,10,11,12,13";
-    const std::string fullTabs = "B\tT\t1\t2\t3\t4\t5\t6\t7\t8\t9\t10\t11\t12\t13";
-    const std::string b = Line("B", "T", 13);
-    const LayoutCase cases[] = {
-        {"empty last cell", "A,W,1,2,3,4,5,6,7,8,9,10,11,12,\r" + full + "\r", Line("A", "W", 12) + b},
-        {"empty last cell, CR LF", "A,W,1,2,3,4,5,6,7,8,9,10,11,12,\r\n" + full + "\r\n", Line("A", "W", 12) + b},
-        {"empty last cell, tabs", "A\tW\t1\t2\t3\t4\t5\t6\t7\t8\t9\t10\t11\t12\t\n" + fullTabs + "\n",
-         Line("A", "W", 12) + b},
-        {"empty first cell", ",W,1,2,3,4,5,6,7,8,9,10,11,12,13\r" + full, Line("", "W", 13) + b},
-        {"empty first cell, tabs", "\tW\t1\t2\t3\t4\t5\t6\t7\t8\t9\t10\t11\t12\t13\r" + fullTabs,
-         Line("", "W", 13) + b},
-        {"empty middle cells, tabs", "A\t\t1\t2\t3\t4\t5\t6\t7\t8\t9\t10\t11\t12\t13\r" + fullTabs,
-         Line("A", "", 13) + b},
-        {"a line of commas", ",,,,,,,,,,,,,,\r" + full, Line("", "", 0) + b},
-        {"a line of tabs", "\t\t\t\t\t\t\t\t\t\t\t\t\t\t\r" + fullTabs, Line("", "", 0) + b},
-        {"a separator after the last field", full + ",\r" + full + "\t\r", b + b},
-        {"blanks around tab-separated fields", "B \t T\t 1\t2 \t3\t4\t5\t6\t7\t8\t9\t10\t11\t12\t13",
-         Line("B ", "T", 13)},
-        {"a record that runs out of fields continues", "B,T,1,2,3\r4,5,6,7,8,9,10,11,12,13\r", b},
-    };
-    for (const LayoutCase& c : cases) EXPECT_EQ(Imported(c.file), c.sheet) << c.what;
-}
-
-// The byte-order mark of "CSV UTF-8" is no part of the first field, so the
-// header is still found, and a passive-radiator list is still refused.
-TEST_F(ImportReaders, AByteOrderMarkIsIgnored)
-{
-    const std::string bom = "\xEF\xBB\xBF";
-    const std::string header = std::string(kCsvHeaderLine);
-    const std::string body = Line("A", "W", 13);
-    EXPECT_EQ(Imported(bom + header + body), body);
-    std::string crlf = header.substr(0, header.size() - 1) + "\r\n" + body.substr(0, body.size() - 1) + "\r\n";
-    EXPECT_EQ(Imported(bom + crlf), body);
-    EXPECT_TRUE(AppendImportedFile(ImportKind::SheetText, bom + "Manufacturer,Model\r").passiveRadiatorList);
-    ReadSheetBytes(bom + body); // a document too
-    EXPECT_EQ(SheetFileBytes(), body);
-}
-
-struct TextCase {
-    const char* what;
-    std::string file;
-    std::string name; // in Mac OS Roman
-};
-
-TEST_F(ImportReaders, Utf8TextsComeInAsTheProgramsCharacters)
-{
-    const TextCase cases[] = {
-        {"letters Mac OS Roman has", "R\xC3\xA9v\xC3\xA9lator \xC3\x98 \xE2\x80\x93 \xE2\x84\xA2,W",
-         "R\x8Ev\x8Elator \xAF \xD0 \xAA"},
-        {"letters it lacks", "\xC5\xA0koda \xE5\xA3\xB0 \xC5\x81,W", "Skoda ? ?"},
-        {"with a byte-order mark", "\xEF\xBB\xBF\xC3\xA9,W", "\x8E"},
-        {"ASCII behind a byte-order mark", "\xEF\xBB\xBFPlain,W", "Plain"},
-        {"a Mac OS Roman file", "R\x8Ev\x8Elator \xA5,W", "R\x8Ev\x8Elator \xA5"},
-        {"Mac OS Roman bytes that only start a UTF-8 letter", "\xC3 Mac,W", "\xC3 Mac"},
-        {"a long name counts its letters, not its bytes", Repeated("\xC3\xA9", 200) + ",W", std::string(200, '\x8E')},
-    };
-    for (const TextCase& c : cases) {
-        Imported(c.file);
-        EXPECT_EQ(Row(1).name, Str255(c.name)) << c.what;
-    }
-    // A quoted UTF-8 name longer than the program keeps is still one field.
-    Imported("\"" + Repeated("\xC3\xA9", 300) + "\",Woofer,1\r");
-    EXPECT_EQ(Row(1).name, Str255(std::string(255, '\x8E')));
-    EXPECT_EQ(Row(1).range, Str255("Woofer"));
-    // A document is read byte for byte, UTF-8 or not.
-    ReadSheetBytes("R\xC3\xA9v,W\r");
-    EXPECT_EQ(Row(1).name, Str255("R\xC3\xA9v"));
-}
-
-TEST(TextCoding, Utf8IsRecognisedOnlyWhenWellFormed)
-{
-    EXPECT_TRUE(IsUtf8Text("\xEF\xBB\xBF"));
-    EXPECT_TRUE(IsUtf8Text("a\xF0\x9F\x94\x8A b \xE2\x82\xAC \xC3\xA9"));
-    EXPECT_FALSE(IsUtf8Text("plain ASCII"));
-    for (const char* bad : {"\xC0\xAF", "\xE0\x80\xAF", "\xED\xA0\x80", "\xF4\x90\x80\x80", "\xF5\x80\x80\x80",
-                            "ok \xC3", "\xE2\x82", "\xC3\xA9\x80", "\x8E"})
-        EXPECT_FALSE(IsUtf8Text(bad)) << bad;
-}
-
-// Models past the table's limit: the header takes no place, and a full
-// import is not cut.
-TEST_F(ImportReaders, TheLimitCountsModelsNotLines)
-{
-    std::string csv(kCsvHeaderLine);
-    for (int r = 0; r < kMaxModels; ++r) csv += "M,R,1,2,3,4,5,6,7,8,9,10,11,12,13\r";
-    ImportedFile file = AppendImportedFile(ImportKind::SheetText, csv);
-    EXPECT_EQ(file.result.read.records, kMaxModels);
-    EXPECT_FALSE(file.result.read.truncated);
-    fNum = 0;
-    file = AppendImportedFile(ImportKind::SheetText, csv + "Last,R\r");
-    EXPECT_EQ(fNum, kMaxModels);
-    EXPECT_TRUE(file.result.read.truncated);
-    EXPECT_EQ(Row(kMaxModels).entryNo, kMaxModels);
-    // A driver file has no room left either.
-    EXPECT_TRUE(AppendWdrDriver("[Driver]\nFs=40\n").read.truncated);
-    EXPECT_EQ(fNum, kMaxModels);
-}
-
-void ExpectParams(int row, std::initializer_list<float> values)
+static void ExpectParams(int row, std::initializer_list<float> values)
 {
     int c = kFirstParamColumn;
     for (float v : values) {
@@ -162,8 +43,99 @@ void ExpectParams(int row, std::initializer_list<float> values)
     }
 }
 
-TEST_F(ImportReaders, WdrDriverFilesInSiUnits)
+// Every way a spreadsheet lays out empty cells, with commas and with tabs:
+// the fields stay in their columns and no record borrows from the next line.
+TEST(ImportReaders, EmptyCellsKeepEveryFieldInItsColumn)
 {
+    SheetGlobalsDefaults();
+    const std::string full = "B,T,1,2,3,4,5,6,7,8,9,10,11,12,13";
+    const std::string fullTabs = "B\tT\t1\t2\t3\t4\t5\t6\t7\t8\t9\t10\t11\t12\t13";
+    const std::string b = Line("B", "T", 13), a12 = Line("A", "W", 12);
+    const std::pair<std::string, std::string> cases[] = {
+        {"A,W,1,2,3,4,5,6,7,8,9,10,11,12,\r" + full + "\r", a12 + b},
+        {"A,W,1,2,3,4,5,6,7,8,9,10,11,12,\r\n" + full + "\r\n", a12 + b},
+        {"A\tW\t1\t2\t3\t4\t5\t6\t7\t8\t9\t10\t11\t12\t\n" + fullTabs + "\n", a12 + b},
+        {",W,1,2,3,4,5,6,7,8,9,10,11,12,13\r" + full, Line("", "W", 13) + b},
+        {"\tW\t1\t2\t3\t4\t5\t6\t7\t8\t9\t10\t11\t12\t13\r" + fullTabs, Line("", "W", 13) + b},
+        {"A\t\t1\t2\t3\t4\t5\t6\t7\t8\t9\t10\t11\t12\t13\r" + fullTabs, Line("A", "", 13) + b},
+        {",,,,,,,,,,,,,,\r" + full, Line("", "", 0) + b},
+        {"\t\t\t\t\t\t\t\t\t\t\t\t\t\t\r" + fullTabs, Line("", "", 0) + b},
+        {full + ",\r" + full + "\t\r", b + b}, // a separator after the last field
+        {"B \t T\t 1\t2 \t3\t4\t5\t6\t7\t8\t9\t10\t11\t12\t13", Line("B ", "T", 13)},
+        {"B,T,1,2,3\r4,5,6,7,8,9,10,11,12,13\r", b}, // a record that runs out of fields continues
+    };
+    for (const auto& [file, sheet] : cases) EXPECT_EQ(Imported(file), sheet) << file;
+}
+
+TEST(ImportReaders, Utf8TextsAndTheByteOrderMark)
+{
+    SheetGlobalsDefaults();
+    // Names in UTF-8 with letters Mac OS Roman has and lacks, behind a
+    // byte-order mark, and a long one that counts letters, not bytes; then
+    // Mac OS Roman files, one with bytes that only start a UTF-8 letter.
+    const std::pair<std::string, std::string> cases[] = {
+        {"R\xC3\xA9v\xC3\xA9lator \xC3\x98 \xE2\x80\x93 \xE2\x84\xA2,W", "R\x8Ev\x8Elator \xAF \xD0 \xAA"},
+        {"\xC5\xA0koda \xE5\xA3\xB0 \xC5\x81,W", "Skoda ? ?"},
+        {"\xEF\xBB\xBF\xC3\xA9,W", "\x8E"},
+        {"\xEF\xBB\xBFPlain,W", "Plain"},
+        {QString(200, QChar(0xE9)).toStdString() + ",W", std::string(200, '\x8E')},
+        {"R\x8Ev\x8Elator \xA5,W", "R\x8Ev\x8Elator \xA5"},
+        {"\xC3 Mac,W", "\xC3 Mac"},
+    };
+    for (const auto& [file, name] : cases) {
+        Imported(file);
+        EXPECT_EQ(Row(1).name, Str255(name)) << file;
+    }
+    // A quoted UTF-8 name longer than the program keeps is still one field.
+    Imported("\"" + QString(300, QChar(0xE9)).toStdString() + "\",Woofer,1\r");
+    EXPECT_EQ(Row(1).name, Str255(std::string(255, '\x8E')));
+    EXPECT_EQ(Row(1).range, Str255("Woofer"));
+    // A document is read byte for byte, UTF-8 or not.
+    ReadSheetBytes("R\xC3\xA9v,W\r");
+    EXPECT_EQ(Row(1).name, Str255("R\xC3\xA9v"));
+    // UTF-8 is recognised only when well formed.
+    EXPECT_TRUE(IsUtf8Text("\xEF\xBB\xBF"));
+    EXPECT_TRUE(IsUtf8Text("a\xF0\x9F\x94\x8A b \xE2\x82\xAC \xC3\xA9"));
+    EXPECT_FALSE(IsUtf8Text("plain ASCII"));
+    for (const char* bad : {"\xC0\xAF", "\xE0\x80\xAF", "\xED\xA0\x80", "\xF4\x90\x80\x80", "\xF5\x80\x80\x80",
+                            "ok \xC3", "\xE2\x82", "\xC3\xA9\x80", "\x8E"})
+        EXPECT_FALSE(IsUtf8Text(bad)) << bad;
+    // The byte-order mark of "CSV UTF-8" is no part of the first field, so the
+    // header is still found, and a passive-radiator list is still refused.
+    const std::string bom = "\xEF\xBB\xBF", header = kCsvHeaderLine, body = Line("A", "W", 13);
+    EXPECT_EQ(Imported(bom + header + body), body);
+    std::string crlf = header.substr(0, header.size() - 1) + "\r\n" + body.substr(0, body.size() - 1) + "\r\n";
+    EXPECT_EQ(Imported(bom + crlf), body);
+    EXPECT_TRUE(AppendImportedFile(ImportKind::SheetText, bom + "Manufacturer,Model\r").passiveRadiatorList);
+    ReadSheetBytes(bom + body); // a document too
+    EXPECT_EQ(SheetFileBytes(), body);
+}
+
+// Models past the table's limit: the header takes no place, and a full
+// import is not cut.
+TEST(ImportReaders, TheLimitCountsModelsNotLines)
+{
+    SheetGlobalsDefaults();
+    std::string csv(kCsvHeaderLine);
+    for (int r = 0; r < kMaxModels; ++r) csv += "M,R,1,2,3,4,5,6,7,8,9,10,11,12,13\r";
+    ImportedFile file = AppendImportedFile(ImportKind::SheetText, csv);
+    EXPECT_EQ(file.result.read.records, kMaxModels);
+    EXPECT_FALSE(file.result.read.truncated);
+    fNum = 0;
+    file = AppendImportedFile(ImportKind::SheetText, csv + "Last,R\r");
+    EXPECT_EQ(file.result.read.records, kMaxModels);
+    EXPECT_EQ(fNum, kMaxModels);
+    EXPECT_TRUE(file.result.read.truncated);
+    EXPECT_EQ(Row(kMaxModels).entryNo, kMaxModels);
+    // A driver file has no room left either.
+    EXPECT_TRUE(AppendWdrDriver("[Driver]\nFs=40\n").read.truncated);
+    EXPECT_EQ(fNum, kMaxModels);
+    EXPECT_FALSE(ReadSheetBytes("M\r").truncated); // a document starts from an empty table
+}
+
+TEST(ImportReaders, WdrDriverFilesAndTheXmlDriverDatabase)
+{
+    SheetGlobalsDefaults();
     ASSERT_TRUE(AppendWdrDriver(Fixture("halden_hw170.wdr")).ok);
     EXPECT_EQ(Row(1).name, Str255("Halden Audio HW-170 R\x8Ev\x8Elator"));
     EXPECT_TRUE(Row(1).range.empty());
@@ -171,8 +143,7 @@ TEST_F(ImportReaders, WdrDriverFilesInSiUnits)
     ExpectParams(1, {17, 39.5f, 25.2f, 0.374f, 0.42f, 3.41f, 0.46f, 5.6f, 60, 133, 4.8f, 63.84f, 0.52f});
     // Windows-1252, keys in any case, blanks, Dd for a missing Dia, a
     // decimal comma, and values that are empty or not numbers.
-    const DriverFileResult second = AppendWdrDriver(Fixture("kestrel_t25.wdr"));
-    EXPECT_EQ(second.read.records, 1);
+    EXPECT_EQ(AppendWdrDriver(Fixture("kestrel_t25.wdr")).read.records, 1);
     EXPECT_EQ(Row(2).name,
               Str255("Kestrel T25 Soie \xD0 \xAF"
                      "25"));
@@ -185,10 +156,8 @@ TEST_F(ImportReaders, WdrDriverFilesInSiUnits)
     ASSERT_TRUE(AppendWdrDriver(utf16).ok);
     EXPECT_EQ(Row(3).name, Str255("\x83ole"));
     EXPECT_EQ(Row(3).Param(kColFs), 28.0f);
-}
-
-TEST_F(ImportReaders, WhatIsNotADriverFileAddsNothing)
-{
+    // What is not a driver file adds nothing.
+    SheetGlobalsDefaults();
     for (const char* notOne : {"", "Manufacturer,Model\r", "[Box]\nFs=40\n", "Fs=40\n", "\xFF\xFE", "[Driver"}) {
         const DriverFileResult r = AppendWdrDriver(notOne);
         EXPECT_FALSE(r.ok) << notOne;
@@ -198,11 +167,24 @@ TEST_F(ImportReaders, WhatIsNotADriverFileAddsNothing)
     // Only the [Driver] section counts.
     ASSERT_TRUE(AppendWdrDriver("[Box]\nFs=99\n[Driver]\nFs=40\n[Other]\nFs=12\n").ok);
     EXPECT_EQ(Row(1).Param(kColFs), 40.0f);
-}
-
-TEST_F(ImportReaders, TheXmlDriverDatabase)
-{
-    const DriverFileResult r = AppendDriverDatabase(Fixture("speakers.xml"));
+    // A broken database adds nothing to that one model: cut inside the third
+    // driver, the two before it were read and are taken back.
+    const std::string db = Fixture("speakers.xml");
+    const std::string laughs = "<!DOCTYPE s [<!ENTITY a \"aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa\">"
+                               "<!ENTITY b \"&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;\">"
+                               "<!ENTITY c \"&b;&b;&b;&b;&b;&b;&b;&b;&b;&b;&b;&b;&b;&b;&b;&b;&b;&b;&b;&b;\">]>"
+                               "<speakers><speaker vendor=\"&c;&c;&c;&c;&c;&c;&c;&c;\" fs=\"1\"/></speakers>";
+    for (const std::string& bad : {db.substr(0, db.find("Kestrel")), std::string("<html><speaker fs=\"40\"/></html>"),
+                                   std::string("not xml at all"), std::string(), laughs}) {
+        EXPECT_FALSE(AppendDriverDatabase(bad).ok) << bad;
+        EXPECT_EQ(fNum, 1) << bad;
+        EXPECT_TRUE(Row(2).name.empty());
+        EXPECT_EQ(Row(3).Param(kColFs), 0.0f); // the row behind the last is blank again
+    }
+    EXPECT_EQ(AppendDriverDatabase(db.substr(0, db.find("Kestrel"))).problem.substr(0, 21), "broken XML at line 6:");
+    // The XML driver database.
+    SheetGlobalsDefaults();
+    const DriverFileResult r = AppendDriverDatabase(db);
     ASSERT_TRUE(r.ok) << r.problem;
     EXPECT_EQ(r.read.records, 3);
     EXPECT_EQ(Row(1).name, Str255("Halden Audio HW-170"));
@@ -215,37 +197,13 @@ TEST_F(ImportReaders, TheXmlDriverDatabase)
     EXPECT_EQ(Row(3).entryNo, 3);
 }
 
-TEST_F(ImportReaders, ABrokenDatabaseAddsNothing)
-{
-    AppendWdrDriver("[Driver]\nFs=40\n");
-    const std::string db = Fixture("speakers.xml");
-    const std::string laughs = "<!DOCTYPE s [<!ENTITY a \"aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa\">"
-                               "<!ENTITY b \"&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;\">"
-                               "<!ENTITY c \"&b;&b;&b;&b;&b;&b;&b;&b;&b;&b;&b;&b;&b;&b;&b;&b;&b;&b;&b;&b;\">]>"
-                               "<speakers><speaker vendor=\"&c;&c;&c;&c;&c;&c;&c;&c;\" fs=\"1\"/></speakers>";
-    // Cut inside the third driver: the two before it were read and are taken back.
-    for (const std::string& bad : {db.substr(0, db.find("Kestrel")), std::string("<html><speaker fs=\"40\"/></html>"),
-                                   std::string("not xml at all"), std::string(), laughs}) {
-        const DriverFileResult r = AppendDriverDatabase(bad);
-        EXPECT_FALSE(r.ok) << bad;
-        EXPECT_EQ(fNum, 1) << bad;
-        EXPECT_TRUE(Row(2).name.empty());
-        EXPECT_EQ(Row(3).Param(kColFs), 0.0f); // the row behind the last is blank again
-    }
-    EXPECT_EQ(AppendDriverDatabase(db.substr(0, db.find("Kestrel"))).problem.substr(0, 21), "broken XML at line 6:");
-}
-
-TEST(ImportNames, KindsNamesAndTheReport)
+TEST(ImportNames, KindsCountsAndTheReport)
 {
     EXPECT_EQ(ImportKindOf("/a/b.WDR"), ImportKind::WdrDriver);
     EXPECT_EQ(ImportKindOf("db.xml"), ImportKind::DriverDatabase);
     EXPECT_EQ(ImportKindOf("list.txt"), ImportKind::SheetText);
-    EXPECT_EQ(ImportedDocumentName("HW-170.wdr"), "HW-170.spdata");
-    EXPECT_EQ(ImportedDocumentName("speakers.XML"), "speakers.spdata");
-    EXPECT_EQ(CountText(1047), "1,047");
-    EXPECT_EQ(CountText(32767), "32,767");
-    EXPECT_EQ(CountText(999), "999");
-    EXPECT_EQ(CountText(1000000), "1,000,000");
+    EXPECT_EQ((std::vector{CountText(1047), CountText(32767), CountText(999), CountText(1000000)}),
+              (std::vector<std::string>{"1,047", "32,767", "999", "1,000,000"}));
     std::vector<ImportFailure> failures;
     for (int k = 1; k <= 12; ++k) failures.push_back({"f" + std::to_string(k) + ".wdr", "no [Driver] section"});
     const AlertText text = ImportFailureAlert(failures, 1047, true);
@@ -262,4 +220,25 @@ TEST(ImportNames, KindsNamesAndTheReport)
     EXPECT_EQ(ImportFailureAlert({failures[0]}, 0, false).message, "One file could not be read.");
 }
 
-} // namespace
+template<typename Check> static void Replay(const char* corpus, Check check)
+{
+    const QDir dir(QStringLiteral(MERESTONE_SOURCE_DIR "/fuzz/corpus/") + QLatin1String(corpus));
+    const QStringList names = dir.entryList(QDir::Files);
+    ASSERT_FALSE(names.isEmpty()) << corpus;
+    for (const QString& name : names) {
+        QFile file(dir.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        SheetGlobalsDefaults();
+        EXPECT_TRUE(check(std::string_view(bytes.constData(), std::size_t(bytes.size())))) << name.toStdString();
+    }
+}
+
+// Sheets read back unchanged, driver files add what they say, and clipboard
+// texts give finite numbers.
+TEST(FuzzCorpus, EveryKeptInputHolds)
+{
+    Replay("sheet_reader", SheetReaderHolds);
+    Replay("driver_file", DriverFileReadersHold);
+    Replay("clipboard_text", ClipboardReaderHolds);
+}

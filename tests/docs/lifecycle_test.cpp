@@ -1,355 +1,637 @@
-// Opening, saving, importing, exporting and closing, with every prompt and
-// panel answered through the platform's dialog seam.
-#include "app/app_globals.h"
+// Opening, saving, importing, exporting and closing, every prompt and panel
+// answered through the dialog seam; and the paths that could destroy, drop or
+// trap the person's data: failed writes, one-key alerts, files that are not files.
 #include "app/ids.h"
 #include "calc/calc_globals.h"
 #include "docs/desktop_open.h"
 #include "docs/doc_globals.h"
-#include "docs/lifecycle_fixture.h"
+#include "docs/file_windows.h"
+#include "docs/import_files.h"
 #include "docs/sheet_format.h"
 #include "link/link_globals.h"
 #include "platform/controls.h"
+#include "platform/events.h"
 #include "platform/menus.h"
 #include "platform/open_requests.h"
 #include "platform/services.h"
 #include "platform/test_access.h"
+#include "platform/test_seams.h"
 #include "platform/windows.h"
 #include "sheet/draw_sheet.h"
+#include "sheet/scroll_bar.h"
 #include "sheet/sheet_globals.h"
 #include "support/app_fixture.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QDBusConnection>
+#include <QDir>
 #include <QFile>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <csignal>
 #include <fstream>
-#include <sstream>
+#include <functional>
+#include <iterator>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <tuple>
+#include <utility>
 
 namespace {
 
-TEST_F(Lifecycle, OpenPanelReadsTheFileAndDropsACsvHeader)
-{
-    const std::string path = Write("drivers.spdata", std::string(kCsvHeaderLine) + kLine1 + kLine2);
-    OpenThroughPanel(path);
-    ASSERT_FALSE(dialogs.empty());
-    EXPECT_EQ(dialogs[0].kind, DialogRequest::OpenPanel);
-    EXPECT_EQ(dialogs[0].message, "Select Open File.");
-    EXPECT_EQ(dialogs[0].choices, (std::vector<std::string>{"spdata", "spdatasta"}));
-    EXPECT_EQ(fNum, 2);
-    EXPECT_EQ(Row(1).name, Str255("W-165"));
-    EXPECT_EQ(fileName1, Str255("drivers.spdata"));
-    EXPECT_EQ(FileOpenFlag, 1);
-    EXPECT_EQ(DirtyFlag, 0);
-    EXPECT_EQ(ScrollValue, 0); // the view starts at the top, the first model selected
-    EXPECT_EQ(cellV, 1);
-    EXPECT_EQ(cellH, 0);
-    EXPECT_EQ(cellV, 1);
-    EXPECT_TRUE(WindowIsVisible(kMainWnd));
-    EXPECT_EQ(WindowWidget(kMainWnd)->windowTitle(), "drivers.spdata[*]");
-    EXPECT_FALSE(MenuItemIsEnabled(kFileMenu, kOpenItem));
-    EXPECT_FALSE(WindowModifiedMark(kMainWnd));
-}
+const std::string kLine1 = "W-165,Woofer, 16.5, 38.2, 25.123, 0.35, 0.4, 3.1, 0.87, 6.2, 60, 132.7, 4.5, 59.72, 0.45\r";
+const std::string kLine2 = "T-25,Tweeter, 2.5, 1200, 0.01, 0.6, 0.8, 2.4, 0.3, 4.8, 80, 7.1, 0.3, 0.21, 0.05\r";
 
-TEST_F(Lifecycle, SaveRewritesTheFileByteForByte)
+// A started program, a folder of its own for files, and the helpers that
+// open, edit and read them back.
+class Lifecycle : public AppTest {
+protected:
+    std::string Path(const std::string& name) const { return (dir.path() + "/").toStdString() + name; }
+
+    std::string Write(const std::string& name, const std::string& bytes) const
+    {
+        std::ofstream(Path(name), std::ios::binary) << bytes;
+        return Path(name);
+    }
+
+    static std::string Read(const std::string& path)
+    {
+        std::ifstream in(path, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), {}};
+    }
+
+    // Chooses the menu item; the panels, prompts and alerts it brings up get
+    // `replies` in turn.
+    void Choose(int menu, int item, std::initializer_list<std::string> replies = {})
+    {
+        answers.insert(answers.end(), replies);
+        ChooseMenuItem(menu, item);
+    }
+
+    void OpenThroughPanel(const std::string& path) { Choose(kFileMenu, kOpenItem, {path}); }
+
+    // Hands the paths over as the desktop does and lets the open timer fire.
+    void DesktopOpen(const std::vector<std::string>& paths, std::initializer_list<std::string> replies = {})
+    {
+        answers.insert(answers.end(), replies);
+        HandleOpenDoc(paths);
+        WaitForOpenTimer();
+    }
+
+    static void WaitForOpenTimer()
+    {
+        QTest::qWait(260);
+        ProcessEvents();
+    }
+
+    // The document's name, FileOpenFlag and DirtyFlag, to compare in one go.
+    using DocState = std::tuple<std::string, int, int>;
+    static DocState Document() { return {fileName1.str(), FileOpenFlag, DirtyFlag}; }
+
+    const DialogRequest& Last() const { return dialogs.back(); }
+
+    static void Edit()
+    {
+        Row(1).Param(kColFs) = 41.0f;
+        DrawSheet();
+    }
+
+    // The real alert of that object name on show, or null.
+    static QMessageBox* ShownAlert(const char* name = "SheetAlert")
+    {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->objectName() == name && w->isVisible()) return qobject_cast<QMessageBox*>(w);
+        return nullptr;
+    }
+
+    // The text and explanation of the sheet alert on show, which is then closed.
+    using Told = std::pair<std::string, std::string>;
+    static Told TakeAlert()
+    {
+        QMessageBox* box = ShownAlert();
+        if (!box) return {};
+        Told text{box->text().toStdString(), box->informativeText().toStdString()};
+        box->close();
+        ProcessEvents();
+        return text;
+    }
+
+    static std::string Models(int n) { return QByteArray::fromStdString(kLine1).repeated(n).toStdString(); }
+
+    static QAbstractButton* Button(const QString& text)
+    {
+        for (QAbstractButton* b : ShownAlert("ButtonAlert")->buttons())
+            if (b->text() == text) return b;
+        return nullptr;
+    }
+
+    std::string CopyFixture(const std::string& name)
+    {
+        return Write(name, Read(MERESTONE_SOURCE_DIR "/tests/docs/fixtures/" + name));
+    }
+
+    void ImportThroughPanel(const std::vector<std::string>& paths)
+    {
+        std::string answer;
+        for (const std::string& p : paths) answer += (answer.empty() ? "" : "\n") + p;
+        Choose(kFileMenu, kImportItem, {answer});
+    }
+
+    QTemporaryDir dir;
+};
+
+TEST_F(Lifecycle, OpenDropsACsvHeaderAndSaveRewritesTheFileByteForByte)
 {
-    const std::string path = Write("drivers.spdata", kLine1 + kLine2);
-    OpenThroughPanel(path);
-    ChooseMenuItem(kFileMenu, kSaveItem); // unchanged: the prompt asks instead
-    EXPECT_EQ(Last().kind, DialogRequest::SavePrompt);
-    EXPECT_EQ(Last().message, "drivers.spdata");
+    OpenThroughPanel(Write("drivers.spdata", std::string(kCsvHeaderLine) + kLine1 + kLine2));
+    EXPECT_EQ(
+        std::tuple(dialogs.at(0).kind, dialogs[0].message, dialogs[0].choices),
+        std::tuple(DialogRequest::OpenPanel, "Select Open File.", std::vector<std::string>{"spdata", "spdatasta"}));
+    EXPECT_EQ(std::tuple(fNum, Row(1).name.str()), std::tuple(2, "W-165"));
+    EXPECT_EQ(Document(), DocState("drivers.spdata", 1, 0));
+    EXPECT_EQ(std::tuple(ScrollValue, cellV, cellH), std::tuple(0, 1, 0)) << "at the top, the first model selected";
+    EXPECT_EQ(WindowWidget(kMainWnd)->windowTitle(), "drivers.spdata[*]");
+    EXPECT_EQ(
+        std::tuple(WindowIsVisible(kMainWnd), WindowModifiedMark(kMainWnd), MenuItemIsEnabled(kFileMenu, kOpenItem)),
+        std::tuple(true, false, false));
+    Choose(kFileMenu, kSaveItem); // unchanged: the prompt asks instead
+    EXPECT_EQ(std::tuple(Last().kind, Last().message), std::tuple(DialogRequest::SavePrompt, "drivers.spdata"));
     EXPECT_TRUE(WindowExists(kMainWnd)); // Cancel
     Edit();
-    ASSERT_EQ(DirtyFlag, 1);
-    EXPECT_TRUE(WindowModifiedMark(kMainWnd));
-    ChooseMenuItem(kFileMenu, kSaveItem);
-    EXPECT_EQ(DirtyFlag, 0);
-    EXPECT_FALSE(WindowModifiedMark(kMainWnd));
+    EXPECT_EQ(std::tuple(DirtyFlag, WindowModifiedMark(kMainWnd)), std::tuple(1, true));
+    Choose(kFileMenu, kSaveItem);
+    EXPECT_EQ(std::tuple(DirtyFlag, WindowModifiedMark(kMainWnd)), std::tuple(0, false));
     Row(1).Param(kColFs) = 38.2f; // back to the file's value
-    ChooseMenuItem(kFileMenu, kSaveAsItem);
-    answers.push_back(Path("copy.spdata"));
-    ChooseMenuItem(kFileMenu, kSaveAsItem);
+    Choose(kFileMenu, kSaveAsItem);
+    Choose(kFileMenu, kSaveAsItem, {Path("copy.spdata")});
     EXPECT_EQ(Read(Path("copy.spdata")), kLine1 + kLine2);
     EXPECT_EQ(fileName1, Str255("copy.spdata"));
     EXPECT_EQ(WindowWidget(kMainWnd)->windowTitle(), "copy.spdata[*]");
+    Choose(kFileMenu, kSaveItem, {"Don't Save"}); // on an unchanged document: closes
+    EXPECT_EQ(std::tuple(WindowExists(kMainWnd), WindowIsVisible(kStartWnd)), std::tuple(false, true));
 }
 
-TEST_F(Lifecycle, DontSaveOnAnUnchangedDocumentCloses)
-{
-    OpenThroughPanel(Write("a.spdata", kLine1));
-    answers.push_back("Don't Save");
-    ChooseMenuItem(kFileMenu, kSaveItem);
-    EXPECT_FALSE(WindowExists(kMainWnd));
-    EXPECT_TRUE(WindowIsVisible(kStartWnd));
-}
-
-TEST_F(Lifecycle, StationeryOpensUntitledAndSavesThroughSaveAs)
-{
-    OpenThroughPanel(Write("template.spdatasta", kLine1));
-    EXPECT_EQ(fileName1, Str255("untitled.spdata"));
-    EXPECT_EQ(FileOpenFlag, 255);
-    ChooseMenuItem(kFileMenu, kSaveItem);
-    EXPECT_EQ(Last().kind, DialogRequest::SavePanel);
-    EXPECT_EQ(Last().message, "Save This File As...");
-    EXPECT_EQ(Last().defaultName, "untitled.spdata");
-    EXPECT_EQ(Last().window, kMainWnd);
-    EXPECT_EQ(Read(Path("template.spdatasta")), kLine1); // never written back
-    EXPECT_TRUE(MenuIsEnabled(kFileMenu));               // Cancel gave the menus back
-}
-
+// Copies of the sheet leave the document as it is; stationery opens as a new
+// untitled document and is never written back.
 TEST_F(Lifecycle, SaveAsStationeryAndExportChangeNothingElse)
 {
     OpenThroughPanel(Write("drivers.spdata", kLine1));
     Edit();
-    answers.push_back(Path("drivers.spdatasta"));
-    ChooseMenuItem(kFileMenu, kSaveStationeryItem);
-    EXPECT_EQ(Last().message, "Save This Stationery File As...");
-    EXPECT_EQ(Last().defaultName, "drivers.spdatasta");
-    answers.push_back(Path("drivers.csv"));
-    ChooseMenuItem(kFileMenu, kExportItem);
-    EXPECT_EQ(Last().message, "Save This CSV File As...");
-    EXPECT_EQ(Last().defaultName, "drivers.csv");
+    Choose(kFileMenu, kSaveStationeryItem, {Path("drivers.spdatasta")});
+    EXPECT_EQ(std::tuple(Last().message, Last().defaultName),
+              std::tuple("Save This Stationery File As...", "drivers.spdatasta"));
+    Choose(kFileMenu, kExportItem, {Path("drivers.csv")});
+    EXPECT_EQ(std::tuple(Last().message, Last().defaultName), std::tuple("Save This CSV File As...", "drivers.csv"));
     const std::string body = "W-165,Woofer, 16.5, 41, 25.123, 0.35, 0.4, 3.1, 0.87, 6.2, 60, 132.7, 4.5, 59.72, 0.45\r";
     EXPECT_EQ(Read(Path("drivers.spdatasta")), body);
     EXPECT_EQ(Read(Path("drivers.csv")), std::string(kCsvHeaderLine) + body);
-    EXPECT_EQ(fileName1, Str255("drivers.spdata"));
-    EXPECT_EQ(DirtyFlag, 1);
+    EXPECT_EQ(Document(), DocState("drivers.spdata", 1, 1));
     EXPECT_TRUE(MenuIsEnabled(kSortMenu));
+    Choose(kFileMenu, kCloseItem, {"Don't Save"});
+    OpenThroughPanel(Path("drivers.spdatasta"));
+    EXPECT_EQ(Document(), DocState("untitled.spdata", 255, 0));
+    Choose(kFileMenu, kSaveItem);
+    EXPECT_EQ(std::tuple(Last().kind, Last().message, Last().defaultName, Last().window),
+              std::tuple(DialogRequest::SavePanel, "Save This File As...", "untitled.spdata", kMainWnd));
+    EXPECT_EQ(Read(Path("drivers.spdatasta")), body);
+    EXPECT_TRUE(MenuIsEnabled(kFileMenu)); // Cancel gave the menus back
 }
 
-TEST_F(Lifecycle, ImportNamesTheSheetAndSavesThroughThePrompt)
-{
-    answers.push_back(Write("drivers.csv", std::string(kCsvHeaderLine) + kLine1));
-    ChooseMenuItem(kFileMenu, kImportItem);
-    EXPECT_EQ(dialogs[0].message, "Select Open CSV/TXT File.");
-    EXPECT_EQ(dialogs[0].choices, (std::vector<std::string>{"csv", "txt", "wdr", "xml"}));
-    EXPECT_EQ(fNum, 1);
-    EXPECT_EQ(fileName1, Str255("drivers.spdata"));
-    EXPECT_EQ(FileOpenFlag, 0);
-    EXPECT_EQ(DirtyFlag, 1);
-    EXPECT_TRUE(WindowModifiedMark(kMainWnd));
-    answers.push_back("Save");
-    answers.push_back(Path("drivers.spdata"));
-    ChooseMenuItem(kFileMenu, kSaveItem);
-    ASSERT_GE(dialogs.size(), 3u);
-    EXPECT_EQ(dialogs[1].kind, DialogRequest::SavePrompt);
-    EXPECT_EQ(dialogs[2].defaultName, "drivers.spdata");
-    EXPECT_EQ(Read(Path("drivers.spdata")), kLine1);
-    EXPECT_EQ(FileOpenFlag, 1);
-    EXPECT_EQ(DirtyFlag, 0);
-    EXPECT_EQ(Read(Path("drivers.csv")), std::string(kCsvHeaderLine) + kLine1); // never written
-}
-
-TEST_F(Lifecycle, APassiveRadiatorListEndsTheProgram)
-{
-    answers.push_back(Write("radiators.csv", "Manufacturer,Model\r"));
-    const int beeps = SysBeepCount();
-    ChooseMenuItem(kFileMenu, kImportItem);
-    EXPECT_EQ(SysBeepCount(), beeps + 1);
-    ASSERT_TRUE(WindowIsVisible(kFileErrQuitWnd));
-    EXPECT_FALSE(MenuIsEnabled(kFileMenu));
-    QTest::mouseClick(ControlWidget(kFileErrQuitWnd, kFileErrButtonCtl), Qt::LeftButton);
-    EXPECT_EQ(exitStatus, 0);
-}
-
+// Typing alone is a change: closing commits the field and asks.
 TEST_F(Lifecycle, CloseAndQuitAskWhenThereAreChanges)
 {
     OpenThroughPanel(Write("a.spdata", kLine1));
-    Edit();
-    ChooseMenuItem(kFileMenu, kCloseItem); // Cancel
-    EXPECT_TRUE(WindowExists(kMainWnd));
-    EXPECT_EQ(CloseFlag, 0);
-    EXPECT_TRUE(MenuIsEnabled(kFileMenu));
-    ChooseMenuItem(kAppMenu, kQuitItem); // Cancel
-    EXPECT_EQ(exitStatus, -1);
-    EXPECT_EQ(QuitFlag, 0);
-    answers.push_back("Save");
-    ChooseMenuItem(kFileMenu, kCloseItem);
+    cellH = kColName;
+    DrawSheet();
+    auto* field = qobject_cast<QLineEdit*>(ControlWidget(kMainWnd, kEditFieldCtl));
+    ASSERT_NE(field, nullptr);
+    field->setText("W-166");
+    Choose(kFileMenu, kCloseItem); // Cancel
+    EXPECT_EQ(std::tuple(Last().kind, WindowExists(kMainWnd), Row(1).name.str(), CloseFlag, MenuIsEnabled(kFileMenu)),
+              std::tuple(DialogRequest::SavePrompt, true, "W-166", 0, true));
+    Choose(kAppMenu, kQuitItem); // Cancel
+    EXPECT_EQ(std::tuple(exitStatus, QuitFlag), std::tuple(-1, 0));
+    Choose(kFileMenu, kCloseItem, {"Save"});
     EXPECT_FALSE(WindowExists(kMainWnd));
-    EXPECT_EQ(Read(Path("a.spdata")).substr(0, 22), "W-165,Woofer, 16.5, 41");
+    EXPECT_EQ(Read(Path("a.spdata")).substr(0, 24), "W-166,Woofer, 16.5, 38.2");
     OpenThroughPanel(Path("a.spdata"));
     Edit();
-    answers.push_back("Don't Save");
-    ChooseMenuItem(kAppMenu, kQuitItem); // the changes are dropped and the program ends
+    Choose(kAppMenu, kQuitItem, {"Don't Save"}); // the changes are dropped and the program ends
     EXPECT_EQ(exitStatus, 0);
-    EXPECT_EQ(Read(Path("a.spdata")).substr(0, 22), "W-165,Woofer, 16.5, 41");
+    EXPECT_EQ(Read(Path("a.spdata")).substr(0, 24), "W-166,Woofer, 16.5, 38.2");
 }
 
-TEST_F(Lifecycle, QuitSavesAnUntitledSheetThroughSaveAsFirst)
-{
-    ChooseMenuItem(kFileMenu, kNewItem);
-    Edit();
-    answers.push_back("Save");
-    answers.push_back(""); // Cancel in the Save As panel
-    ChooseMenuItem(kAppMenu, kQuitItem);
-    EXPECT_EQ(exitStatus, -1); // nothing was written, so the program stays
-    EXPECT_EQ(QuitFlag, 0);
-    EXPECT_TRUE(MenuIsEnabled(kFileMenu));
-    answers.push_back("Save");
-    answers.push_back(Path("new.spdata"));
-    ChooseMenuItem(kAppMenu, kQuitItem);
-    EXPECT_EQ(exitStatus, 0);
-    EXPECT_EQ(Read(Path("new.spdata")).substr(0, 9), "n/a,n/a, ");
-}
-
-TEST_F(Lifecycle, AFailedSaveIsReportedAndChangesNothing)
+TEST_F(Lifecycle, QuitSavesAnUntitledSheetThroughSaveAsAndReportsAFailedWrite)
 {
     Write("not-a-folder", "x");
-    ChooseMenuItem(kFileMenu, kNewItem);
+    Choose(kFileMenu, kNewItem);
     Edit();
-    answers.push_back("Save");
-    answers.push_back(Path("not-a-folder/b.spdata"));
-    ChooseMenuItem(kAppMenu, kQuitItem);
+    Choose(kAppMenu, kQuitItem, {"Save", ""}); // Cancel in the Save As panel: nothing written, the program stays
+    EXPECT_EQ(std::tuple(exitStatus, QuitFlag, MenuIsEnabled(kFileMenu)), std::tuple(-1, 0, true));
+    Choose(kAppMenu, kQuitItem, {"Save", Path("not-a-folder/b.spdata")}); // the write fails
     ASSERT_EQ(Last().kind, DialogRequest::Alert);
     EXPECT_EQ(Last().message.rfind("The program returned a file error.\nFile ref:1\n", 0), 0u) << Last().message;
     EXPECT_EQ(Last().choices, (std::vector<std::string>{"Stop", "Continue"}));
-    EXPECT_EQ(exitStatus, -1); // Continue: the sheet is still there, unsaved
-    EXPECT_EQ(DirtyFlag, 1);
-    EXPECT_EQ(QuitFlag, 0);
-    answers.push_back(Path("not-a-folder/b.spdata"));
-    answers.push_back("Stop");
-    ChooseMenuItem(kFileMenu, kSaveAsItem);
-    EXPECT_EQ(exitStatus, 1);
-}
-
-TEST_F(Lifecycle, AnUnreadableFileOpensNothing)
-{
-    OpenThroughPanel(Path("missing.spdata"));
-    ASSERT_EQ(Last().kind, DialogRequest::Alert);
-    EXPECT_FALSE(WindowExists(kMainWnd));
-    EXPECT_EQ(fNum, 0);
-    EXPECT_TRUE(MenuItemIsEnabled(kFileMenu, kOpenItem));
-    OpenThroughPanel(dir.path().toStdString()); // a folder
-    EXPECT_FALSE(WindowExists(kMainWnd));
-}
-
-TEST_F(Lifecycle, TheUserHearsWhenAFileHoldsTooManyModels)
-{
-    std::string many;
-    for (int r = 0; r <= kMaxModels; ++r) many += kLine1;
-    OpenThroughPanel(Write("huge.spdata", many));
-    EXPECT_EQ(fNum, kMaxModels);
-    QMessageBox* box = SheetAlert();
-    ASSERT_NE(box, nullptr);
-    EXPECT_EQ(box->text(), "Only the first 32,767 models were read.");
-    box->close();
+    // Continue: the sheet is still there, unsaved; Stop ends the program at once.
+    EXPECT_EQ(std::tuple(exitStatus, QuitFlag, DirtyFlag, MenuIsEnabled(kFileMenu)), std::tuple(-1, 0, 1, true));
+    Choose(kFileMenu, kSaveAsItem, {Path("not-a-folder/b.spdata"), "Stop"});
+    EXPECT_EQ(std::exchange(exitStatus, -1), 1);
+    Choose(kAppMenu, kQuitItem, {"Save", Path("new.spdata")});
+    EXPECT_EQ(exitStatus, 0);
+    EXPECT_EQ(Read(Path("new.spdata")).substr(0, 9), "n/a,n/a, ");
 }
 
 TEST_F(Lifecycle, DesktopOpenTakesTheLastAcceptedFile)
 {
     const std::string a = Write("a.spdata", kLine1);
-    const std::string b = Write("b.csv", kLine2);
-    const int beeps = SysBeepCount();
-    HandleOpenDoc({a, Write("c.xyz", ""), b});
-    EXPECT_EQ(SysBeepCount(), beeps + 1); // the unknown extension only beeps
-    EXPECT_TRUE(TimerIsPending(kFileOpenTimer));
+    FileGateFlag = 1; // holds the open back
+    DesktopOpen({a});
+    EXPECT_FALSE(WindowExists(kMainWnd));
+    FileGateFlag = 0;
+    int beeps = SysBeepCount();
+    HandleOpenDoc({a, Write("c.xyz", ""), Write("b.csv", kLine2)});
+    EXPECT_EQ(std::tuple(SysBeepCount(), TimerIsPending(kFileOpenTimer)), std::tuple(beeps + 1, true))
+        << "the unknown extension only beeps";
     WaitForOpenTimer();
-    ASSERT_TRUE(WindowIsVisible(kMainWnd));
-    EXPECT_EQ(Row(1).name, Str255("T-25"));
-    EXPECT_EQ(fileName1, Str255("b.spdata"));
-    EXPECT_EQ(FastOpenFlag, 1);
-    EXPECT_FALSE(WindowIsVisible(kStartWnd));
-}
-
-// A desktop open closes what is open, a calculator too.
-TEST_F(Lifecycle, TheDesktopsOpenRequestsReachTheProgram)
-{
-    ChooseMenuItem(kFileMenu, kNewItem);
-    ChooseMenuItem(kCalcMenu, 2);
+    EXPECT_EQ(std::tuple(WindowIsVisible(kMainWnd), WindowIsVisible(kStartWnd)), std::tuple(true, false));
+    EXPECT_EQ(std::tuple(Row(1).name.str(), fileName1.str(), FastOpenFlag), std::tuple("T-25", "b.spdata", 1));
+    // The desktop's requests reach the program and close what is open, a
+    // calculator too.
+    DirtyFlag = 0;
+    Choose(kCalcMenu, 2);
     ASSERT_EQ(CalcWndOnFlag, 1);
-    DeliverOpenDocuments({Write("a.spdata", kLine1)});
+    DeliverOpenDocuments({a});
     WaitForOpenTimer();
-    ASSERT_TRUE(WindowIsVisible(kMainWnd));
-    EXPECT_EQ(Row(1).name, Str255("W-165"));
-    EXPECT_FALSE(WindowExists(kCalcWnd));
-    EXPECT_EQ(CalcWndOnFlag, 0);
-}
-
-TEST_F(Lifecycle, FileGateHoldsTheOpenBack)
-{
-    FileGateFlag = 1;
-    HandleOpenDoc({Write("a.spdata", kLine1)});
-    WaitForOpenTimer();
-    EXPECT_FALSE(WindowExists(kMainWnd));
-}
-
-TEST_F(Lifecycle, APassiveRadiatorListFromTheDesktopEndsTheProgramAfterTheSavePrompt)
-{
-    ChooseMenuItem(kFileMenu, kNewItem);
-    DirtyFlag = 1;
-    answers.push_back("Don't Save");
-    HandleOpenDoc({Write("radiators.csv", "Manufacturer,Model\r")});
-    WaitForOpenTimer();
-    ASSERT_EQ(Last().kind, DialogRequest::SavePrompt);
-    EXPECT_TRUE(WindowIsVisible(kFileErrQuitWnd));
-    EXPECT_FALSE(WindowExists(kMainWnd));
-}
-
-TEST_F(Lifecycle, APassiveRadiatorFileDoesNotOpen)
-{
-    HandleOpenDoc({Write("list.prsv", "x")});
+    EXPECT_EQ(std::tuple(WindowIsVisible(kMainWnd), Row(1).name.str(), WindowExists(kCalcWnd), CalcWndOnFlag),
+              std::tuple(true, "W-165", false, 0));
+    // A flood of paths refuses once, and the refused ones after the file
+    // take nothing away.
+    std::vector<std::string> paths{Write("d.spdata", kLine2)};
+    for (int k = 0; k < 10000; ++k) paths.push_back(Path("list" + std::to_string(k) + (k % 2 ? ".prsv" : ".xyz")));
+    beeps = SysBeepCount();
+    HandleOpenDoc(paths);
+    EXPECT_EQ(SysBeepCount(), beeps + 1);
     ASSERT_TRUE(WindowIsVisible(kFileDoesNotOpenWnd));
-    EXPECT_EQ(FileErrFlag, 1);
-    EXPECT_FALSE(MenuIsEnabled(kFileMenu));
+    QWidget* refusal = WindowWidget(kFileDoesNotOpenWnd);
+    HandleOpenDoc({Path("more.prsv")}); // while it is up: no second window
+    EXPECT_EQ(std::tuple(WindowWidget(kFileDoesNotOpenWnd), fsRef), std::tuple(refusal, Path("d.spdata")));
     QTest::mouseClick(ControlWidget(kFileDoesNotOpenWnd, kFileErrButtonCtl), Qt::LeftButton);
-    EXPECT_FALSE(WindowExists(kFileDoesNotOpenWnd));
-    EXPECT_EQ(FileErrFlag, 0);
-    EXPECT_TRUE(MenuItemIsEnabled(kFileMenu, kOpenItem)); // no document: the start state
-    EXPECT_TRUE(MenuIsEnabled(kFileMenu));
+    WaitForOpenTimer();
+    EXPECT_EQ(fileName1, Str255("d.spdata"));
+}
+
+// Each file-error window has one button; its close box and Escape do what it
+// does, so no way out leaves the menus off.
+TEST_F(Lifecycle, PassiveRadiatorFilesAreRefusedAndTheirListsEndTheProgram)
+{
+    const std::function<void()> ways[] = {
+        [] { QTest::mouseClick(ControlWidget(kFileDoesNotOpenWnd, kFileErrButtonCtl), Qt::LeftButton); },
+        [] { WindowWidget(kFileDoesNotOpenWnd)->close(); },
+        [] {
+            QApplication::setActiveWindow(WindowWidget(kFileDoesNotOpenWnd));
+            QTest::keyClick(WindowWidget(kFileDoesNotOpenWnd), Qt::Key_Escape);
+        },
+    };
+    for (std::size_t way = 0; way < std::size(ways); ++way) {
+        SCOPED_TRACE(way);
+        HandleOpenDoc({Path("list.prsv")});
+        ASSERT_EQ(std::tuple(WindowIsVisible(kFileDoesNotOpenWnd), FileErrFlag, MenuIsEnabled(kFileMenu)),
+                  std::tuple(true, 1, false));
+        ways[way]();
+        EXPECT_EQ(std::tuple(WindowExists(kFileDoesNotOpenWnd), FileErrFlag), std::tuple(false, 0));
+        EXPECT_TRUE(MenuIsEnabled(kFileMenu)); // no document: the start state
+        EXPECT_TRUE(MenuItemIsEnabled(kFileMenu, kOpenItem));
+        EXPECT_TRUE(MenuItemIsEnabled(kFileMenu, kNewItem));
+    }
+    const int beeps = SysBeepCount();
+    Choose(kFileMenu, kImportItem, {Write("radiators.csv", "Manufacturer,Model\r")});
+    ASSERT_EQ(std::tuple(SysBeepCount(), WindowIsVisible(kFileErrQuitWnd), MenuIsEnabled(kFileMenu)),
+              std::tuple(beeps + 1, true, false));
+    QTest::mouseClick(ControlWidget(kFileErrQuitWnd, kFileErrButtonCtl), Qt::LeftButton);
+    EXPECT_EQ(exitStatus, 0);
+    exitStatus = -1;
+    WindowWidget(kFileErrQuitWnd)->close();
+    EXPECT_EQ(exitStatus, 0);
 }
 
 TEST_F(Lifecycle, DesktopOpenOverUnsavedChangesAsksFirst)
 {
-    ChooseMenuItem(kFileMenu, kNewItem);
+    Choose(kFileMenu, kNewItem);
     Edit();
-    const std::string b = Write("b.spdata", kLine2);
     bool menusOffDuringPrompt = false;
     SetDialogAnswerer([&](const DialogRequest& request) {
-        if (request.kind == DialogRequest::SavePrompt) {
-            menusOffDuringPrompt = !MenuIsEnabled(kFileMenu);
-            return std::string("Save");
-        }
-        return Path("mine.spdata");
-    });
-    HandleOpenDoc({b});
-    WaitForOpenTimer();
-    EXPECT_TRUE(menusOffDuringPrompt);
-    SetDialogAnswerer([this](const DialogRequest& request) {
         dialogs.push_back(request);
+        if (request.kind == DialogRequest::SavePrompt) menusOffDuringPrompt = !MenuIsEnabled(kFileMenu);
         std::string answer = answers.empty() ? std::string() : answers.front();
         if (!answers.empty()) answers.pop_front();
         return answer;
     });
+    // Cancel in the Save As panel: the sheet stays, the open is dropped.
+    const std::string b = Write("b.spdata", kLine2);
+    DesktopOpen({b}, {"Save", ""});
+    EXPECT_TRUE(menusOffDuringPrompt);
+    EXPECT_EQ(Document(), DocState("untitled.spdata", 255, 1));
+    EXPECT_EQ(std::tuple(Row(1).Param(kColFs), OpenNextFlag), std::tuple(41.0f, 0));
     // The untitled sheet is written first, then the dropped file opens.
+    DesktopOpen({b}, {"Save", Path("mine.spdata")});
     EXPECT_EQ(Read(Path("mine.spdata")).substr(0, 8), "n/a,n/a,");
-    EXPECT_EQ(fileName1, Str255("b.spdata"));
-    EXPECT_EQ(Row(1).name, Str255("T-25"));
-    EXPECT_EQ(OpenNextFlag, 0);
-
-    Edit();
-    answers.push_back("Save"); // a saved document: written in place, then the next file opens
-    HandleOpenDoc({Write("c.spdata", kLine1)});
-    WaitForOpenTimer();
+    EXPECT_EQ(std::tuple(fileName1.str(), Row(1).name.str(), OpenNextFlag), std::tuple("b.spdata", "T-25", 0));
+    Edit(); // a saved document: written in place, then the next file opens
+    DesktopOpen({Write("c.spdata", kLine1)}, {"Save"});
     EXPECT_EQ(Row(1).name, Str255("W-165"));
-    EXPECT_EQ(Read(b).substr(0, 20), "T-25,Tweeter, 2.5, 4"); // b was saved in place first
+    EXPECT_EQ(Read(b).substr(0, 20), "T-25,Tweeter, 2.5, 4");
+    Edit(); // Don't Save opens it too; a passive-radiator list then ends the program
+    DesktopOpen({Write("radiators.csv", "Manufacturer,Model\r")}, {"Don't Save"});
+    ASSERT_EQ(Last().kind, DialogRequest::SavePrompt);
+    EXPECT_EQ(std::tuple(WindowIsVisible(kFileErrQuitWnd), WindowExists(kMainWnd)), std::tuple(true, false));
 }
 
-TEST_F(Lifecycle, CancellingTheSaveAsPanelKeepsTheSheetAndDropsTheOpen)
+// A file that is missing, a folder or a FIFO opens nothing, and a FIFO is
+// refused without blocking; the others open by their extension in any letter
+// case, and by their bytes.
+TEST_F(Lifecycle, FilesOpenByTheirExtensionAndTheirBytesAndUnreadableOnesOpenNothing)
 {
-    ChooseMenuItem(kFileMenu, kNewItem);
+    OpenThroughPanel(Path("missing.spdata"));
+    EXPECT_EQ(std::tuple(Last().kind, WindowExists(kMainWnd), fNum, MenuItemIsEnabled(kFileMenu, kOpenItem)),
+              std::tuple(DialogRequest::Alert, false, 0, true));
+    OpenThroughPanel(dir.path().toStdString());
+    EXPECT_FALSE(WindowExists(kMainWnd));
+    const std::string fifo = Path("pipe.spdata");
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    ASSERT_EQ(mkfifo(Path("pipe.csv").c_str(), 0600), 0);
+    OpenThroughPanel(fifo);
+    EXPECT_EQ(std::tuple(Last().kind, WindowExists(kMainWnd)), std::tuple(DialogRequest::Alert, false));
+    EXPECT_NE(Last().message.find("Not a regular file\n" + fifo), std::string::npos) << Last().message;
+    Choose(kFileMenu, kImportItem, {Path("pipe.csv")});
+    EXPECT_EQ(TakeAlert(),
+              Told("One file could not be read.", "pipe.csv: Not a regular file\n\nNo models were imported."));
+    EXPECT_FALSE(WindowExists(kMainWnd));
+    const std::size_t shown = dialogs.size();
+    DesktopOpen({fifo});
+    EXPECT_EQ(std::tuple(dialogs.size(), WindowExists(kMainWnd), MenuItemIsEnabled(kFileMenu, kOpenItem)),
+              std::tuple(shown + 1, false, true));
+    const std::tuple<const char*, const char*, int, int> cases[] = {
+        {"MINE.SPDATA", "MINE.SPDATA", 1, 0},
+        {"Drivers.CSV", "Drivers.spdata", 0, 1},
+        {"Ref.SpDataSta", "untitled.spdata", 255, 0},
+    };
+    for (const auto& [file, name, fileOpenFlag, dirty] : cases) {
+        DesktopOpen({Write(file, kLine1)});
+        EXPECT_EQ(Document(), DocState(name, fileOpenFlag, dirty));
+        DirtyFlag = 0;
+        Choose(kFileMenu, kCloseItem);
+    }
+    const std::string latin1 = Write("caf\xE9.spdata", kLine2); // not UTF-8
+    DesktopOpen({latin1});
+    EXPECT_EQ(std::tuple(WindowIsVisible(kMainWnd), Row(1).name.str()), std::tuple(true, "T-25"));
+    Edit();
+    Choose(kFileMenu, kSaveItem);
+    EXPECT_EQ(Read(latin1).substr(0, 20), "T-25,Tweeter, 2.5, 4");
+    const int beeps = SysBeepCount();
+    HandleOpenDoc({Write("t.tsv", kLine1)}); // not a kind the program reads
+    EXPECT_EQ(std::tuple(SysBeepCount(), TimerIsPending(kFileOpenTimer)), std::tuple(beeps + 1, false));
+}
+
+// Chooses the item on a disk that is full: a file written meanwhile may grow
+// to 4 KiB and no further, a longer write failing with EFBIG, not a signal.
+void ChooseOnAFullDisk(int menu, int item)
+{
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    const rlimit full{4096, saved.rlim_max};
+    setrlimit(RLIMIT_FSIZE, &full);
+    ChooseMenuItem(menu, item);
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, oldHandler);
+}
+
+TEST_F(Lifecycle, AWriteThatFailsPartWayKeepsTheOldFileAndTheChanges)
+{
+    const std::tuple<const char*, int, const char*> cases[] = {
+        // what, item, the panel's answer ("" for Save)
+        {"Save", kSaveItem, ""},
+        {"Save As", kSaveAsItem, "other.spdata"},
+        {"Save As Stationery", kSaveStationeryItem, "other.spdatasta"},
+        {"Export", kExportItem, "other.csv"},
+    };
+    for (const auto& [what, item, target] : cases) {
+        SCOPED_TRACE(what);
+        // Some 9 KiB: less than a buffered write holds back, so the disk fills as the buffer is flushed.
+        const std::string path = Write("drivers.spdata", Models(100));
+        OpenThroughPanel(path);
+        const std::string before = Read(path);
+        Edit();
+        if (*target) answers.push_back(Path(target));
+        ChooseOnAFullDisk(kFileMenu, item);
+        EXPECT_EQ(Last().message,
+                  "The program returned a file error.\nFile ref:1\nFile too large\n" + (*target ? Path(target) : path));
+        EXPECT_EQ(Read(path), before); // byte for byte
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"drivers.spdata"})
+            << "no partial file, no temporary one";
+        EXPECT_EQ(Document(), DocState("drivers.spdata", 1, 1));
+        EXPECT_EQ(std::tuple(WindowModifiedMark(kMainWnd), MenuIsEnabled(kFileMenu)), std::tuple(true, true));
+        Choose(kFileMenu, kCloseItem, {"Don't Save"});
+        ASSERT_FALSE(WindowExists(kMainWnd));
+    }
+    // Saving from the quit prompt fails the same way: the program stays, the
+    // menus come back and the next quit asks again.
+    const std::string path = Write("drivers.spdata", Models(100));
+    OpenThroughPanel(path);
     Edit();
     answers.push_back("Save");
-    answers.push_back("");
-    HandleOpenDoc({Write("b.spdata", kLine2)});
-    WaitForOpenTimer();
-    EXPECT_EQ(fileName1, Str255("untitled.spdata"));
-    EXPECT_EQ(Row(1).Param(kColFs), 41.0f);
-    EXPECT_EQ(OpenNextFlag, 0);
-    EXPECT_EQ(DirtyFlag, 1);
-    answers.push_back("Don't Save");
-    HandleOpenDoc({Path("b.spdata")});
-    WaitForOpenTimer();
-    EXPECT_EQ(fileName1, Str255("b.spdata"));
+    ChooseOnAFullDisk(kAppMenu, kQuitItem);
+    EXPECT_EQ(std::tuple(exitStatus, QuitFlag, MenuItemIsEnabled(kFileMenu, kSaveAsItem)), std::tuple(-1, 0, true));
+    for (int menu : {kFileMenu, kSortMenu, kCalcMenu, kMiscMenu, kHelpMenu}) EXPECT_TRUE(MenuIsEnabled(menu)) << menu;
+    Choose(kAppMenu, kQuitItem);
+    EXPECT_EQ(Last().kind, DialogRequest::SavePrompt);
+    Choose(kFileMenu, kCloseItem, {"Save"});
+    EXPECT_EQ(Read(path).substr(0, 22), "W-165,Woofer, 16.5, 41");
+}
+
+TEST_F(Lifecycle, TheFileErrorAlertContinuesOnReturnEscapeAndClose)
+{
+    SetDialogAnswerer({}); // the real alert, answered with keys
+    for (int way = 0; way < 5; ++way) {
+        SCOPED_TRACE(way);
+        ShowFileErrorAlert("/home/u/b.spdata", "No space left on device");
+        QMessageBox* box = ShownAlert("ButtonAlert");
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(box->text(),
+                  "The program returned a file error.\nFile ref:1\nNo space left on device\n/home/u/b.spdata");
+        switch (way) {
+        case 0: QTest::keyClick(box, Qt::Key_Return); break;
+        case 1: QTest::keyClick(box, Qt::Key_Escape); break;
+        case 2: box->close(); break;
+        case 3: Button("Continue")->click(); break;
+        case 4: Button("Stop")->click(); break; // ends the program, but only on purpose
+        }
+        ProcessEvents();
+        EXPECT_EQ(std::tuple(ShownAlert("ButtonAlert"), exitStatus), std::tuple(nullptr, way == 4 ? 1 : -1));
+    }
+}
+
+TEST_F(Lifecycle, SavePanelsStartBesideTheDocumentAndAddItsExtension)
+{
+    Choose(kFileMenu, kNewItem);
+    Choose(kFileMenu, kSaveAsItem); // cancelled
+    EXPECT_EQ(Last().folder, "");   // nothing chosen yet: the home folder
+    Choose(kFileMenu, kCloseItem);  // unchanged: closes at once
+    QDir(dir.path()).mkdir("B");
+    DesktopOpen({Write("B/doc.spdata", kLine1)});
+    ASSERT_TRUE(WindowIsVisible(kMainWnd));
+    const std::tuple<int, const char*, const char*> cases[] = {
+        {kSaveStationeryItem, "B/speakers", "B/speakers.spdatasta"},
+        {kExportItem, "B/speakers", "B/speakers.csv"},
+        {kSaveAsItem, "B/speakers", "B/speakers.spdata"},
+        {kSaveAsItem, "B/speakers.v2", "B/speakers.v2"}, // a name with an extension keeps it
+    };
+    for (const auto& [item, typed, written] : cases) {
+        Choose(kFileMenu, item, {Path(typed)});
+        EXPECT_EQ(Last().folder, Path("B")) << written;
+        EXPECT_EQ(Read(Path(written)).substr(0, 6), item == kExportItem ? "Model " : "W-165,") << written;
+    }
+    EXPECT_EQ(fileName1, Str255("speakers.v2"));
+    Choose(kFileMenu, kCloseItem);        // just saved: closes at once
+    Choose(kFileMenu, kNewItem);          // untitled: where the last panel left off
+    Choose(kFileMenu, kSaveAsItem, {""}); // Cancel
+    EXPECT_EQ(std::tuple(Last().kind, Last().folder, answers.empty()),
+              std::tuple(DialogRequest::SavePanel, Path("B"), true));
+    SetDialogAnswerer({}); // the real panel opens there too
+    Choose(kFileMenu, kSaveAsItem);
+    auto* panel = WindowWidget(kMainWnd)->findChild<QFileDialog*>();
+    ASSERT_TRUE(panel && panel->isVisible());
+    EXPECT_EQ(panel->directory().absolutePath(), QString::fromStdString(Path("B")));
+    QMetaObject::invokeMethod(panel, "accept"); // Return on the offered name
+    ProcessEvents();
+    EXPECT_EQ(Read(Path("B/untitled.spdata")).substr(0, 8), "n/a,n/a,");
+    EXPECT_FALSE(QFile::exists(QDir::current().absoluteFilePath("untitled.spdata")));
+}
+
+TEST_F(Lifecycle, ANewSheetAfterAScrolledOneStartsAtTheTop)
+{
+    OpenThroughPanel(Write("drivers.spdata", Models(100)));
+    for (int k = 0; k < 10; ++k) WindowScrollButtonHitHandler(kPartDownArrow);
+    ASSERT_EQ(ScrollValue, 10);
+    Choose(kFileMenu, kCloseItem);
+    Choose(kFileMenu, kNewItem);
+    QApplication::setActiveWindow(WindowWidget(kMainWnd));
+    const QPoint fsOfTheFirstRow(260, 16 * 5 + 8);
+    QTest::mouseClick(ContentWidget(kMainWnd), Qt::LeftButton, {}, fsOfTheFirstRow);
+    EXPECT_EQ(std::tuple(cellV, cellH), std::tuple(1, kColFs));
+    auto* field = qobject_cast<QLineEdit*>(ControlWidget(kMainWnd, kEditFieldCtl));
+    ASSERT_NE(field, nullptr);
+    field->setText("42");
+    QTest::keyClick(field, Qt::Key_Return);
+    EXPECT_EQ(Row(1).Param(kColFs), 42.0f);
+}
+
+// A second launch hands its files, as absolute paths, to the running instance
+// over the session bus and ends; that one opens them as a desktop request.
+TEST(SecondLaunch, HandsItsFilesToTheRunningInstanceAndEnds)
+{
+    // Its arguments keep their bytes; the bus takes only absolute paths.
+    std::string args[] = {"merestone", "caf\xE9.spdata", "/tmp/b.csv"};
+    char* argv[] = {args[0].data(), args[1].data(), args[2].data()};
+    EXPECT_EQ(FileArguments(3, argv),
+              (std::vector<std::string>{QFile::encodeName(QDir::currentPath()).toStdString() + "/caf\xE9.spdata",
+                                        "/tmp/b.csv"}));
+    EXPECT_EQ(AbsolutePathsOnly({"/a/b.spdata", "b.spdata", "", "../c.csv", "/d.csv"}),
+              (std::vector<std::string>{"/a/b.spdata", "/d.csv"}));
+    if (!QDBusConnection::sessionBus().isConnected()) GTEST_SKIP() << "no D-Bus session bus";
+    static std::vector<std::string> received;
+    SetSessionBusUse(true);
+    InstallOpenDocumentsHandler([](const std::vector<std::string>& paths) { received = paths; });
+    QTemporaryDir dir;
+    QProcess second;
+    second.setWorkingDirectory(dir.path());
+    second.start(QStringLiteral(MERESTONE_BINARY), {QStringLiteral("drivers.spdata")});
+    ASSERT_TRUE(second.waitForStarted(5000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return second.state() == QProcess::NotRunning; }, 20000))
+        << "the second launch did not end";
+    EXPECT_EQ(std::tuple(second.exitStatus(), second.exitCode()), std::tuple(QProcess::NormalExit, 0));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !received.empty(); }, 1000));
+    EXPECT_EQ(received, (std::vector<std::string>{QDir(dir.path()).absoluteFilePath("drivers.spdata").toStdString()}));
+}
+
+// An import names the sheet after its first file and is saved through the
+// prompt. Several files of every kind make one sheet in the order chosen, and
+// the user is told which could not be read, of this import only.
+TEST_F(Lifecycle, FilesOfEveryKindMakeOneSheetAndTheUnreadableOnesAreNamed)
+{
+    Choose(kFileMenu, kImportItem, {Write("drivers.csv", std::string(kCsvHeaderLine) + kLine1)});
+    EXPECT_EQ(std::tuple(dialogs.at(0).message, dialogs[0].choices),
+              std::tuple("Select Open CSV/TXT File.", std::vector<std::string>{"csv", "txt", "wdr", "xml"}));
+    EXPECT_EQ(Document(), DocState("drivers.spdata", 0, 1));
+    EXPECT_EQ(std::tuple(fNum, WindowModifiedMark(kMainWnd)), std::tuple(1, true));
+    Choose(kFileMenu, kSaveItem, {"Save", Path("drivers.spdata")});
+    EXPECT_EQ(std::tuple(dialogs.at(1).kind, dialogs.at(2).defaultName),
+              std::tuple(DialogRequest::SavePrompt, "drivers.spdata"));
+    EXPECT_EQ(Read(Path("drivers.spdata")), kLine1);
+    EXPECT_EQ(Document(), DocState("drivers.spdata", 1, 0));
+    EXPECT_EQ(Read(Path("drivers.csv")), std::string(kCsvHeaderLine) + kLine1); // never written
+    Choose(kFileMenu, kCloseItem);
+    ImportThroughPanel({Write("<b>a.wdr", "Manufacturer,Model\r"), Write("b.xml", "<html/>")});
+    for (QLabel* label : ShownAlert()->findChildren<QLabel*>())
+        EXPECT_TRUE(label->text().isEmpty() || label->textFormat() == Qt::PlainText) << label->text().toStdString();
+    EXPECT_FALSE(WindowExists(kMainWnd));                       // nothing read: no sheet
+    EXPECT_EQ(std::tuple(FileErrFlag, fNum), std::tuple(0, 0)); // the "Manufacturer" rule is for CSV and TXT only
+    EXPECT_EQ(TakeAlert(),
+              Told("2 files could not be read.",
+                   "<b>a.wdr: no [Driver] section\nb.xml: not a driver database\n\nNo models were imported."));
+    EXPECT_TRUE(MenuItemIsEnabled(kFileMenu, kImportItem));
+    ImportThroughPanel({}); // Cancel
+    EXPECT_FALSE(WindowExists(kMainWnd));
+    const std::string csv
+        = Write("more.csv", "\xEF\xBB\xBF" + std::string(kCsvHeaderLine) + "R\xC3\xA9v,Woofer,1,\r\n");
+    ImportThroughPanel({CopyFixture("halden_hw170.wdr"), Write("broken.xml", "<speakers><speaker"),
+                        CopyFixture("speakers.xml"), csv, Path("gone.wdr")});
+    EXPECT_EQ(std::tuple(WindowIsVisible(kMainWnd), fNum, Row(1).name.str(), Row(2).name.str(), Row(4).name.str(),
+                         Row(5).name.str(), Row(5).entryNo),
+              std::tuple(true, 5, "Halden Audio HW-170 R\x8Ev\x8Elator", "Halden Audio HW-170", "Kestrel T25 Soie",
+                         "R\x8Ev", 5));
+    EXPECT_EQ(Document(), DocState("halden_hw170.spdata", 0, 1));
+    const auto [message, explanation] = TakeAlert();
+    EXPECT_EQ(message, "2 files could not be read.");
+    EXPECT_EQ(explanation.substr(0, 30), "broken.xml: broken XML at line");
+    EXPECT_NE(explanation.find("\ngone.wdr: No such file or directory\n\n5 models were imported."), std::string::npos)
+        << explanation;
+    DirtyFlag = 0; // a driver file from the desktop opens as an import too
+    DesktopOpen({CopyFixture("kestrel_t25.wdr")});
+    EXPECT_EQ(std::tuple(WindowIsVisible(kMainWnd), fNum, Row(1).Param(kColFs)), std::tuple(true, 1, 1100.0f));
+    EXPECT_EQ(Document(), DocState("kestrel_t25.spdata", 0, 1));
+    EXPECT_EQ(ShownAlert(), nullptr);
+}
+
+// However a file comes in, the user hears in the same words that it held
+// more models than a sheet can take.
+TEST_F(Lifecycle, EveryWayInTellsWhenAFileHeldTooManyModels)
+{
+    const std::string csv = Write("huge.csv", kCsvHeaderLine + Models(kMaxModels + 1));
+    const std::string doc = Write("huge.spdata", kCsvHeaderLine + Models(kMaxModels + 1));
+    const std::function<void()> ways[] = {
+        [&] { ImportThroughPanel({csv}); },
+        [&] { DesktopOpen({csv}); },
+        [&] { DesktopOpen({doc}); },
+        [&] { OpenThroughPanel(doc); },
+    };
+    for (const auto& way : ways) {
+        way();
+        EXPECT_EQ(fNum, kMaxModels);
+        EXPECT_EQ(TakeAlert(), Told("Only the first 32,767 models were read.", kTooManyModels.explanation));
+        DirtyFlag = 0;
+        Choose(kFileMenu, kCloseItem);
+        ASSERT_FALSE(WindowExists(kMainWnd));
+    }
+    // A full sheet exported and imported again comes back whole, silently.
+    ImportThroughPanel({Write("full.csv", kCsvHeaderLine + Models(kMaxModels))});
+    EXPECT_EQ(fNum, kMaxModels);
+    EXPECT_EQ(ShownAlert(), nullptr);
 }
 
 } // namespace

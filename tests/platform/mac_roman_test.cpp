@@ -3,78 +3,68 @@
 #include <gtest/gtest.h>
 #include <iconv.h>
 #include <string>
-
-namespace {
-
-// What glibc's iconv makes of one Mac OS Roman byte, as a UTF-16 unit.
-char16_t IconvMacintosh(unsigned char byte)
-{
-    iconv_t cd = iconv_open("UTF-16LE", "MACINTOSH");
-    EXPECT_NE(cd, iconv_t(-1));
-    char in[1] = {static_cast<char>(byte)};
-    unsigned char out[4] = {};
-    char* inp = in;
-    char* outp = reinterpret_cast<char*>(out);
-    size_t inLeft = 1, outLeft = sizeof out;
-    iconv(cd, &inp, &inLeft, &outp, &outLeft);
-    iconv_close(cd);
-    return char16_t(out[0] | (out[1] << 8));
-}
-
-} // namespace
+#include <vector>
 
 TEST(MacRoman, AgreesWithIconvOnEveryByteButTheAppleLogo)
 {
+    iconv_t cd = iconv_open("UTF-16LE", "MACINTOSH");
+    ASSERT_NE(cd, iconv_t(-1));
     for (int b = 0; b < 256; ++b) {
         if (b == 0xF0) continue; // iconv uses a private code of its own for the logo
-        EXPECT_EQ(MacRomanToUnicode(static_cast<unsigned char>(b)),
-                  char32_t(IconvMacintosh(static_cast<unsigned char>(b))))
-            << "byte " << b;
+        char in[1] = {static_cast<char>(b)};
+        unsigned char out[4] = {};
+        char *inp = in, *outp = reinterpret_cast<char*>(out);
+        size_t inLeft = 1, outLeft = sizeof out;
+        iconv(cd, &inp, &inLeft, &outp, &outLeft);
+        EXPECT_EQ(MacRomanToUnicode(static_cast<unsigned char>(b)), char32_t(out[0] | (out[1] << 8))) << "byte " << b;
     }
+    iconv_close(cd);
     EXPECT_EQ(MacRomanToUnicode(0xF0), char32_t(0xF8FF));
 }
 
-TEST(MacRoman, EveryByteSurvivesTheRoundTrip)
+// Text is composed first, so e + combining acute is é; a character the set
+// lacks gives the letters of its compatibility decomposition (ligature,
+// full-width digit, superscript, accent dropped), else one "?" per
+// character, even outside the BMP. The Ohm sign composes to Omega.
+TEST(MacRoman, RoundTripAndCharactersTheSetLacks)
 {
     std::string all;
     for (int b = 1; b < 256; ++b) all.push_back(static_cast<char>(b));
     EXPECT_EQ(QStringToMacRomanBytes(MacRomanBytesToQString(all)), all);
-}
-
-TEST(MacRoman, CharactersTheSetLacks)
-{
-    struct Case {
-        const char* utf8;
-        const char* bytes;
-    } cases[] = {
-        {"caf\xC3\xA9", "caf\x8E"},  // é in the set
-        {"cafe\xCC\x81", "caf\x8E"}, // e + combining acute composes to é
-        {"\xE2\x82\xAC"
-         "5",
-         "\xDB"
-         "5"},                              // the euro sign
-        {"\xCE\xA9", "\xBD"},               // Greek Omega
-        {"\xE2\x84\xA6", "\xBD"},           // the Ohm sign is the same letter
-        {"\xC5\x9D", "s"},                  // s with circumflex: the set lacks it
-        {"\xEF\xAC\x83", "ffi"},            // the ffi ligature
-        {"\xEF\xBC\x91\xEF\xBC\x92", "12"}, // full-width digits
-        {"\xE6\xBC\xA2\xE5\xAD\x97", "??"}, // one "?" per character
-        {"\xF0\x9F\x94\x8A", "?"},          // outside the BMP: still one "?"
-        {"cm\xC2\xB2", "cm2"},              // superscript two decomposes to 2
-    };
-    for (const Case& c : cases) EXPECT_EQ(QStringToMacRomanBytes(QString::fromUtf8(c.utf8)), c.bytes) << c.utf8;
-    // A typed key is looked up as it comes, uncomposed: the symbol forms too.
-    EXPECT_EQ(UnicodeToMacRoman(0x2126), 0xBD); // Ohm
-    EXPECT_EQ(UnicodeToMacRoman(0x2206), 0xC6); // increment
-    EXPECT_EQ(UnicodeToMacRoman(0x00A4), 0xDB); // currency sign
-    EXPECT_EQ(UnicodeToMacRoman(0x0101), -1);
-}
-
-TEST(MacRoman, TypedTextIsCutAt255Bytes)
-{
-    const Str255 s = FromQString(QString(300, QLatin1Char('a')));
-    EXPECT_EQ(s.size(), 255u);
+    EXPECT_EQ(FromQString(QString(300, QLatin1Char('a'))).size(), 255u); // typed text is cut at 255 bytes
     EXPECT_EQ(ToQString(Str255("\x8E")), QString::fromUtf8("\xC3\xA9"));
     EXPECT_EQ(Utf8ToMacRoman("Merestone Quick Start").str(), "Merestone Quick Start");
     EXPECT_EQ(MacRomanToUtf8("\xA5"), "\xE2\x80\xA2");
+    const std::pair<const char*, const char*> cases[] = {
+        {"é", "\x8E"}, {"e\u0301", "\x8E"}, {"5€", "5\xDB"}, {"Ω", "\xBD"}, {"\u2126", "\xBD"}, {"ŝ", "s"},
+        {"ﬃ", "ffi"},  {"１２", "12"},      {"漢字", "??"},  {"🔊", "?"},    {"cm²", "cm2"},
+    };
+    for (const auto& [utf8, bytes] : cases) EXPECT_EQ(QStringToMacRomanBytes(QString::fromUtf8(utf8)), bytes) << utf8;
+    // A typed key is looked up as it comes, uncomposed: Ohm, increment and
+    // the currency sign reach Omega, Delta and the euro's place.
+    EXPECT_EQ((std::vector{UnicodeToMacRoman(0x2126), UnicodeToMacRoman(0x2206), UnicodeToMacRoman(0x00A4),
+                           UnicodeToMacRoman(0x0101)}),
+              (std::vector{0xBD, 0xC6, 0xDB, -1}));
+}
+
+TEST(Str255, CutsEveryJoiningAt255BytesKeepsEveryByteAndComparesLengthAndBytes)
+{
+    EXPECT_EQ(Str255(std::string(300, 'a')).size(), 255u);
+    Str255 s(std::string(250, 'x'));
+    s += "0123456789";
+    EXPECT_EQ(s.size(), 255u);
+    EXPECT_EQ(s.view().substr(250), "01234");
+    const Str255 joined = Str255("ab") + Str255(std::string(254, 'c'));
+    EXPECT_EQ(joined.size(), 255u);
+    EXPECT_EQ(joined.view().substr(0, 3), "abc");
+    std::string all;
+    for (int b = 0; b < 255; ++b) all.push_back(static_cast<char>(b));
+    const Str255 bytes(all);
+    EXPECT_EQ(bytes.view(), all);
+    EXPECT_EQ(bytes[0], 0);
+    EXPECT_EQ(bytes[254], 254); // bytes read back unsigned
+    EXPECT_EQ(Str255("n/a"), Str255("n/a"));
+    EXPECT_FALSE(Str255("n/a") == Str255("n/a "));
+    EXPECT_FALSE(Str255(std::string_view("a\0", 2)) == Str255("a"));
+    EXPECT_TRUE(Str255().empty());
 }

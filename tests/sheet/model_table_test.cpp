@@ -3,28 +3,26 @@
 #include "sheet/row_moves.h"
 #include "sheet/sheet_globals.h"
 
-#include <cmath>
 #include <gtest/gtest.h>
 #include <limits>
+#include <string>
 
-namespace {
-
-class ModelTable : public ::testing::Test {
-protected:
-    void SetUp() override { SheetGlobalsDefaults(); }
-};
-
-TEST_F(ModelTable, RowsNeverWrittenReadBlank)
+TEST(ModelTable, RowsReadBlankUntilWrittenAndClearingBlanksThroughTheRowBehindTheLast)
 {
+    SheetGlobalsDefaults();
     const ModelRecord& far = Row(5000);
     EXPECT_TRUE(far.name.empty());
     EXPECT_EQ(far.entryNo, 0);
     for (float p : far.params) EXPECT_EQ(p, 0.0f);
     EXPECT_TRUE(Row(-1).name.empty()); // never a row: a blank answer, no crash
-}
-
-TEST_F(ModelTable, ClearingBlanksThroughTheRowBehindTheLastAndKeepsEntryNumbers)
-{
+    // At most 32767 models, and the blank row behind a full table exists.
+    fNum = 32766;
+    EXPECT_TRUE(TableHasRoom());
+    fNum = 32767;
+    EXPECT_FALSE(TableHasRoom());
+    Row(32768).name = Str255("behind the last");
+    EXPECT_EQ(Row(32768).name, Str255("behind the last"));
+    // Clearing keeps the entry numbers and whatever lies beyond fNum + 1.
     fNum = 10;
     for (int r = 0; r <= 12; ++r) {
         Row(r).entryNo = static_cast<std::int16_t>(r);
@@ -41,89 +39,65 @@ TEST_F(ModelTable, ClearingBlanksThroughTheRowBehindTheLastAndKeepsEntryNumbers)
         EXPECT_EQ(Row(r).Param(kColFs), 0.0f) << r;
         EXPECT_EQ(Row(r).entryNo, r) << r;
     }
-    EXPECT_EQ(Row(12).name, Str255("m")); // beyond fNum + 1 stays
-    EXPECT_EQ(fNum, 10);
+    EXPECT_EQ(Row(12).name, Str255("m"));
     EXPECT_TRUE(s_preSP.empty());
-    EXPECT_EQ(preFS, 0.0f);
-    EXPECT_EQ(prefNum, 0);
-    EXPECT_EQ(GPrintScale, 100.0);
-}
-
-TEST_F(ModelTable, NewModelIsNamedNaAndKeepsTheBlankNumbers)
-{
+    EXPECT_EQ(std::tuple(fNum, preFS, prefNum, GPrintScale), std::tuple(10, 0.0f, 0, 100.0));
+    // A new model is named "n/a" and keeps the blank row's numbers.
     fNum = 3;
     Row(3).entryNo = 7;
     NewOrAddModelInit();
     EXPECT_EQ(Row(3).name, Str255("n/a"));
     EXPECT_EQ(Row(3).range, Str255("n/a"));
     EXPECT_EQ(Row(3).entryNo, 7);
-    EXPECT_EQ(Row(3).Param(kColLe), 0.0f);
 }
 
-TEST_F(ModelTable, ChangeDetectionUsesFloatInequality)
+TEST(ModelTable, ChangeDetectionUsesFloatInequality)
 {
+    SheetGlobalsDefaults();
     fNum = 1;
     Row(1).name = Str255("A");
     TakeEditSnapshot(1);
     EXPECT_FALSE(RowDiffersFromSnapshot(1));
-
     Row(1).Param(kColQes) = -0.0f; // -0 equals the snapshot's +0
     EXPECT_FALSE(RowDiffersFromSnapshot(1));
-
     Row(1).Param(kColQes) = std::numeric_limits<float>::quiet_NaN();
     EXPECT_TRUE(RowDiffersFromSnapshot(1));
     TakeEditSnapshot(1);
     EXPECT_TRUE(RowDiffersFromSnapshot(1)); // NaN never equals itself
-
     Row(1).Param(kColQes) = 0.0f;
     TakeEditSnapshot(1);
     Row(1).name = Str255("A ");
     EXPECT_TRUE(RowDiffersFromSnapshot(1));
     Row(1).name = Str255("A");
     EXPECT_FALSE(RowDiffersFromSnapshot(1));
-
     fNum = 0; // a removed model shows through the row count
     EXPECT_TRUE(RowDiffersFromSnapshot(1));
 }
 
-TEST_F(ModelTable, HoldsAtMost32767Models)
-{
-    fNum = 32766;
-    EXPECT_TRUE(TableHasRoom());
-    fNum = 32767;
-    EXPECT_FALSE(TableHasRoom());
-    Row(32768).name = Str255("behind the last"); // the blank row behind a full table exists
-    EXPECT_EQ(Row(32768).name, Str255("behind the last"));
-}
-
-} // namespace
-
-namespace {
-
 // The arrow buttons' moves stop at the ends of the table: the first row
 // cannot go up, the last cannot go down, and nothing moves past fNum.
-TEST_F(ModelTable, RowMovesStopAtTheEnds)
+TEST(ModelTable, RowMovesStopAtTheEnds)
 {
+    SheetGlobalsDefaults();
     fNum = 3;
     for (int r = 1; r <= 3; ++r) {
         Row(r).name = Str255("M" + std::to_string(r));
         Row(r).entryNo = static_cast<std::int16_t>(r);
     }
+    const auto names = [] { return Row(1).name.str() + Row(2).name.str() + Row(3).name.str(); };
     cellV = 1;
     MoveToUpper();
     EXPECT_EQ(cellV, 1);
-    EXPECT_EQ(Row(1).name, Str255("M1"));
+    EXPECT_EQ(names(), "M1M2M3");
     cellV = 3;
     MoveToLower();
     EXPECT_EQ(cellV, 3);
-    EXPECT_EQ(Row(3).name, Str255("M3"));
+    EXPECT_EQ(names(), "M1M2M3");
     MoveToUpper();
     EXPECT_EQ(cellV, 2);
-    EXPECT_EQ(Row(2).name, Str255("M3"));
+    EXPECT_EQ(names(), "M1M3M2");
     EXPECT_EQ(Row(2).entryNo, 2); // the number stays with the place
     SwapRows(-1, 2);              // no such row: nothing moves
     SwapRows(2, kMaxModels + 2);
-    EXPECT_EQ(Row(2).name, Str255("M3"));
+    EXPECT_EQ(names(), "M1M3M2");
 }
-
-} // namespace
