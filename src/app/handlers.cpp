@@ -5,6 +5,8 @@
 #include "calc/calc_window.h"
 #include "docs/doc_lifecycle.h"
 #include "docs/file_windows.h"
+#include "link/hand_over.h"
+#include "link/launch_window.h"
 #include "sheet/scroll_bar.h"
 #include "sheet/sheet_globals.h"
 #include "sheet/sheet_input.h"
@@ -82,6 +84,9 @@ int WindowEventHandler(const WindowEvent& e)
     case kCalcWnd: return CalcWndEvent(e);
     case kFileDoesNotOpenWnd: return FileErrorWndEvent(e, FileDoesNotOpenOk);
     case kFileErrQuitWnd: return FileErrorWndEvent(e, FileErrQuitButton);
+    case kSelectLaunchWnd: return SelectLaunchWndEvent(e);
+    case kMissingAppWnd: return MissingAppWndEvent(e);
+    case kHandOverSaveWnd: return HandOverWndEvent(e);
     default: return kEventNotHandled;
     }
 }
@@ -94,6 +99,9 @@ int ControlHitHandler(const ControlEvent& e)
     case kCalcWnd: return CalcWndControlHit(e);
     case kFileDoesNotOpenWnd: return FileErrorWndControlHit(e, FileDoesNotOpenOk);
     case kFileErrQuitWnd: return FileErrorWndControlHit(e, FileErrQuitButton);
+    case kSelectLaunchWnd: return SelectLaunchWndControlHit(e);
+    case kMissingAppWnd: return MissingAppWndControlHit(e);
+    case kHandOverSaveWnd: return HandOverWndControlHit(e);
     default: return kEventNotHandled;
     }
 }

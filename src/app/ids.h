@@ -55,6 +55,39 @@ enum FileErrorControl : int {
     kFileErrButtonCtl = 5,
 };
 
+// Controls of the select-launch window (3): the three application buttons
+// are 25 to 27 in the order Tarnwell, Fellmark, Beckline.
+enum SelectLaunchControl : int {
+    kSelLaunchTitleCtl = 18,
+    kSelLaunchModelCtl = 19,
+    kSelLaunchGroupCtl = 20,
+    kSelLaunchTopRuleCtl = 21,
+    kSelLaunchBottomRuleCtl = 22,
+    kSelLaunchQuitCtl = 23,
+    kSelLaunchCancelCtl = 24,
+    kSelLaunchTarnCtl = 25,
+    kSelLaunchFellCtl = 26,
+    kSelLaunchBeckCtl = 27,
+};
+
+// Controls of the window that says no sibling is installed (5).
+enum MissingAppControl : int {
+    kMissingIconCtl = 1,
+    kMissingAppIconCtl = 2,
+    kMissingTextCtl = 3,
+    kMissingOkCtl = 4,
+    kMissingQuitCtl = 5,
+};
+
+// Controls of the hand-over prompt (6).
+enum HandOverControl : int {
+    kHandOverIconCtl = 1,
+    kHandOverTextCtl = 2,
+    kHandOverInfoCtl = 3,
+    kHandOverSaveCtl = 4,
+    kHandOverDontSaveCtl = 5,
+};
+
 // Menus.
 enum MenuNumber : int {
     kAppMenu = 0, // the application menu, titled "Merestone"

@@ -2,7 +2,7 @@
 
 #include "app/ids.h"
 #include "app/main_window.h"
-#include "link/launch.h"
+#include "link/messages.h"
 #include "platform/services.h"
 #include "platform/windows.h"
 #include "prefs/prefs.h"

@@ -10,6 +10,7 @@
 #include "app/startup_defaults.h"
 #include "docs/desktop_open.h"
 #include "link/launch.h"
+#include "link/messages.h"
 #include "platform/mac_roman.h"
 #include "prefs/prefs.h"
 #include "prefs/prefs_globals.h"

@@ -1,5 +1,6 @@
 #include "docs/desktop_open.h"
 
+#include "app/app_globals.h"
 #include "app/ids.h"
 #include "app/main_window.h"
 #include "app/menu_bar.h"
@@ -10,8 +11,8 @@
 #include "docs/file_panels.h"
 #include "docs/file_windows.h"
 #include "docs/sheet_format.h"
-#include "link/launch.h"
 #include "link/link_globals.h"
+#include "link/messages.h"
 #include "platform/open_requests.h"
 #include "platform/services.h"
 #include "platform/windows.h"
@@ -46,6 +47,14 @@ bool ReadHandedOverFile()
     return ClickOpenSSTFile();
 }
 
+// Launched again without files: a main window hidden for a sibling comes
+// back as Show Merestone brings it; otherwise what is shown comes forward.
+void ComeBackToTheFront()
+{
+    if (MainWndOpenFlag == 1 && !WindowIsVisible(kMainWnd)) return ShowMerestone();
+    RaiseVisibleWindows();
+}
+
 void CloseEverythingForOpen()
 {
     HideOtherApp();
@@ -73,6 +82,7 @@ void InstallAEHandlers()
 
 void HandleOpenDoc(const std::vector<std::string>& paths)
 {
+    if (paths.empty()) return ComeBackToTheFront();
     // Only the last file the program reads is opened, so one pass finds it;
     // the files it refuses get one beep for the whole request.
     const std::string* last = nullptr;
@@ -93,7 +103,9 @@ void HandleOpenDoc(const std::vector<std::string>& paths)
     fsRef = *last;
     s_extension = Str255(FileKindExtension(*last));
     SendBootedByFile();
-    InstallOneShotTimer(kFileOpenTimer, 200, CarbonTimerActionFileOpen);
+    // The pause gives a running sibling time to ask for the open to wait;
+    // with none on the bus nobody can ask, so the file opens at once.
+    InstallOneShotTimer(kFileOpenTimer, AnySiblingRunning() ? 200 : 0, CarbonTimerActionFileOpen);
 }
 
 void CarbonTimerActionFileOpen()

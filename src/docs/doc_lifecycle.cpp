@@ -11,6 +11,7 @@
 #include "docs/doc_globals.h"
 #include "docs/file_panels.h"
 #include "link/launch.h"
+#include "link/launch_window.h"
 #include "link/link_globals.h"
 #include "platform/mac_roman.h"
 #include "platform/windows.h"

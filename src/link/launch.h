@@ -1,17 +1,22 @@
-// Finding, launching and talking to the sibling programs.
+// Finding and launching the sibling programs, and the sequence that sends
+// them the selected model.
 #pragma once
 
+// The one-shot timer that waits for a sibling before the model goes to it.
+constexpr int kSendModelTimer = 2;
+
+// Sets the exists flags and the sibling offered first; settles the open
+// app when only one sibling is installed.
 void CheckAppExists();
+// Sibling 1 (Tarnwell), 2 (Fellmark) or 3 (Beckline).
+bool LaunchAppExists(int number);
+// Starts the sibling, or brings it to the front when it runs (a second
+// start hands over to the running one); failures are silent.
+void LaunchAppX(int number);
+
 void ModelSelectSequence1();
-void ShowSelectLaunchApplication();
-void HideOtherApp();
-// Tells each running sibling to quit: Tarnwell, Beckline, then Fellmark.
-void SendQuitToSiblings();
-// Starts listening for the messages the sibling programs send.
-void InstallMessageHandler();
-// Sends the selected model straight to the default sibling.
 void ModelSelectSequence2();
-// The window in which the user chooses the receiving sibling.
-void SelectLaunchAppWnd();
-// Tells the siblings that Merestone was started to open a file.
-void SendBootedByFile();
+// Sends the model in row cellV to the open app, launching it first.
+void SelectOpenAppSendMasage();
+// Misc. > Show Select Launch Application...
+void ShowSelectLaunchApplication();

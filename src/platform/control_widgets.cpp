@@ -272,6 +272,20 @@ void CreateBevelButton(int window, int control, Rect r, std::string_view imageNa
     Place(window, control, r, w);
 }
 
+void CreatePictureButton(int window, int control, Rect r, std::string_view imageName)
+{
+    QWidget* parent = ContentOf(window);
+    if (!parent) return;
+    auto* w = new QToolButton(parent);
+    w->setFocusPolicy(Qt::NoFocus); // the window's own keys choose among them
+    w->setAutoRaise(true);
+    w->setIcon(BundleImage(imageName));
+    w->setIconSize(QSize(r.Width(), r.Height()));
+    w->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    QObject::connect(w, &QToolButton::clicked, w, [window, control] { Hit(window, control); });
+    Place(window, control, r, w);
+}
+
 void CreateDisclosureTriangle(int window, int control, Rect r, int value)
 {
     QWidget* parent = ContentOf(window);

@@ -36,6 +36,8 @@ void CreateMenuItemButton(int window, int control, Rect r, std::string_view titl
 // popupMenu > 0 attaches that menu as a pop-up list.
 void CreateBevelButton(int window, int control, Rect r, std::string_view imageName, std::string_view title,
                        int popupMenu = 0);
+// A button that is all picture, the image filling the rectangle.
+void CreatePictureButton(int window, int control, Rect r, std::string_view imageName);
 void CreateDisclosureTriangle(int window, int control, Rect r, int value);
 void CreateScrollBar(int window, int control, Rect r, int value, int minimum, int maximum);
 void CreateEditField(int window, int control, Rect r, const Str255& text, TextStyle style);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "platform/events.h"
+#include "platform/test_seams.h"
 
 #include <QDialog>
 #include <QHash>
@@ -111,6 +112,8 @@ struct Registry {
     std::function<int(int)> popUpChooser;
     std::function<bool(const std::string&)> urlOpener;
     std::function<void(int)> exitHook;
+    std::function<bool(const std::string&)> programStarter;
+    std::function<void(const SentSuiteEvent&)> suiteRecorder;
     int beeps = 0;
 };
 

@@ -88,16 +88,16 @@ void InstallOpenDocumentsHandler(OpenDocumentsHandler handler)
 
 void DeliverOpenDocuments(const std::vector<std::string>& paths)
 {
-    if (!gHandler) return;
-    if (paths.empty()) { // a second launch without files: show what is there
-        for (const platform::WindowEntry& e : platform::R().windows)
-            if (e.top && e.top->isVisible()) {
-                e.top->raise();
-                e.top->activateWindow();
-            }
-        return;
-    }
-    gHandler(paths);
+    if (gHandler) gHandler(paths);
+}
+
+void RaiseVisibleWindows()
+{
+    for (const platform::WindowEntry& e : platform::R().windows)
+        if (e.top && e.top->isVisible()) {
+            e.top->raise();
+            e.top->activateWindow();
+        }
 }
 
 #include "open_requests.moc"

@@ -21,5 +21,8 @@ bool HandOverToRunningInstance(const std::vector<std::string>& paths);
 
 // Serves the hand-over of later launches; files go to the handler.
 void InstallOpenDocumentsHandler(OpenDocumentsHandler handler);
-// Delivers files to the installed handler, as a launch's arguments do.
+// Delivers files to the installed handler, as a launch's arguments do; an
+// empty list is a launch without files.
 void DeliverOpenDocuments(const std::vector<std::string>& paths);
+// Brings the program's visible windows to the front.
+void RaiseVisibleWindows();

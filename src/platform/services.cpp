@@ -11,6 +11,8 @@
 #include <QIcon>
 #include <QLabel>
 #include <QMessageBox>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTimer>
 #include <QUrl>
 
@@ -102,6 +104,20 @@ int OpenUrlWithDefaultApp(const std::string& url)
     return OpenUrl(u) ? 0 : -50;
 }
 
+std::string FindProgram(std::string_view name)
+{
+    const QString file = Utf8(name);
+    const QFileInfo beside(QCoreApplication::applicationDirPath() + QLatin1Char('/') + file);
+    if (beside.isFile() && beside.isExecutable()) return beside.absoluteFilePath().toStdString();
+    return QStandardPaths::findExecutable(file).toStdString();
+}
+
+bool StartProgram(const std::string& path)
+{
+    if (R().programStarter) return R().programStarter(path);
+    return QProcess::startDetached(QString::fromStdString(path), {});
+}
+
 void ShowAlertSheet(int window, std::string_view message, std::string_view informative)
 {
     auto* box = new QMessageBox(QMessageBox::Warning, QString(), Utf8(message), QMessageBox::Ok, Window(window));
@@ -150,6 +166,11 @@ void SetUrlOpener(std::function<bool(const std::string&)> opener)
 void SetExitHook(std::function<void(int)> hook)
 {
     R().exitHook = std::move(hook);
+}
+
+void SetProgramStarter(std::function<bool(const std::string&)> starter)
+{
+    R().programStarter = std::move(starter);
 }
 
 void ResetPlatformForTests() // also the orderly end of a real run

@@ -22,6 +22,12 @@ int SysBeepCount(); // how many beeps the program gave, for tests
 int OpenFileWithDefaultApp(const std::string& path);
 int OpenUrlWithDefaultApp(const std::string& url);
 
+// The program file of that name beside this program's own, or else on
+// PATH; empty when there is none.
+std::string FindProgram(std::string_view name);
+// Starts the program on its own, without arguments; false when it could not.
+bool StartProgram(const std::string& path);
+
 // A caution alert with one OK button, window-modal on the given window.
 void ShowAlertSheet(int window, std::string_view message, std::string_view informative);
 

@@ -2,6 +2,7 @@
 // opener, and the end of the program.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <string>
 
@@ -14,6 +15,15 @@ void SetExitHook(std::function<void(int status)> hook);
 // Whether the program serves other launches on the session bus; tests that
 // run side by side on one bus turn it off.
 void SetSessionBusUse(bool use);
+// Sees every event sent to the other programs of the suite, bus or not.
+struct SentSuiteEvent {
+    std::string processName;
+    std::uint32_t eventClass, eventId;
+    std::string message;
+};
+void SetSuiteEventRecorder(std::function<void(const SentSuiteEvent&)> recorder);
+// Starts programs in place of the system; answers whether it started.
+void SetProgramStarter(std::function<bool(const std::string& path)> starter);
 // Forgets what the seams recorded and removes every window, control, menu
 // and timer, so each test starts from nothing.
 void ResetPlatformForTests();
