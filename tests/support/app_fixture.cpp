@@ -22,6 +22,11 @@ void AppTest::SetUp()
         return true;
     });
     SetExitHook([this](int status) { exitStatus = status; });
+    SetProgramStarter([this](const std::string& path) {
+        started.push_back(path);
+        return true;
+    });
+    SetSuiteEventRecorder([this](const SentSuiteEvent& e) { sent.push_back(e); });
     SetPopUpMenuChooser([](int) { return 0; });
     SetSessionBusUse(false);
     RecordDrawnTexts(true);
@@ -45,6 +50,8 @@ void AppTest::TearDown()
     ResetPlatformForTests();
     SetUrlOpener({});
     SetExitHook({});
+    SetProgramStarter({});
+    SetSuiteEventRecorder({});
     SetPopUpMenuChooser({});
     SetDialogAnswerer({});
     SetDataFolder({});

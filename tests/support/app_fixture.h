@@ -3,6 +3,7 @@
 #pragma once
 
 #include "platform/dialogs.h"
+#include "platform/test_seams.h"
 
 #include <deque>
 #include <gtest/gtest.h>
@@ -22,8 +23,10 @@ protected:
     // whole model selected and the main window active.
     static void OpenSheetOf(int models);
 
-    std::vector<std::string> opened; // URLs handed to the desktop
-    int exitStatus = -1;             // set when the program ended
+    std::vector<std::string> opened;  // URLs handed to the desktop
+    std::vector<std::string> started; // programs started, by path
+    std::vector<SentSuiteEvent> sent; // events sent to the other programs
+    int exitStatus = -1;              // set when the program ended
     // Every panel, prompt and alert the program showed, and the answers the
     // test gives them in turn; with none left, panels are cancelled, prompts
     // get "Cancel" and alerts "Continue".

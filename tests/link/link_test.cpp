@@ -1,0 +1,340 @@
+// The sibling link through the real handlers: each keyword a sibling sends,
+// the model-select sequence and its windows, the hand-over and the quit
+// requests. What goes out is recorded at the bus; programs started are
+// recorded instead of run.
+#include "app/app_globals.h"
+#include "app/ids.h"
+#include "docs/desktop_open.h"
+#include "docs/doc_globals.h"
+#include "docs/doc_lifecycle.h"
+#include "docs/file_panels.h"
+#include "link/launch.h"
+#include "link/launch_window.h"
+#include "link/link_globals.h"
+#include "link/link_messages.h"
+#include "link/messages.h"
+#include "platform/controls.h"
+#include "platform/menus.h"
+#include "platform/open_requests.h"
+#include "platform/services.h"
+#include "platform/test_access.h"
+#include "platform/windows.h"
+#include "sheet/draw_sheet.h"
+#include "sheet/sheet_globals.h"
+#include "support/app_fixture.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+using Texts = std::vector<std::string>;
+using Ints = std::vector<int>;
+
+class LinkTest : public AppTest {
+protected:
+    void SetUp() override
+    {
+        AppTest::SetUp();
+        path_ = qgetenv("PATH");
+        qputenv("PATH", bin_.path().toUtf8() + ':' + path_);
+    }
+    void TearDown() override
+    {
+        qputenv("PATH", path_);
+        AppTest::TearDown();
+    }
+    // Only these siblings are installed: programs of their names on PATH.
+    void Install(const Texts& names)
+    {
+        for (const char* n : {"tarnwell", "fellmark", "beckline"}) QFile::remove(bin_.filePath(QLatin1String(n)));
+        for (const std::string& n : names) {
+            QFile f(bin_.filePath(QString::fromStdString(n)));
+            f.open(QIODevice::WriteOnly);
+            f.setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+        }
+        CheckAppExists();
+    }
+    static void Receive(std::string_view message, std::uint32_t eventClass = kMereClass)
+    {
+        DoAppleEvent(eventClass, kTextEventId, std::string(message));
+        ProcessEvents();
+    }
+    // What went out since the last look, as "Receiver:message".
+    Texts Sent()
+    {
+        Texts out;
+        for (const SentSuiteEvent& e : sent) out.push_back(e.processName + ":" + e.message);
+        sent.clear();
+        return out;
+    }
+    Texts Started()
+    {
+        Texts names;
+        for (const std::string& p : started) names.push_back(p.substr(p.rfind('/') + 1));
+        started.clear();
+        return names;
+    }
+    void OpenSavedSheet()
+    {
+        OpenSheetOf(3);
+        fileUrl = dir_.filePath(QStringLiteral("a.spdata")).toStdString();
+        fileName1 = Str255("a.spdata");
+        ASSERT_TRUE(SaveSSTFile());
+        sent.clear();
+    }
+    static void Key(int window, Qt::Key key)
+    {
+        QApplication::setActiveWindow(WindowWidget(window));
+        QTest::keyClick(WindowWidget(window), key);
+    }
+
+    QTemporaryDir bin_, dir_;
+    QByteArray path_;
+};
+
+TEST_F(LinkTest, KeywordsSettleTheOpenAppAndAnswer)
+{
+    Install({"tarnwell", "fellmark", "beckline"});
+    OpenSavedSheet();
+    struct Case {
+        const char* message;
+        const char* openApp; // after it
+        Texts sent, started;
+    };
+    const Case cases[] = {
+        {"SetMeDefaultMereFromTarn", "BootTarn", {}, {}},
+        {"SetMeDefaultMereFromFell", "BootFell", {}, {}},
+        {"SetMeDefaultMereFromBeck", "BootBeck", {}, {}},
+        {"ActivateMeMereFromMere", "BootTarn", {}, {"tarnwell"}},
+        {"ActivateMeMereFromBeck", "BootBeck", {}, {"beckline"}},
+        {"BootedMereFromTarn", "BootTarn", {"Tarnwell:StopActivateTarnFromMere"}, {}},
+        {"BootedMereFromBeck", "BootBeck", {"Beckline:StopActivateBeckFromMere"}, {}},
+        {"BootedMereFromFell", "BootFell", {"Fellmark:YesBootedMere"}, {}},
+        {"BootedMereFromFell", "BootFell", {}, {}}, // Fellmark is told once
+        // Nothing else is a keyword: other letter case, more bytes, the
+        // first 255 of a longer message, another event class.
+        {"SetMeDefaultMereFromtarn", "BootFell", {}, {}},
+        {"SetMeDefaultMereFromTarn ", "BootFell", {}, {}},
+        {"showmere", "BootFell", {}, {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.message);
+        OpenAppFlag = 0;
+        Receive(c.message);
+        EXPECT_EQ(s_OpenApp, Str255(c.openApp));
+        EXPECT_EQ(Sent(), c.sent);
+        EXPECT_EQ(Started(), c.started);
+    }
+    Receive("SetMeDefaultMereFromTarn", FourCharCode("Tarn"));
+    Receive(std::string("SetMeDefaultMereFromTarn") + std::string(276, ' '));
+    EXPECT_EQ(s_OpenApp, Str255("BootFell"));
+    Receive(std::string("SetMeDefaultMereFromBeck") + std::string(231, 'x') + "ShowMere");
+    EXPECT_EQ(s_OpenApp, Str255("BootFell"));
+    // A sibling started with no document of Merestone's to take over.
+    SetDocumentUntitled();
+    Receive("BootedMereFromTarn");
+    EXPECT_EQ((std::pair{s_OpenApp, Sent()}), (std::pair{Str255("BootFell"), Texts{}}));
+}
+
+TEST_F(LinkTest, HideShowAndTheHeldBackDesktopOpen)
+{
+    Install({"fellmark"});
+    OpenSavedSheet();
+    cellH = 5;
+    Receive("HideMere");
+    EXPECT_FALSE(WindowIsVisible(kMainWnd));
+    EXPECT_EQ(Started(), Texts{"fellmark"}); // the only sibling is the open app
+    EXPECT_FALSE(MenuIsEnabled(kFileMenu));
+    EXPECT_TRUE(MenuIsEnabled(kMiscMenu) && MenuItemIsEnabled(kMiscMenu, kShowMerestoneItem));
+    EXPECT_FALSE(MenuItemIsEnabled(kMiscMenu, kShowSelectLaunchItem));
+    cellH = 0;
+    DeliverOpenDocuments({}); // launched again: back as Show Merestone brings it
+    EXPECT_TRUE(WindowIsVisible(kMainWnd));
+    EXPECT_TRUE(MenuIsEnabled(kFileMenu));
+    EXPECT_EQ(cellH, 5);
+    EXPECT_EQ(Sent(), (Texts{"Tarnwell:HideTarn", "Fellmark:HideFell", "Beckline:HideBeck"}));
+    Receive("HideMere");
+    Receive("ShowMere");
+    EXPECT_TRUE(WindowIsVisible(kMainWnd) && MenuIsEnabled(kFileMenu));
+    EXPECT_EQ(Sent(), Texts{});
+
+    // A desktop open tells the siblings; one asks to wait, then to go on.
+    const std::string other = dir_.filePath(QStringLiteral("b.csv")).toStdString();
+    QFile f(QString::fromStdString(other));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("Kestrel T25,Tweeter,2.5,1500\n");
+    f.close();
+    Receive("OpenFileMereFromTarn"); // nothing was held back: the sheet stays
+    EXPECT_EQ(fNum, 3);
+    HandleOpenDoc({other});
+    EXPECT_EQ(Sent(),
+              (Texts{"Tarnwell:BootedTarnFromMereByFile", "Fellmark:BootedFellFromMereByFile",
+                     "Beckline:BootedBeckFromMereByFile"}));
+    Receive("StopOpenFileMereFromBeck");
+    EXPECT_EQ((Ints{FileGateFlag, fNum}), (Ints{1, 3}));
+    Receive("OpenFileMereFromBeck");
+    EXPECT_EQ((std::pair{Row(1).name, int(FileGateFlag)}), (std::pair{Str255("Kestrel T25"), 0}));
+}
+
+TEST_F(LinkTest, TheSelectLaunchWindowCyclesOverTheInstalledSiblings)
+{
+    struct Case {
+        Texts installed;
+        Ints down, up; // OpenAppNum after each of three Tabs, then three Up arrows
+    };
+    const Case cases[] = {
+        {{"tarnwell", "fellmark", "beckline"}, {2, 3, 1}, {3, 2, 1}},
+        {{"tarnwell", "beckline"}, {3, 1, 3}, {1, 3, 1}},
+        {{"tarnwell", "fellmark"}, {2, 1, 2}, {1, 2, 1}},
+        {{"fellmark", "beckline"}, {3, 2, 3}, {2, 3, 2}},
+        {{"beckline"}, {3, 3, 3}, {3, 3, 3}},
+        {{"fellmark"}, {2, 2, 2}, {2, 2, 2}},
+    };
+    OpenSavedSheet();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.installed.size());
+        Install(c.installed);
+        DirtyFlag = 0;
+        ShowSelAppCheck = 1; // asked every time
+        ChooseMenuItem(kMiscMenu, kShowSelectLaunchItem);
+        ASSERT_TRUE(WindowIsVisible(kSelectLaunchWnd));
+        Ints down, up;
+        for (int k = 0; k < 3; ++k) Key(kSelectLaunchWnd, Qt::Key_Tab), down.push_back(OpenAppNum);
+        for (int k = 0; k < 3; ++k) Key(kSelectLaunchWnd, Qt::Key_Up), up.push_back(OpenAppNum);
+        EXPECT_EQ(down, c.down);
+        EXPECT_EQ(up, c.up);
+        for (int n = kTarnwell; n <= kBeckline; ++n)
+            EXPECT_EQ(ControlIsEnabled(kSelectLaunchWnd, 24 + n), SiblingInstalled(n)) << n;
+        Key(kSelectLaunchWnd, Qt::Key_Escape); // the model stays unsent
+        EXPECT_FALSE(WindowExists(kSelectLaunchWnd));
+        EXPECT_TRUE(WindowIsVisible(kMainWnd) && MenuIsEnabled(kFileMenu));
+        EXPECT_EQ((Ints{ModelSelFlag, int(Started().size())}), (Ints{0, 0}));
+    }
+}
+
+TEST_F(LinkTest, ChoosingASiblingSendsItTheModel)
+{
+    Install({"tarnwell", "fellmark", "beckline"});
+    OpenSavedSheet();
+    Row(2).name = Str255("Halden HW170");
+    Row(2).Param(kColFs) = 28.0f;
+    cellV = 2;
+    cellH = 3;
+    DirtyFlag = 0;
+    ChooseMenuItem(kMiscMenu, kShowSelectLaunchItem);
+    EXPECT_EQ(GetControlText(kSelectLaunchWnd, kSelLaunchModelCtl), Str255("Halden HW170"));
+    QTest::mouseClick(ControlWidget(kSelectLaunchWnd, kSelLaunchBeckCtl), Qt::LeftButton);
+    EXPECT_FALSE(WindowExists(kSelectLaunchWnd) || WindowIsVisible(kMainWnd));
+    EXPECT_EQ((std::tuple{s_OpenApp, int(OpenAppFlag), int(FastOpenFlag), int(cellH), int(cellHbak)}),
+              (std::tuple{Str255("BootBeck"), 1, 1, 0, 3}));
+    // Quit once on the choice and again on the send.
+    EXPECT_EQ(Sent(), (Texts{"Tarnwell:QuitTarn", "Fellmark:QuitFell", "Tarnwell:QuitTarn", "Fellmark:QuitFell"}));
+    EXPECT_EQ(Started(), Texts{"beckline"});
+    EXPECT_TRUE(TimerIsPending(kSendModelTimer)); // until Beckline is on the bus
+
+    // Settled: the next Select sends at once, unless the window is asked for.
+    ChooseMenuItem(kMiscMenu, kShowMerestoneItem);
+    ShowSelAppCheck = 0;
+    QTest::mouseClick(ControlWidget(kMainWnd, kSelectCtl), Qt::LeftButton);
+    EXPECT_FALSE(WindowExists(kSelectLaunchWnd) || WindowIsVisible(kMainWnd));
+    EXPECT_EQ(Started(), Texts{"beckline"});
+    ChooseMenuItem(kMiscMenu, kShowMerestoneItem);
+    ShowSelAppCheck = 1;
+    QTest::mouseClick(ControlWidget(kMainWnd, kSelectCtl), Qt::LeftButton);
+    EXPECT_TRUE(WindowIsVisible(kSelectLaunchWnd));
+    Key(kSelectLaunchWnd, Qt::Key_Return); // the default: Beckline again
+    EXPECT_EQ(Started(), Texts{"beckline"});
+
+    // The parameter message: "DUMMY#", two blanks and the model text.
+    EXPECT_EQ(ParameterValueToTextForSendAppleEvent(2).str(),
+              "DUMMY#  Halden HW170     0   28   0   0   0   0   0   0   0   0   0   0   0  \r");
+    Row(2).name = Str255(std::string(200, 'N'));
+    const Str255 cut = ParameterValueToTextForSendAppleEvent(2);
+    EXPECT_EQ(cut.size(), 255u);
+    EXPECT_EQ(cut.view().substr(200), "NNNNNNNN     0   28   0   0   0   0   0   0   0   0   0");
+}
+
+TEST_F(LinkTest, OnlyFellmarkInstalledOrNone)
+{
+    Install({"fellmark"});
+    EXPECT_EQ((std::tuple{s_OpenApp, OpenAppNum, int(FastOpenFlag), int(OpenAppFlag)}),
+              (std::tuple{Str255("BootFell"), 2, 1, 1}));
+    OpenSheetOf(2);
+    DirtyFlag = 0;
+    ShowSelAppCheck = 0;
+    QTest::mouseClick(ControlWidget(kMainWnd, kSelectCtl), Qt::LeftButton);
+    EXPECT_FALSE(WindowExists(kSelectLaunchWnd) || WindowIsVisible(kMainWnd));
+    EXPECT_EQ(Started(), Texts{"fellmark"});
+    EXPECT_EQ(Sent(), (Texts{"Tarnwell:QuitTarn", "Beckline:QuitBeck"}));
+
+    Install({});
+    EXPECT_EQ(OpenAppNum, 1);
+    ChooseMenuItem(kMiscMenu, kShowMerestoneItem);
+    OpenAppFlag = 0;
+    QTest::mouseClick(ControlWidget(kMainWnd, kSelectCtl), Qt::LeftButton);
+    EXPECT_TRUE(WindowIsVisible(kMissingAppWnd));
+    EXPECT_FALSE(MenuIsEnabled(kFileMenu));
+    Key(kMissingAppWnd, Qt::Key_Escape);
+    EXPECT_EQ((Ints{WindowExists(kMissingAppWnd), MenuIsEnabled(kFileMenu), ModelSelFlag}), (Ints{0, 1, 0}));
+    QTest::mouseClick(ControlWidget(kMainWnd, kSelectCtl), Qt::LeftButton);
+    QTest::mouseClick(ControlWidget(kMissingAppWnd, kMissingQuitCtl), Qt::LeftButton);
+    EXPECT_EQ(exitStatus, 0);
+}
+
+TEST_F(LinkTest, HandOverAsksFirstWhenChangesAreUnsaved)
+{
+    Install({"tarnwell", "beckline"});
+    OpenSavedSheet();
+    Receive("BootedMereFromTarnByFile"); // nothing unsaved: over at once
+    EXPECT_EQ(Sent(), (Texts{"Tarnwell:IamFreeFromMere", "Beckline:QuitBeck", "Fellmark:QuitFell"}));
+    EXPECT_EQ(s_OpenApp, Str255("BootTarn"));
+    EXPECT_FALSE(WindowIsVisible(kMainWnd) || MenuIsEnabled(kFileMenu));
+    ChooseMenuItem(kMiscMenu, kShowMerestoneItem);
+    Sent();
+
+    for (const char* answer : {"Save", "Don't Save"}) {
+        SCOPED_TRACE(answer);
+        Row(1).name = Str255(answer);
+        DirtyFlag = 1;
+        cellH = 4;
+        Receive("BootedMereFromBeckByFile");
+        EXPECT_EQ(Sent(), (Texts{"Beckline:StopOpenFileBeckFromMere", "Tarnwell:ActivateMeTarnFromMere"}));
+        ASSERT_TRUE(WindowIsVisible(kHandOverSaveWnd));
+        EXPECT_FALSE(MenuIsEnabled(kFileMenu));
+        FileGateFlag = 1;
+        const int button = std::string(answer) == "Save" ? kHandOverSaveCtl : kHandOverDontSaveCtl;
+        QTest::mouseClick(ControlWidget(kHandOverSaveWnd, button), Qt::LeftButton);
+        EXPECT_EQ(Sent(), Texts{"Tarnwell:IamFreeFromMere"});
+        EXPECT_EQ(Started(), Texts{"tarnwell"});
+        EXPECT_EQ((Ints{FileGateFlag, cellH, cellHbak, DirtyFlag}), (Ints{0, 0, 4, 0}));
+        EXPECT_FALSE(WindowExists(kHandOverSaveWnd) || WindowIsVisible(kMainWnd));
+        ReOpenSSTFile();
+        EXPECT_EQ(Row(1).name, Str255("Save")); // what the file holds
+        ChooseMenuItem(kMiscMenu, kShowMerestoneItem);
+        Sent();
+    }
+}
+
+TEST_F(LinkTest, QuitMereNeverThrowsAwayUnsavedWork)
+{
+    OpenSavedSheet();
+    for (const char* answer : {"Cancel", "Don't Save"}) {
+        DirtyFlag = 1;
+        HideWindow(kMainWnd);
+        answers.push_back(answer);
+        Receive("QuitMere");
+        EXPECT_EQ(dialogs.back().kind, DialogRequest::SavePrompt);
+        EXPECT_TRUE(WindowIsVisible(kMainWnd) || exitStatus == 0);
+        EXPECT_EQ(exitStatus, std::string(answer) == "Cancel" ? -1 : 0) << answer;
+    }
+    exitStatus = -1;
+    DirtyFlag = 0;
+    const std::size_t prompts = dialogs.size();
+    Receive("QuitMere");
+    EXPECT_EQ((std::pair{exitStatus, dialogs.size()}), (std::pair{0, prompts}));
+}
+
+} // namespace
