@@ -15,7 +15,8 @@ from pathlib import Path
 
 # The user-visible logic: number format and reading, the sheet's drawing and
 # editing, the file readers and writers, the document lifecycle, model
-# operations, sort, clipboard text, calculators and the codec.
+# operations, sort, clipboard text, calculators, the codec and the link to
+# the sibling programs.
 SCOPE = [
     "src/sheet/number_format.cpp", "src/sheet/draw_sheet.cpp", "src/sheet/quartz_draw.cpp",
     "src/sheet/row_layout.cpp", "src/sheet/sheet_input.cpp", "src/sheet/model_ops.cpp",
@@ -28,6 +29,8 @@ SCOPE = [
     "src/calc/calc_window.cpp", "src/calc/vas_calc.cpp", "src/calc/effi_calc.cpp",
     "src/calc/feet_calc.cpp", "src/calc/ebp_calc.cpp", "src/calc/small_calcs.cpp",
     "src/platform/mac_roman.cpp", "src/platform/str255.cpp",
+    "src/link/link_messages.cpp", "src/link/messages.cpp", "src/link/launch.cpp", "src/link/launch_window.cpp",
+    "src/link/hand_over.cpp",
 ]
 
 RELATIONAL = {" < ": " <= ", " <= ": " < ", " > ": " >= ", " >= ": " > ", " == ": " != ", " != ": " == "}
@@ -94,9 +97,12 @@ def line_mutants(line):
                 start = k + 1
                 if code(k + 1):
                     out.append((f"{kind} '{old.strip()}' -> '{new.strip()}'", line[:k] + new + line[k + len(old):]))
-    # The rows of layout tables (rectangles, column places) are data: a point
-    # more or less moves a text, which no test should pin.
-    layout_row = stripped.startswith("{") or "LTRB(" in line or re.match(r"constexpr \w+ k\w+\[\] = \{", stripped)
+    # The rows of layout tables (rectangles, column places) and the sizes of
+    # windows are data: a point more or less moves a text, which no test
+    # should pin.
+    layout_row = (stripped.startswith("{") or "LTRB(" in line
+                  or re.match(r"constexpr \w+ k\w+\[\] = \{", stripped)
+                  or re.search(r"\b(BuildCalcWindow|CreateDialogWindow|CreateMenuBarWindow)\(", line))
     for m in NUMBER.finditer(line):
         if layout_row or not code(m.start()):
             continue

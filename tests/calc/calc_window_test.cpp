@@ -238,7 +238,7 @@ TEST_F(CalcWindow, VdUnitSwitchShowsTheModelsSd)
 {
     Row(1).Param(kColSd) = 314.16f;
     Open(5);
-    EXPECT_EQ(Field(80)->text(), " 314.16");
+    EXPECT_EQ(Texts({80, 86}), QStringList({" 314.16", " 0"})); // the model's Sd, its Vd as the result
     Type(81, "5");
     Hit(kCalcUnitRadioCtl, 2);
     EXPECT_EQ(VdRadioID, 2);

@@ -35,6 +35,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <csignal>
+#include <filesystem>
 #include <fstream>
 #include <functional>
 #include <iterator>
@@ -386,12 +387,17 @@ TEST_F(Lifecycle, FilesOpenByTheirExtensionAndTheirBytesAndUnreadableOnesOpenNot
         DirtyFlag = 0;
         Choose(kFileMenu, kCloseItem);
     }
-    const std::string latin1 = Write("caf\xE9.spdata", kLine2); // not UTF-8
-    DesktopOpen({latin1});
+    // Opened through a link, not UTF-8 either: saving writes through the link
+    // to its file, and the link stays.
+    const std::string latin1 = Write("caf\xE9.spdata", kLine2), link = Path("caf\xE9 link.spdata");
+    std::filesystem::create_symlink(latin1, link);
+    DesktopOpen({link});
     EXPECT_EQ(std::tuple(WindowIsVisible(kMainWnd), Row(1).name.str()), std::tuple(true, "T-25"));
     Edit();
     Choose(kFileMenu, kSaveItem);
-    EXPECT_EQ(Read(latin1).substr(0, 20), "T-25,Tweeter, 2.5, 4");
+    EXPECT_EQ(std::tuple(Read(latin1).substr(0, 20), std::filesystem::is_symlink(link)),
+              std::tuple("T-25,Tweeter, 2.5, 4", true));
+    for (const std::string& p : {link, latin1}) std::filesystem::remove(p); // names QTemporaryDir cannot remove
     const int beeps = SysBeepCount();
     HandleOpenDoc({Write("t.tsv", kLine1)}); // not a kind the program reads
     EXPECT_EQ(std::tuple(SysBeepCount(), TimerIsPending(kFileOpenTimer)), std::tuple(beeps + 1, false));

@@ -118,7 +118,7 @@ TEST(CellText, PaddingEveryColumnAndTheEditOffer)
 }
 
 // No level exists for an efficiency of 0 or below: "--", never "-inf" or "nan".
-TEST(SheetTexts, EfficiencyLineGivesTheLevelInDecibels)
+TEST(SheetTexts, EfficiencyLineAndColumnLabelBounds)
 {
     const std::pair<float, const char*> cases[] = {
         {0.5f, "Efficiency ( 89dB@1W1m )"},   {1.0f, "Efficiency ( 92dB@1W1m )"},   {0.25f, "Efficiency ( 86dB@1W1m )"},
@@ -126,4 +126,6 @@ TEST(SheetTexts, EfficiencyLineGivesTheLevelInDecibels)
         {-1.0f, "Efficiency ( -- dB@1W1m )"}, {-0.0f, "Efficiency ( -- dB@1W1m )"},
     };
     for (const auto& [effi, line] : cases) EXPECT_EQ(EfficiencyLine(effi), line) << effi;
+    EXPECT_STREQ(ColumnLabel(16), ""); // past either end of the columns: no label
+    EXPECT_STREQ(ColumnLabel(-1), "");
 }

@@ -248,6 +248,14 @@ TEST_F(DrawSheetTest, RowsDownToTheBottomEdgeAndLongRowNumbers)
         }
         EXPECT_GT(inkInColumn, 100) << top; // the numbers are drawn
     }
+    // The tallest sheet, taller than the test screen: the rules reach the "No"
+    // column's left edge, and the last one is drawn.
+    SetWindowResizeLimits(kMainWnd, 941, 100, 941, 1530);
+    SetWindowContentSize(kMainWnd, 941, 1530);
+    ProcessEvents();
+    DrawSheet();
+    ExpectColour(kDarkGrid, {{0, 96}, {0, 1520}});
+    ExpectColour(kLightGrid, {{500, 1520}});
 }
 
 TEST_F(DrawSheetTest, TopBarFollowsTheSelection)
@@ -407,10 +415,13 @@ TEST_F(SheetTest, TypedTextTheRangeListAndDoubleClicks)
     Type(QString(300, QLatin1Char('x')));
     Key(Qt::Key_Left);
     EXPECT_EQ(Row(2).name.size(), 255u);
-    Click(150, 106); // range of row 2: the list stores the short label
-    DirtyFlag = 0;
     SetPopUpMenuChooser({});
     auto* button = qobject_cast<QPushButton*>(ControlWidget(kMainWnd, kFreqRangeCtl));
+    Click(150, 90); // the first model takes a range too
+    EXPECT_EQ(Beeps([button] { button->menu()->actions().at(0)->trigger(); }), 0);
+    EXPECT_EQ(Row(1).range, Str255("Full Rng"));
+    Click(150, 106); // range of row 2: the list stores the short label
+    DirtyFlag = 0;
     button->menu()->actions().at(2)->trigger(); // "Sub Woofer"
     EXPECT_EQ(DirtyFlag, 1);
     EXPECT_EQ(Field()->text(), "SubWof");
