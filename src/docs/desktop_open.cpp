@@ -115,6 +115,9 @@ void CarbonTimerActionFileOpen()
 
 void ClickOpenDocmFile()
 {
+    // A sibling may let a held-back open go on before the pause is over:
+    // the file opens once.
+    RemoveTimer(kFileOpenTimer);
     if (DirtyFlag == 1) {
         HideOtherApp();
         ShowWindow(kMainWnd);

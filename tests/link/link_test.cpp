@@ -18,15 +18,21 @@
 #include "platform/open_requests.h"
 #include "platform/services.h"
 #include "platform/test_access.h"
+#include "platform/test_seams.h"
 #include "platform/windows.h"
 #include "sheet/draw_sheet.h"
 #include "sheet/sheet_globals.h"
 #include "support/app_fixture.h"
 
 #include <QApplication>
+#include <QDBusConnection>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <cstdio>
 
 namespace {
 
@@ -199,8 +205,10 @@ TEST_F(LinkTest, TheSelectLaunchWindowCyclesOverTheInstalledSiblings)
         Install(c.installed);
         DirtyFlag = 0;
         ShowSelAppCheck = 1; // asked every time
+        ScrollBtn = 1;
         ChooseMenuItem(kMiscMenu, kShowSelectLaunchItem);
         ASSERT_TRUE(WindowIsVisible(kSelectLaunchWnd));
+        EXPECT_EQ((Ints{ScrollBtn, PreScrollBtn}), (Ints{0, 1})); // the sheet holds still under it
         Ints down, up;
         for (int k = 0; k < 3; ++k) Key(kSelectLaunchWnd, Qt::Key_Tab), down.push_back(OpenAppNum);
         for (int k = 0; k < 3; ++k) Key(kSelectLaunchWnd, Qt::Key_Up), up.push_back(OpenAppNum);
@@ -211,7 +219,7 @@ TEST_F(LinkTest, TheSelectLaunchWindowCyclesOverTheInstalledSiblings)
         Key(kSelectLaunchWnd, Qt::Key_Escape); // the model stays unsent
         EXPECT_FALSE(WindowExists(kSelectLaunchWnd));
         EXPECT_TRUE(WindowIsVisible(kMainWnd) && MenuIsEnabled(kFileMenu));
-        EXPECT_EQ((Ints{ModelSelFlag, int(Started().size())}), (Ints{0, 0}));
+        EXPECT_EQ((Ints{ModelSelFlag, int(Started().size()), ScrollBtn, PreScrollBtn}), (Ints{0, 0, 1, 0}));
     }
 }
 
@@ -277,6 +285,8 @@ TEST_F(LinkTest, OnlyFellmarkInstalledOrNone)
     QTest::mouseClick(ControlWidget(kMainWnd, kSelectCtl), Qt::LeftButton);
     EXPECT_TRUE(WindowIsVisible(kMissingAppWnd));
     EXPECT_FALSE(MenuIsEnabled(kFileMenu));
+    Key(kMissingAppWnd, Qt::Key_A);
+    EXPECT_TRUE(WindowIsVisible(kMissingAppWnd));
     Key(kMissingAppWnd, Qt::Key_Escape);
     EXPECT_EQ((Ints{WindowExists(kMissingAppWnd), MenuIsEnabled(kFileMenu), ModelSelFlag}), (Ints{0, 1, 0}));
     QTest::mouseClick(ControlWidget(kMainWnd, kSelectCtl), Qt::LeftButton);
@@ -305,8 +315,11 @@ TEST_F(LinkTest, HandOverAsksFirstWhenChangesAreUnsaved)
         ASSERT_TRUE(WindowIsVisible(kHandOverSaveWnd));
         EXPECT_FALSE(MenuIsEnabled(kFileMenu));
         FileGateFlag = 1;
-        const int button = std::string(answer) == "Save" ? kHandOverSaveCtl : kHandOverDontSaveCtl;
-        QTest::mouseClick(ControlWidget(kHandOverSaveWnd, button), Qt::LeftButton);
+        Key(kHandOverSaveWnd, Qt::Key_A); // only Return answers from the keyboard: Save
+        if (std::string(answer) == "Save")
+            Key(kHandOverSaveWnd, Qt::Key_Return);
+        else
+            QTest::mouseClick(ControlWidget(kHandOverSaveWnd, kHandOverDontSaveCtl), Qt::LeftButton);
         EXPECT_EQ(Sent(), Texts{"Tarnwell:IamFreeFromMere"});
         EXPECT_EQ(Started(), Texts{"tarnwell"});
         EXPECT_EQ((Ints{FileGateFlag, cellH, cellHbak, DirtyFlag}), (Ints{0, 0, 4, 0}));
@@ -335,6 +348,99 @@ TEST_F(LinkTest, QuitMereNeverThrowsAwayUnsavedWork)
     const std::size_t prompts = dialogs.size();
     Receive("QuitMere");
     EXPECT_EQ((std::pair{exitStatus, dialogs.size()}), (std::pair{0, prompts}));
+}
+
+} // namespace
+
+namespace {
+
+// The stand-in sibling as a real process on the real session bus: one test,
+// so no two of them meet on the bus.
+class LinkBusTest : public LinkTest {
+protected:
+    static QByteArray Log(const QString& folder, const char* sibling)
+    {
+        QFile f(folder + QLatin1Char('/') + QLatin1String(sibling) + QStringLiteral(".log"));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+    static void SendFromSibling(const QStringList& args)
+    {
+        QProcess p;
+        p.start(QStringLiteral(MERESTONE_SIBLING), args);
+        ASSERT_TRUE(p.waitForFinished(10000));
+    }
+};
+
+TEST_F(LinkBusTest, TheStandInSiblingThroughTheSessionBus)
+{
+    if (!QDBusConnection::sessionBus().isConnected()) GTEST_SKIP() << "no session bus";
+    QTemporaryDir logs;
+    qputenv("MERESTONE_SIBLING_LOG_DIR", logs.path().toUtf8());
+    for (const char* n : {"tarnwell", "fellmark", "beckline"})
+        ASSERT_TRUE(QFile::link(QStringLiteral(MERESTONE_SIBLING), bin_.filePath(QLatin1String(n))));
+    CheckAppExists();
+    SetSessionBusUse(true);
+    SetProgramStarter({});
+    InstallMessageHandler();
+    OpenSavedSheet();
+
+    // Tarnwell is not running: it is started and gets the model once it is
+    // on the bus, cut at 255 bytes.
+    Row(1).name = Str255(std::string(240, 'N'));
+    s_OpenApp = Str255("BootTarn");
+    OpenAppFlag = FastOpenFlag = 1;
+    ShowSelAppCheck = 0;
+    DirtyFlag = 0;
+    QTest::mouseClick(ControlWidget(kMainWnd, kSelectCtl), Qt::LeftButton);
+    const QByteArray model
+        = "Tarn TEXT " + QByteArray::fromStdString(ParameterValueToTextForSendAppleEvent(1).str()).toHex();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return Log(logs.path(), "Tarnwell").contains(model + '\n'); }, 12000));
+    EXPECT_EQ(model.size(), 10 + 2 * 255);
+
+    // With a sibling running, a desktop open waits for its answer; the
+    // sibling's own words reach Merestone from another process.
+    const QString csv = dir_.filePath(QStringLiteral("b.csv"));
+    QFile f(csv);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("Kestrel T25,Tweeter,2.5,1500\n");
+    f.close();
+    HandleOpenDoc({csv.toStdString()});
+    ProcessEvents();
+    EXPECT_TRUE(TimerIsPending(kFileOpenTimer));
+    SendFromSibling({QStringLiteral("--send"), QStringLiteral("StopOpenFileMereFromTarn")});
+    EXPECT_TRUE(QTest::qWaitFor([] { return FileGateFlag == 1; }, 5000));
+    SendFromSibling({QStringLiteral("--send"), QStringLiteral("OpenFileMereFromTarn")});
+    EXPECT_TRUE(QTest::qWaitFor([] { return Row(1).name == Str255("Kestrel T25"); }, 5000));
+    EXPECT_FALSE(TimerIsPending(kFileOpenTimer)); // opened once, not again when the pause ends
+
+    // Only the whole, exact keyword of Merestone's own class counts; a burst
+    // of them is handled as it comes.
+    HideWindow(kMainWnd);
+    ProcessEvents();
+    ASSERT_FALSE(WindowIsVisible(kMainWnd));
+    for (const char* wrong : {"showmere", "ShowMere!"})
+        SendFromSibling({QStringLiteral("--send"), QLatin1String(wrong)});
+    SendFromSibling({QStringLiteral("--class"), QStringLiteral("Xxxx"), QStringLiteral("--send"),
+                     QStringLiteral("SetMeDefaultMereFromBeck")});
+    SendFromSibling(
+        {QStringLiteral("--send"), QStringLiteral("SetMeDefaultMereFromFell") + QString(276, QLatin1Char(' '))});
+    QElapsedTimer burst;
+    burst.start();
+    SendFromSibling({QStringLiteral("--send"), QStringLiteral("SetMeDefaultMereFromFell"), QStringLiteral("--repeat"),
+                     QStringLiteral("1000"), QStringLiteral("--send"), QStringLiteral("SetMeDefaultMereFromBeck")});
+    EXPECT_TRUE(QTest::qWaitFor([] { return s_OpenApp == Str255("BootBeck"); }, 10000));
+    std::printf("1,001 messages sent and handled in %lld ms\n", static_cast<long long>(burst.elapsed()));
+    EXPECT_FALSE(WindowIsVisible(kMainWnd));
+    SendFromSibling({QStringLiteral("--send"), QStringLiteral("ShowMere")});
+    EXPECT_TRUE(QTest::qWaitFor([] { return WindowIsVisible(kMainWnd); }, 5000));
+
+    // Quitting tells the siblings; with none left, a desktop open goes on at once.
+    SendQuitToSiblings();
+    EXPECT_TRUE(QTest::qWaitFor([] { return !AnySiblingRunning(); }, 5000));
+    HandleOpenDoc({csv.toStdString()});
+    ProcessEvents();
+    EXPECT_FALSE(TimerIsPending(kFileOpenTimer));
+    qunsetenv("MERESTONE_SIBLING_LOG_DIR");
 }
 
 } // namespace

@@ -34,6 +34,13 @@ TEST(ClipboardText, ModelTextAndSplittingItBack)
     ModelText(1);
     EXPECT_EQ((std::vector{s_VAS, s_EFI, s_DIA, s_PEMX}),
               (std::vector{Str255(" 0"), Str255("-0.5"), Str255(" 16.4"), Str255(" 60.2")}));
+    for (int c = kFirstParamColumn; c <= kColLe; ++c) Row(1).Param(c) = 1.23456f; // each column's decimals
+    ModelText(1);
+    EXPECT_EQ(
+        (std::vector{s_DIA, s_FS, s_VAS, s_QTS, s_QES, s_QMS, s_EFI, s_RE, s_PEMX, s_SD, s_XMAX, s_VD, s_LE}),
+        (std::vector<Str255>{Str255(" 1.2"), Str255(" 1.23"), Str255(" 1.235"), Str255(" 1.235"), Str255(" 1.235"),
+                             Str255(" 1.235"), Str255(" 1.235"), Str255(" 1.235"), Str255(" 1.2"), Str255(" 1.2"),
+                             Str255(" 1.23"), Str255(" 1.23"), Str255(" 1.235")}));
     Row(1).name = Str255(std::string(255, 'n')); // a long name cuts the text at 255 bytes
     EXPECT_EQ(ModelText(1).view(), std::string(255, 'n'));
     // Splitting a text fills the working copy.
