@@ -19,9 +19,9 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <span>
 #include <string>
 #include <unistd.h>
+#include <vector>
 
 // Waits until the events sent so far have left (sibling_standin.cpp).
 void FlushBus();
@@ -33,40 +33,8 @@ constexpr std::string_view kModelPrefix = "DUMMY#  ";
 // Merestone reads no more of a message than this; the list shows no more.
 constexpr std::size_t kShownBytes = Str255::kMax;
 
-// What each sibling may say to Merestone. Tarnwell asks to be activated
-// with "ActivateMeMereFromMere", and Merestone listens for exactly that.
-constexpr std::string_view kTarnKeywords[] = {"ShowMere",
-                                              "HideMere",
-                                              "BootedMereFromTarnByFile",
-                                              "StopOpenFileMereFromTarn",
-                                              "OpenFileMereFromTarn",
-                                              "ActivateMeMereFromMere",
-                                              "SetMeDefaultMereFromTarn",
-                                              "BootedMereFromTarn",
-                                              "QuitMere"};
-constexpr std::string_view kBeckKeywords[] = {"ShowMere",
-                                              "HideMere",
-                                              "BootedMereFromBeckByFile",
-                                              "StopOpenFileMereFromBeck",
-                                              "OpenFileMereFromBeck",
-                                              "ActivateMeMereFromBeck",
-                                              "SetMeDefaultMereFromBeck",
-                                              "BootedMereFromBeck",
-                                              "QuitMere"};
-constexpr std::string_view kFellKeywords[]
-    = {"ShowMere", "HideMere", "BootedMereFromFell", "SetMeDefaultMereFromFell", "QuitMere"};
-
 constexpr const char* kParamLabels[kParamCount]
     = {"Dia", "Fs", "Vas", "Qts", "Qes", "Qms", "Effi", "Re", "Pemax", "Sd", "Xmax", "Vd", "Le"};
-
-std::span<const std::string_view> KeywordsToMere(int number)
-{
-    switch (number) {
-    case kFellmark: return kFellKeywords;
-    case kBeckline: return kBeckKeywords;
-    default: return kTarnKeywords;
-    }
-}
 
 std::string CodeBytes(std::uint32_t code)
 {
@@ -139,6 +107,7 @@ private:
     void ShowAndRaise();
     void SendToMere(std::string_view keyword);
 
+    const int number_;
     const Sibling& sibling_;
     QListWidget* list_;
     QLabel* status_;
@@ -147,7 +116,8 @@ private:
 StandinWindow* gWindow = nullptr;
 
 StandinWindow::StandinWindow(int number)
-    : sibling_(SiblingOf(number))
+    : number_(number)
+    , sibling_(SiblingOf(number))
     , list_(new QListWidget)
     , status_(new QLabel)
 {
@@ -165,7 +135,7 @@ StandinWindow::StandinWindow(int number)
     layout->addWidget(list_, 1);
     layout->addWidget(new QLabel(QStringLiteral("Send to Merestone:")));
     auto* buttons = new QGridLayout;
-    const std::span<const std::string_view> keywords = KeywordsToMere(number);
+    const std::vector<std::string_view> keywords = KeywordsFrom(number);
     for (std::size_t k = 0; k < keywords.size(); ++k) {
         const std::string_view keyword = keywords[k];
         auto* button = new QPushButton(QLatin1String(keyword));
@@ -195,18 +165,17 @@ void StandinWindow::Deliver(std::uint32_t eventClass, std::uint32_t eventId, con
         return;
     }
     const std::string_view text = message;
-    const std::string code(sibling_.shortCode);
     if (text.starts_with(kModelPrefix)) {
         List(ModelDescription(text.substr(kModelPrefix.size())));
         ShowAndRaise();
         return;
     }
     List(MessageText(text));
-    if (text == "Quit" + code)
+    if (text == QuitKeyword(number_).view())
         QCoreApplication::quit();
-    else if (text == "Hide" + code)
+    else if (text == HideKeyword(number_).view())
         hide();
-    else if (text == "IamFreeFromMere" || text == "ActivateMe" + code + "FromMere")
+    else if (text == "IamFreeFromMere" || text == (Str255("ActivateMe") + sibling_.shortCode + "FromMere").view())
         ShowAndRaise();
 }
 

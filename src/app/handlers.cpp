@@ -50,8 +50,7 @@ int MainWndControlHit(const ControlEvent& e)
     }
 }
 
-// Windows 7 and 8 have one button each: closing the window, Return,
-// Enter and Escape all do what it does, so no way out leaves the menus off.
+// Windows 7 and 8 have one button each.
 int FileErrorWndControlHit(const ControlEvent& e, void (*button)())
 {
     if (e.control != kFileErrButtonCtl) return kEventNotHandled;
@@ -59,12 +58,13 @@ int FileErrorWndControlHit(const ControlEvent& e, void (*button)())
     return 0;
 }
 
-int FileErrorWndEvent(const WindowEvent& e, void (*button)())
+// Windows 5, 7 and 8 have one safe answer: closing the window, Return,
+// Enter and Escape all give it, so no way out leaves the menus off.
+int SafeAnswerWndEvent(const WindowEvent& e, void (*answer)())
 {
-    const bool key = e.kind == WindowEventKind::KeyDown
-        && (e.charCode == kKeyReturn || e.charCode == kKeyEnter || e.charCode == kKeyEscape);
-    if (e.kind != WindowEventKind::Close && !key) return kEventNotHandled;
-    button();
+    const bool escape = e.kind == WindowEventKind::KeyDown && e.charCode == kKeyEscape;
+    if (e.kind != WindowEventKind::Close && !IsDefaultButtonKey(e) && !escape) return kEventNotHandled;
+    answer();
     return 0;
 }
 
@@ -82,10 +82,10 @@ int WindowEventHandler(const WindowEvent& e)
     case kMainWnd: return MainWndEvent(e);
     case kStartWnd: return StartWndEvent(e);
     case kCalcWnd: return CalcWndEvent(e);
-    case kFileDoesNotOpenWnd: return FileErrorWndEvent(e, FileDoesNotOpenOk);
-    case kFileErrQuitWnd: return FileErrorWndEvent(e, FileErrQuitButton);
+    case kFileDoesNotOpenWnd: return SafeAnswerWndEvent(e, FileDoesNotOpenOk);
+    case kFileErrQuitWnd: return SafeAnswerWndEvent(e, FileErrQuitButton);
     case kSelectLaunchWnd: return SelectLaunchWndEvent(e);
-    case kMissingAppWnd: return MissingAppWndEvent(e);
+    case kMissingAppWnd: return SafeAnswerWndEvent(e, DoseNotExistAppOk);
     case kHandOverSaveWnd: return HandOverWndEvent(e);
     default: return kEventNotHandled;
     }

@@ -7,6 +7,7 @@
 #include "app/start_window.h"
 #include "calc/calc_globals.h"
 #include "docs/doc_globals.h"
+#include "link/hand_over.h"
 #include "link/link_globals.h"
 #include "link/messages.h"
 #include "platform/controls.h"
@@ -87,10 +88,7 @@ void RecordMainWindowBounds()
 void ShowMerestone()
 {
     HideOtherApp();
-    InitMenu2();
-    ShowWindow(kMainWnd);
-    cellH = cellHbak;
-    DrawSheet();
+    ShowMereForSibling();
 }
 
 void SheetWndClose(int window)

@@ -143,8 +143,7 @@ void NavAskSaveDontWnd()
 
 int HandOverWndEvent(const WindowEvent& e)
 {
-    const bool defaultKey = e.kind == WindowEventKind::KeyDown && (e.charCode == kKeyReturn || e.charCode == kKeyEnter);
-    if (!defaultKey) return kEventNotHandled;
+    if (!IsDefaultButtonKey(e)) return kEventNotHandled;
     HandOverSave();
     return 0;
 }

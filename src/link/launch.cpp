@@ -60,9 +60,8 @@ void AskWhichSibling()
 void SettleOnlySibling(int number, std::uint8_t fastOpen)
 {
     OpenAppNum = number;
-    s_OpenApp = Str255(SiblingOf(number).openApp);
     FastOpenFlag = fastOpen;
-    OpenAppFlag = 1;
+    SetOpenApp(number);
 }
 
 } // namespace

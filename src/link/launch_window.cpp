@@ -66,13 +66,6 @@ void QuitFromSelectLaunch()
     ExitApplication(0);
 }
 
-void MissingAppOk()
-{
-    DisposeWindow(kMissingAppWnd);
-    ModelSelFlag = 0; // the request ends here; a later save must not bring it back
-    MenuEnable();
-}
-
 void MissingAppQuit()
 {
     DisposeWindow(kMissingAppWnd);
@@ -123,9 +116,8 @@ void OpenSelectLaunchApp(int button)
     DisposeWindow(kSelectLaunchWnd);
     HideWind();
     ModelSelFlag = 0;
-    OpenAppFlag = 1;
     FastOpenFlag = 1;
-    s_OpenApp = Str255(SiblingOf(n).openApp);
+    SetOpenApp(n);
     RestoreScrollButton();
     SelectOpenAppSendMasage();
 }
@@ -172,21 +164,17 @@ void DoseNotExistAppWnd()
     ShowWindow(w);
 }
 
-// OK is the default: Return, Enter, Escape and closing the window all take
-// it, so no way out leaves the menus off.
-int MissingAppWndEvent(const WindowEvent& e)
+void DoseNotExistAppOk()
 {
-    const bool key = e.kind == WindowEventKind::KeyDown
-        && (e.charCode == kKeyReturn || e.charCode == kKeyEnter || e.charCode == kKeyEscape);
-    if (e.kind != WindowEventKind::Close && !key) return kEventNotHandled;
-    MissingAppOk();
-    return 0;
+    DisposeWindow(kMissingAppWnd);
+    ModelSelFlag = 0; // the request ends here; a later save must not bring it back
+    MenuEnable();
 }
 
 int MissingAppWndControlHit(const ControlEvent& e)
 {
     switch (e.control) {
-    case kMissingOkCtl: MissingAppOk(); return 0;
+    case kMissingOkCtl: DoseNotExistAppOk(); return 0;
     case kMissingQuitCtl: MissingAppQuit(); return 0;
     default: return kEventNotHandled;
     }

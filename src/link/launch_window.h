@@ -14,5 +14,6 @@ int SelectLaunchWndEvent(const WindowEvent& e);
 int SelectLaunchWndControlHit(const ControlEvent& e);
 
 void DoseNotExistAppWnd();
-int MissingAppWndEvent(const WindowEvent& e);
+// OK: the request ends and the menus come back.
+void DoseNotExistAppOk();
 int MissingAppWndControlHit(const ControlEvent& e);

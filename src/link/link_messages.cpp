@@ -13,28 +13,29 @@ constexpr Sibling kSiblings[] = {
 struct KeywordText {
     std::string_view text;
     Keyword keyword;
+    int from; // the sibling that sends it, kNoSibling for any
 };
 
 // Tarnwell asks to be activated with "ActivateMeMereFromMere": the siblings
 // send exactly that, so it is matched exactly that way.
 constexpr KeywordText kKeywords[] = {
-    {"ShowMere", Keyword::ShowMere},
-    {"HideMere", Keyword::HideMere},
-    {"BootedMereFromTarnByFile", Keyword::BootedByFileTarn},
-    {"StopOpenFileMereFromTarn", Keyword::StopOpenFileTarn},
-    {"OpenFileMereFromTarn", Keyword::OpenFileTarn},
-    {"ActivateMeMereFromMere", Keyword::ActivateMeTarn},
-    {"SetMeDefaultMereFromTarn", Keyword::SetMeDefaultTarn},
-    {"BootedMereFromTarn", Keyword::BootedTarn},
-    {"BootedMereFromBeckByFile", Keyword::BootedByFileBeck},
-    {"StopOpenFileMereFromBeck", Keyword::StopOpenFileBeck},
-    {"OpenFileMereFromBeck", Keyword::OpenFileBeck},
-    {"ActivateMeMereFromBeck", Keyword::ActivateMeBeck},
-    {"SetMeDefaultMereFromBeck", Keyword::SetMeDefaultBeck},
-    {"BootedMereFromBeck", Keyword::BootedBeck},
-    {"BootedMereFromFell", Keyword::BootedFell},
-    {"SetMeDefaultMereFromFell", Keyword::SetMeDefaultFell},
-    {"QuitMere", Keyword::QuitMere},
+    {"ShowMere", Keyword::ShowMere, kNoSibling},
+    {"HideMere", Keyword::HideMere, kNoSibling},
+    {"BootedMereFromTarnByFile", Keyword::BootedByFileTarn, kTarnwell},
+    {"StopOpenFileMereFromTarn", Keyword::StopOpenFileTarn, kTarnwell},
+    {"OpenFileMereFromTarn", Keyword::OpenFileTarn, kTarnwell},
+    {"ActivateMeMereFromMere", Keyword::ActivateMeTarn, kTarnwell},
+    {"SetMeDefaultMereFromTarn", Keyword::SetMeDefaultTarn, kTarnwell},
+    {"BootedMereFromTarn", Keyword::BootedTarn, kTarnwell},
+    {"BootedMereFromBeckByFile", Keyword::BootedByFileBeck, kBeckline},
+    {"StopOpenFileMereFromBeck", Keyword::StopOpenFileBeck, kBeckline},
+    {"OpenFileMereFromBeck", Keyword::OpenFileBeck, kBeckline},
+    {"ActivateMeMereFromBeck", Keyword::ActivateMeBeck, kBeckline},
+    {"SetMeDefaultMereFromBeck", Keyword::SetMeDefaultBeck, kBeckline},
+    {"BootedMereFromBeck", Keyword::BootedBeck, kBeckline},
+    {"BootedMereFromFell", Keyword::BootedFell, kFellmark},
+    {"SetMeDefaultMereFromFell", Keyword::SetMeDefaultFell, kFellmark},
+    {"QuitMere", Keyword::QuitMere, kNoSibling},
 };
 
 } // namespace
@@ -75,6 +76,14 @@ Keyword ReceivedKeyword(const Str255& message)
     for (const KeywordText& k : kKeywords)
         if (message == k.text) return k.keyword;
     return Keyword::Unknown;
+}
+
+std::vector<std::string_view> KeywordsFrom(int number)
+{
+    std::vector<std::string_view> texts;
+    for (const KeywordText& k : kKeywords)
+        if (k.from == kNoSibling || k.from == number) texts.push_back(k.text);
+    return texts;
 }
 
 Str255 ParameterValueToTextForSendAppleEvent(int row)

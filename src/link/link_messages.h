@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <string_view>
+#include <vector>
 
 // A four-character code as a 32-bit value, first character in the high byte.
 constexpr std::uint32_t FourCharCode(std::string_view c)
@@ -64,6 +65,8 @@ enum class Keyword {
     QuitMere,
 };
 Keyword ReceivedKeyword(const Str255& message);
+// The keywords sibling 1, 2 or 3 may send Merestone, in the order above.
+std::vector<std::string_view> KeywordsFrom(int number);
 
 // "DUMMY#", two blanks and the model text of the row, cut at 255 bytes.
 Str255 ParameterValueToTextForSendAppleEvent(int row);

@@ -13,12 +13,6 @@ namespace {
 // Whom a sibling's taking the model quits: the two others, in this order.
 constexpr int kOthers[3][2] = {{kBeckline, kFellmark}, {kTarnwell, kBeckline}, {kTarnwell, kFellmark}};
 
-void SetOpenApp(int number)
-{
-    s_OpenApp = Str255(SiblingOf(number).openApp);
-    OpenAppFlag = 1;
-}
-
 void ActivateMe(int number)
 {
     LaunchAppX(number);
@@ -50,6 +44,12 @@ void OpenHeldBackFile()
 }
 
 } // namespace
+
+void SetOpenApp(int number)
+{
+    s_OpenApp = Str255(SiblingOf(number).openApp);
+    OpenAppFlag = 1;
+}
 
 void SndAppleEvent(std::uint32_t eventClass, const Str255& message, std::string_view processName)
 {

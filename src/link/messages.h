@@ -11,6 +11,9 @@
 // Sends the message to every running process of that name; a receiver that
 // is not running is no error.
 void SndAppleEvent(std::uint32_t eventClass, const Str255& message, std::string_view processName);
+// Makes sibling 1 (Tarnwell), 2 (Fellmark) or 3 (Beckline) the open app,
+// settled for this run.
+void SetOpenApp(int number);
 // Sends to sibling 1 (Tarnwell), 2 (Fellmark) or 3 (Beckline).
 void SendToSibling(int number, const Str255& message);
 // Tells the two siblings other than this one to quit.

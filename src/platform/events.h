@@ -76,6 +76,12 @@ enum ScrollPart : int {
 
 enum class ControlEventKind { Hit, PointerEntered, PointerLeft };
 
+// Return or Enter: what a window's default button answers to.
+inline bool IsDefaultButtonKey(const WindowEvent& e)
+{
+    return e.kind == WindowEventKind::KeyDown && (e.charCode == kKeyReturn || e.charCode == kKeyEnter);
+}
+
 struct ControlEvent {
     ControlEventKind kind = ControlEventKind::Hit;
     int window = 0;
