@@ -103,8 +103,13 @@ def line_mutants(line):
     layout_row = (stripped.startswith("{") or "LTRB(" in line
                   or re.match(r"constexpr \w+ k\w+\[\] = \{", stripped)
                   or re.search(r"\b(BuildCalcWindow|CreateDialogWindow|CreateMenuBarWindow)\(", line))
+    # A handler case that calls its procedure and answers "handled": every
+    # answer but kEventNotHandled means the same to the platform.
+    handled_answer = re.match(r"case .*\w\(.*\); return \d+;$", stripped)
     for m in NUMBER.finditer(line):
         if layout_row or not code(m.start()):
+            continue
+        if handled_answer and line[:m.start()].rstrip().endswith("return"):
             continue
         # Octal literals and the sizes of buffers are not values the program computes with.
         if (len(m.group(1)) > 1 and m.group(1).startswith("0") and not m.group(2)) or line[m.start() - 1:m.start()] == "[":

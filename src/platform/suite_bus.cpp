@@ -59,7 +59,7 @@ long long PidOfSuiteName(const std::string& busName, std::string_view processNam
 {
     if (busName.compare(0, kPrefix.size(), kPrefix) != 0) return 0;
     const std::size_t mark = busName.rfind(".i");
-    if (mark == std::string::npos || mark < kPrefix.size() || mark + 2 == busName.size()) return 0;
+    if (mark == std::string::npos || mark < kPrefix.size()) return 0;
     if (!processName.empty() && busName.substr(kPrefix.size(), mark - kPrefix.size()) != EscapedName(processName))
         return 0;
     long long pid = 0;
@@ -67,7 +67,7 @@ long long PidOfSuiteName(const std::string& busName, std::string_view processNam
         if (busName[k] < '0' || busName[k] > '9' || pid > 1'000'000'000'000) return 0;
         pid = pid * 10 + (busName[k] - '0');
     }
-    return pid;
+    return pid; // 0 when no digit follows ".i"
 }
 
 // The bus names of the other processes of that name.

@@ -318,6 +318,9 @@ TEST_F(Lifecycle, PassiveRadiatorFilesAreRefusedAndTheirListsEndTheProgram)
     exitStatus = -1;
     WindowWidget(kFileErrQuitWnd)->close();
     EXPECT_EQ(exitStatus, 0);
+    DisposeWindow(kFileErrQuitWnd); // the same list from the desktop, with nothing unsaved
+    DesktopOpen({Path("radiators.csv")});
+    EXPECT_EQ(std::tuple(SysBeepCount(), WindowIsVisible(kFileErrQuitWnd)), std::tuple(beeps + 2, true));
 }
 
 TEST_F(Lifecycle, DesktopOpenOverUnsavedChangesAsksFirst)
@@ -343,13 +346,20 @@ TEST_F(Lifecycle, DesktopOpenOverUnsavedChangesAsksFirst)
     EXPECT_EQ(Read(Path("mine.spdata")).substr(0, 8), "n/a,n/a,");
     EXPECT_EQ(std::tuple(fileName1.str(), Row(1).name.str(), OpenNextFlag), std::tuple("b.spdata", "T-25", 0));
     Edit(); // a saved document: written in place, then the next file opens
+    sent.clear();
     DesktopOpen({Write("c.spdata", kLine1)}, {"Save"});
     EXPECT_EQ(Row(1).name, Str255("W-165"));
+    // The siblings step back for the prompt and again for the file.
+    EXPECT_EQ(
+        std::count_if(sent.begin(), sent.end(), [](const SentSuiteEvent& e) { return e.message.starts_with("Hide"); }),
+        6);
     EXPECT_EQ(Read(b).substr(0, 20), "T-25,Tweeter, 2.5, 4");
     Edit(); // Don't Save opens it too; a passive-radiator list then ends the program
+    const int beeps = SysBeepCount();
     DesktopOpen({Write("radiators.csv", "Manufacturer,Model\r")}, {"Don't Save"});
     ASSERT_EQ(Last().kind, DialogRequest::SavePrompt);
-    EXPECT_EQ(std::tuple(WindowIsVisible(kFileErrQuitWnd), WindowExists(kMainWnd)), std::tuple(true, false));
+    EXPECT_EQ(std::tuple(WindowIsVisible(kFileErrQuitWnd), WindowExists(kMainWnd), SysBeepCount()),
+              std::tuple(true, false, beeps + 1));
 }
 
 // A file that is missing, a folder or a FIFO opens nothing, and a FIFO is

@@ -17,6 +17,7 @@
 #include "platform/menus.h"
 #include "platform/open_requests.h"
 #include "platform/services.h"
+#include "platform/suite_bus.h"
 #include "platform/test_access.h"
 #include "platform/test_seams.h"
 #include "platform/windows.h"
@@ -183,6 +184,7 @@ TEST_F(LinkTest, HideShowAndTheHeldBackDesktopOpen)
     EXPECT_EQ((Ints{FileGateFlag, fNum}), (Ints{1, 3}));
     Receive("OpenFileMereFromBeck");
     EXPECT_EQ((std::pair{Row(1).name, int(FileGateFlag)}), (std::pair{Str255("Kestrel T25"), 0}));
+    EXPECT_EQ(Sent(), (Texts{"Tarnwell:HideTarn", "Fellmark:HideFell", "Beckline:HideBeck"})); // the file has the front
 }
 
 TEST_F(LinkTest, TheSelectLaunchWindowCyclesOverTheInstalledSiblings)
@@ -209,6 +211,7 @@ TEST_F(LinkTest, TheSelectLaunchWindowCyclesOverTheInstalledSiblings)
         ChooseMenuItem(kMiscMenu, kShowSelectLaunchItem);
         ASSERT_TRUE(WindowIsVisible(kSelectLaunchWnd));
         EXPECT_EQ((Ints{ScrollBtn, PreScrollBtn}), (Ints{0, 1})); // the sheet holds still under it
+        EXPECT_FALSE(MenuIsEnabled(kFileMenu));
         Ints down, up;
         for (int k = 0; k < 3; ++k) Key(kSelectLaunchWnd, Qt::Key_Tab), down.push_back(OpenAppNum);
         for (int k = 0; k < 3; ++k) Key(kSelectLaunchWnd, Qt::Key_Up), up.push_back(OpenAppNum);
@@ -221,6 +224,43 @@ TEST_F(LinkTest, TheSelectLaunchWindowCyclesOverTheInstalledSiblings)
         EXPECT_TRUE(WindowIsVisible(kMainWnd) && MenuIsEnabled(kFileMenu));
         EXPECT_EQ((Ints{ModelSelFlag, int(Started().size()), ScrollBtn, PreScrollBtn}), (Ints{0, 0, 1, 0}));
     }
+}
+
+TEST_F(LinkTest, TheDefaultSiblingAndQuitFromTheSelectLaunchWindow)
+{
+    Install({"tarnwell", "fellmark", "beckline"});
+    OpenSavedSheet();
+    DefaultAppCheck = 1; // the preferences name Beckline
+    DefaultAppNum = 3;
+    ShowSelAppCheck = FastOpenFlag = 0;
+    QTest::mouseClick(ControlWidget(kMainWnd, kSelectCtl), Qt::LeftButton);
+    EXPECT_EQ((std::tuple{s_OpenApp, int(FastOpenFlag), Started()}),
+              (std::tuple{Str255("BootBeck"), 1, Texts{"beckline"}}));
+    ChooseMenuItem(kMiscMenu, kShowMerestoneItem);
+    ShowSelAppCheck = 1;
+    Sent();
+    QTest::mouseClick(ControlWidget(kMainWnd, kSelectCtl), Qt::LeftButton);
+    QTest::mouseClick(ControlWidget(kSelectLaunchWnd, kSelLaunchQuitCtl), Qt::LeftButton);
+    EXPECT_EQ(Sent(), (Texts{"Tarnwell:QuitTarn", "Fellmark:QuitFell", "Beckline:QuitBeck"}));
+    EXPECT_EQ(exitStatus, 0);
+    EXPECT_EQ(SuiteBusName("Tarnwell", 42), "com.kelvane.Suite.Tarnwell.i42");
+    EXPECT_EQ(SuiteBusName("3D Box-1_a", 7), "com.kelvane.Suite._33D_20Box_2D1_a.i7"); // what a bus name may hold
+}
+
+// A sibling started for the model that never comes onto the bus: after 10 s
+// the model stays, with a beep and the main window back.
+TEST_F(LinkTest, ASiblingThatNeverComesGivesTheFrontBack)
+{
+    Install({"fellmark"});
+    OpenSheetOf(2);
+    DirtyFlag = ShowSelAppCheck = 0;
+    const int beeps = SysBeepCount();
+    QTest::mouseClick(ControlWidget(kMainWnd, kSelectCtl), Qt::LeftButton);
+    Sent();
+    EXPECT_FALSE(QTest::qWaitFor([] { return WindowIsVisible(kMainWnd); }, 9000));
+    EXPECT_TRUE(QTest::qWaitFor([] { return WindowIsVisible(kMainWnd); }, 6000));
+    EXPECT_EQ((std::pair{SysBeepCount(), Sent()}), (std::pair{beeps + 1, Texts{}}));
+    EXPECT_TRUE(MenuIsEnabled(kFileMenu));
 }
 
 TEST_F(LinkTest, ChoosingASiblingSendsItTheModel)
@@ -267,11 +307,33 @@ TEST_F(LinkTest, ChoosingASiblingSendsItTheModel)
 
 TEST_F(LinkTest, OnlyFellmarkInstalledOrNone)
 {
-    Install({"fellmark"});
-    EXPECT_EQ((std::tuple{s_OpenApp, OpenAppNum, int(FastOpenFlag), int(OpenAppFlag)}),
-              (std::tuple{Str255("BootFell"), 2, 1, 1}));
+    // At start-up a lone sibling is settled as the open app.
+    struct Case {
+        Texts installed;
+        int openAppNum;
+        const char* openApp;
+        int fastOpen, settled;
+    };
+    const Case cases[] = {
+        {{"tarnwell"}, 1, "BootTarn", 0, 1},
+        {{"beckline"}, 3, "BootBeck", 1, 1},
+        {{"fellmark", "beckline"}, 2, "null", 0, 0},
+        {{"tarnwell", "beckline"}, 1, "null", 0, 0},
+        {{}, 1, "null", 0, 0},
+        {{"fellmark"}, 2, "BootFell", 1, 1},
+    };
+    for (const Case& c : cases) {
+        LinkGlobalsDefaults();
+        Install(c.installed);
+        EXPECT_EQ((std::tuple{OpenAppNum, s_OpenApp, int(FastOpenFlag), int(OpenAppFlag)}),
+                  (std::tuple{c.openAppNum, Str255(c.openApp), c.fastOpen, c.settled}))
+            << c.installed.size();
+    }
     OpenSheetOf(2);
     DirtyFlag = 0;
+    QTest::mouseClick(ControlWidget(kMainWnd, kSelectCtl), Qt::LeftButton); // asked each time, unless told not to
+    EXPECT_TRUE(WindowIsVisible(kSelectLaunchWnd));
+    Key(kSelectLaunchWnd, Qt::Key_Escape);
     ShowSelAppCheck = 0;
     QTest::mouseClick(ControlWidget(kMainWnd, kSelectCtl), Qt::LeftButton);
     EXPECT_FALSE(WindowExists(kSelectLaunchWnd) || WindowIsVisible(kMainWnd));
