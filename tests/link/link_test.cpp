@@ -272,12 +272,14 @@ TEST_F(LinkTest, ChoosingASiblingSendsItTheModel)
     cellV = 2;
     cellH = 3;
     DirtyFlag = 0;
+    ScrollBtn = 1;
     ChooseMenuItem(kMiscMenu, kShowSelectLaunchItem);
     EXPECT_EQ(GetControlText(kSelectLaunchWnd, kSelLaunchModelCtl), Str255("Halden HW170"));
     QTest::mouseClick(ControlWidget(kSelectLaunchWnd, kSelLaunchBeckCtl), Qt::LeftButton);
     EXPECT_FALSE(WindowExists(kSelectLaunchWnd) || WindowIsVisible(kMainWnd));
     EXPECT_EQ((std::tuple{s_OpenApp, int(OpenAppFlag), int(FastOpenFlag), int(cellH), int(cellHbak)}),
               (std::tuple{Str255("BootBeck"), 1, 1, 0, 3}));
+    EXPECT_EQ((Ints{ScrollBtn, PreScrollBtn}), (Ints{1, 0}));
     // Quit once on the choice and again on the send.
     EXPECT_EQ(Sent(), (Texts{"Tarnwell:QuitTarn", "Fellmark:QuitFell", "Tarnwell:QuitTarn", "Fellmark:QuitFell"}));
     EXPECT_EQ(Started(), Texts{"beckline"});
