@@ -9,7 +9,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-dejavu-core fonts-dejavu-extra
     dbus dbus-x11 xvfb xauth xclip poppler-utils
-    desktop-file-utils appstream
+    desktop-file-utils appstream dpkg-dev
     clang libclang-rt-14-dev clang-format
 )
 

@@ -47,6 +47,11 @@ void Finish(QFileDialog* dialog, const std::function<void(const std::string&)>& 
 
 } // namespace
 
+const std::function<std::string(const DialogRequest&)>& platform::DialogAnswerer()
+{
+    return Answerer();
+}
+
 void SetDialogAnswerer(std::function<std::string(const DialogRequest&)> answerer)
 {
     Answerer() = std::move(answerer);

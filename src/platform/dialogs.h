@@ -45,8 +45,10 @@ void RunButtonAlert(std::string_view message, const std::vector<std::string>& bu
 
 // What a test sees of a dialog, and answers in place of a person: a path
 // ("" for Cancel) for panels, the button's text for prompts and alerts.
+// Page Setup takes the scale in percent, Print "FIRST-LAST" and, after a
+// blank, the PDF file to print to; "" cancels both.
 struct DialogRequest {
-    enum Kind { OpenPanel, SavePanel, SavePrompt, Alert } kind;
+    enum Kind { OpenPanel, SavePanel, SavePrompt, Alert, PageSetup, Print } kind;
     std::string message;              // panel message, document name or alert text
     std::string defaultName;          // save panels
     std::string folder;               // panels: the folder they start in

@@ -14,6 +14,7 @@
 namespace {
 
 QPainter* gPainter = nullptr; // the current drawing target, if any
+bool gPrinting = false;       // the target is a printed page
 
 QColor ColourOf(Rgb c)
 {
@@ -127,6 +128,13 @@ void ContentView::paintEvent(QPaintEvent*)
 
 using namespace platform;
 
+void platform::SetPrintPainter(QPainter* painter)
+{
+    gPainter = painter;
+    gPrinting = painter != nullptr;
+    if (painter) DrawnTexts().clear();
+}
+
 bool BeginWindowDrawing(int window)
 {
     ContentView* content = ContentOf(window);
@@ -154,6 +162,18 @@ void DrawFillRect(double x0, double y0, double x1, double y1, Rgb colour)
 void DrawFrameRect(double x0, double y0, double x1, double y1, Rgb colour, double lineWidth)
 {
     if (!gPainter) return;
+    // On paper, four bands: Qt's PDF engine loses a stroked rectangle from
+    // every job after the first on one printer.
+    if (gPrinting) {
+        const QRectF r = RectOf(x0, y0, x1, y1);
+        const double h = lineWidth / 2;
+        const QColor c = ColourOf(colour);
+        gPainter->fillRect(QRectF(QPointF(r.left() - h, r.top() - h), QPointF(r.right() + h, r.top() + h)), c);
+        gPainter->fillRect(QRectF(QPointF(r.left() - h, r.bottom() - h), QPointF(r.right() + h, r.bottom() + h)), c);
+        gPainter->fillRect(QRectF(QPointF(r.left() - h, r.top() + h), QPointF(r.left() + h, r.bottom() - h)), c);
+        gPainter->fillRect(QRectF(QPointF(r.right() - h, r.top() + h), QPointF(r.right() + h, r.bottom() - h)), c);
+        return;
+    }
     gPainter->setPen(QPen(ColourOf(colour), lineWidth));
     gPainter->setBrush(Qt::NoBrush);
     gPainter->drawRect(RectOf(x0, y0, x1, y1));
@@ -181,6 +201,17 @@ void DrawText(const Str255& text, double x, double y, int fontNum, double size, 
 {
     if (!gPainter) return;
     if (gRecordTexts) DrawnTexts().push_back({text.str(), x, y, fontNum, size});
+    // Paper gets the text itself, laid out for the printer's resolution.
+    if (gPrinting) {
+        static QHash<int, QFont> fonts; // a page sets the same three or four thousands of times
+        const int key = fontNum * 1000 + int(size * 10);
+        auto font = fonts.find(key);
+        if (font == fonts.end()) font = fonts.insert(key, ProgramFont(fontNum, float(size)));
+        gPainter->setFont(*font);
+        gPainter->setPen(ColourOf(colour));
+        gPainter->drawText(QPointF(x, y), ToQString(text));
+        return;
+    }
     const TextLayout& layout = LaidOut(text, fontNum, size);
     gPainter->setFont(layout.font);
     gPainter->setPen(ColourOf(colour));

@@ -18,8 +18,10 @@ class QLabel;
 #include <string_view>
 
 class QKeySequence;
+struct DialogRequest;
 class QMenu;
 class QAction;
+class QPainter;
 
 namespace platform {
 
@@ -152,5 +154,10 @@ bool IsEnabledMenuShortcut(const QKeySequence& keys);
 void MenuStatesChanged();
 void InstallKeyFilter();
 void SetUpMenuAction(QAction* action, int menu, int item);
+
+// The test's answers to dialogs, if a test gives them.
+const std::function<std::string(const DialogRequest&)>& DialogAnswerer();
+// Points the drawing procedures at a printed page (null: back to windows).
+void SetPrintPainter(QPainter* painter);
 
 } // namespace platform

@@ -42,14 +42,13 @@ public Q_SLOTS:
 
 } // namespace
 
-std::vector<std::string> FileArguments(int argc, char** argv)
+std::vector<std::string> FileArguments(const std::vector<std::string>& args)
 {
     char cwd[PATH_MAX];
     const std::string folder = ::getcwd(cwd, sizeof cwd) ? cwd : "";
     std::vector<std::string> paths;
-    for (int k = 1; k < argc; ++k) {
-        const std::string arg = argv[k];
-        if (arg.empty() || arg[0] == '-') continue; // Qt's own options
+    for (const std::string& arg : args) {
+        if (arg.empty()) continue;
         paths.push_back(arg[0] == '/' ? arg : (folder == "/" ? "" : folder) + "/" + arg);
     }
     return paths;

@@ -8,9 +8,9 @@
 
 using OpenDocumentsHandler = void (*)(const std::vector<std::string>& paths);
 
-// The absolute paths of the file arguments, as the bytes the file system
-// knows them by.
-std::vector<std::string> FileArguments(int argc, char** argv);
+// The absolute paths of the file arguments (as the command line gives them),
+// as the bytes the file system knows them by.
+std::vector<std::string> FileArguments(const std::vector<std::string>& args);
 // A request on the bus names files by absolute path; any other is refused,
 // since the receiver cannot know the sender's working folder.
 std::vector<std::string> AbsolutePathsOnly(const std::vector<std::string>& paths);

@@ -44,6 +44,15 @@ void InitPlatform(int& argc, char** argv)
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/Images/merestone.png")));
 }
 
+void InitPlatformWithoutDisplay()
+{
+    static int argc = 1;
+    static char name[] = "merestone";
+    static char* argv[] = {name, nullptr};
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    InitPlatform(argc, argv);
+}
+
 int RunApplicationEventLoop()
 {
     const int status = QApplication::exec();

@@ -7,6 +7,8 @@
 #include <string_view>
 
 void InitPlatform(int& argc, char** argv);
+// For work that only draws on paper: fonts and painting, no display needed.
+void InitPlatformWithoutDisplay();
 int RunApplicationEventLoop();
 
 // One-shot timers, one per id: installing one replaces the previous.

@@ -552,9 +552,7 @@ TEST_F(Lifecycle, ANewSheetAfterAScrolledOneStartsAtTheTop)
 TEST(SecondLaunch, HandsItsFilesToTheRunningInstanceAndEnds)
 {
     // Its arguments keep their bytes; the bus takes only absolute paths.
-    std::string args[] = {"merestone", "caf\xE9.spdata", "/tmp/b.csv"};
-    char* argv[] = {args[0].data(), args[1].data(), args[2].data()};
-    EXPECT_EQ(FileArguments(3, argv),
+    EXPECT_EQ(FileArguments({"caf\xE9.spdata", "/tmp/b.csv"}),
               (std::vector<std::string>{QFile::encodeName(QDir::currentPath()).toStdString() + "/caf\xE9.spdata",
                                         "/tmp/b.csv"}));
     EXPECT_EQ(AbsolutePathsOnly({"/a/b.spdata", "b.spdata", "", "../c.csv", "/d.csv"}),
