@@ -96,9 +96,10 @@ TEST(ImportReaders, Utf8TextsAndTheByteOrderMark)
     // UTF-8 is recognised only when well formed.
     EXPECT_TRUE(IsUtf8Text("\xEF\xBB\xBF"));
     EXPECT_TRUE(IsUtf8Text("a\xF0\x9F\x94\x8A b \xE2\x82\xAC \xC3\xA9 \xDF\x90")); // \xDF: the last two-byte lead
+    EXPECT_TRUE(IsUtf8Text("\xF1\x80\x80\x80"));                                   // U+40000
     EXPECT_FALSE(IsUtf8Text("plain ASCII"));
-    for (const char* bad : {"\xC0\xAF", "\xE0\x80\xAF", "\xED\xA0\x80", "\xF4\x90\x80\x80", "\xF5\x80\x80\x80",
-                            "ok \xC3", "\xE2\x82", "\xC3\xA9\x80", "\x8E"})
+    for (const char* bad : {"\xC0\xAF", "\xE0\x80\xAF", "\xF0\x80\x80\x80", "\xED\xA0\x80", "\xF4\x90\x80\x80",
+                            "\xF5\x80\x80\x80", "ok \xC3", "\xE2\x82", "\xC3\xA9\x80", "\x8E"})
         EXPECT_FALSE(IsUtf8Text(bad)) << bad;
     // The byte-order mark of "CSV UTF-8" is no part of the first field, so the
     // header is still found, and a passive-radiator list is still refused.

@@ -98,6 +98,7 @@ TEST(ModelTable, RowMovesStopAtTheEnds)
     EXPECT_EQ(names(), "M1M3M2");
     EXPECT_EQ(Row(2).entryNo, 2); // the number stays with the place
     SwapRows(-1, 2);              // no such row: nothing moves
+    SwapRows(2, -1);
     SwapRows(2, kMaxModels + 2);
     EXPECT_EQ(names(), "M1M3M2");
 }

@@ -46,7 +46,8 @@ TEST(ReadNumber, InTheMannerOfStrtodPlusIntegerForms)
         {"0.1", 0.1},    {"38.2", 38.2},   {"inf", 0.0},      {"-infinity", 0.0}, {"nan", 0.0},
         {"1e-999", 0.0}, {"&HFF", 255.0},  {"  &hff", 255.0}, {"&O17", 15.0},     {"&o8", 0.0},
         {"&X101", 5.0},  {"&x12", 1.0},    {"&1F", 31.0},     {"&", 0.0},         {"0x1F", 31.0},
-        {"0X1fg", 31.0}, {"-0x10", -16.0}, {"0x", 0.0},       {"0xg", 0.0},
+        {"0X1fg", 31.0}, {"-0x10", -16.0}, {"0x", 0.0},       {"0xg", 0.0},       {"--5", 0.0},
+        {"+-5", 0.0},
     };
     for (const auto& [text, value] : cases) EXPECT_EQ(ReadNumber(text), value) << '"' << text << '"';
     EXPECT_TRUE(std::isinf(ReadNumber("1e999")));
@@ -61,16 +62,16 @@ TEST(CellText, PaddingEveryColumnAndTheEditOffer)
     const std::tuple<int, float, const char*> cases[] = {
         {kColQts, 0.0125f, " 0.012"}, {kColQts, 0.0135f, " 0.014"},  {kColDia, 16.45f, " 16.4"},
         {kColVas, 25.0f, " 25"},      {kColVas, 25.5f, " 25.5"},     {kColVas, 25.123f, " 25.123"},
-        {kColPemax, 60.0f, " 60"},    {kColPemax, 60.25f, " 60.25"}, {kColVd, 999.99f, " 999.99"},
-        {kColVd, 1000.5f, " 1000.5"}, {kColVd, 1234.0f, " 1234.0"},  {kColVd, 12.3f, " 12.30"},
-        {kColLe, 0.0089f, " 0.008"},  {kColLe, 0.0091f, " 0.009"},   {kColLe, 0.01f, " 0.010"},
-        {kColLe, 0.5f, " 0.500"},     {kColLe, 0.0f, " 0.00"},       {kColLe, 0.0085f, " 0.008"},
-        {kColLe, 0.001f, " 0.001"},   {kColLe, 0.005f, " 0.005"},    {kColLe, -0.5f, " 0.00"},
-        {kColLe, 0.009f, " 0.009"},   {kColLe, 0.0001f, " 0.000"},   {kColQts, -2.0f, "-2"},
-        {kColQts, -0.5f, "-0.500"},   {kColLe, 1e-30f, " 0.000"},    {kColLe, -1e10f, " 0.000"},
-        {kColFs, 38.2f, " 38.2"},     {kColSd, 132.7f, " 132.7"},    {kColXmax, 4.5f, " 4.50"},
-        {kColEffi, 0.5f, " 0.500"},   {kColRe, 5.6f, " 5.600"},      {kColQms, 3.25f, " 3.250"},
-        {kColQes, 0.4f, " 0.400"},
+        {kColPemax, 60.0f, " 60"},    {kColPemax, 60.25f, " 60.25"}, {kColPemax, 60.125f, " 60.12"},
+        {kColVd, 999.99f, " 999.99"}, {kColVd, 1000.5f, " 1000.5"},  {kColVd, 1234.0f, " 1234.0"},
+        {kColVd, 12.3f, " 12.30"},    {kColLe, 0.0089f, " 0.008"},   {kColLe, 0.0091f, " 0.009"},
+        {kColLe, 0.01f, " 0.010"},    {kColLe, 0.5f, " 0.500"},      {kColLe, 0.0f, " 0.00"},
+        {kColLe, 0.0085f, " 0.008"},  {kColLe, 0.001f, " 0.001"},    {kColLe, 0.005f, " 0.005"},
+        {kColLe, -0.5f, " 0.00"},     {kColLe, 0.009f, " 0.009"},    {kColLe, 0.0001f, " 0.000"},
+        {kColQts, -2.0f, "-2"},       {kColQts, -0.5f, "-0.500"},    {kColLe, 1e-30f, " 0.000"},
+        {kColLe, -1e10f, " 0.000"},   {kColFs, 38.2f, " 38.2"},      {kColSd, 132.7f, " 132.7"},
+        {kColXmax, 4.5f, " 4.50"},    {kColEffi, 0.5f, " 0.500"},    {kColRe, 5.6f, " 5.600"},
+        {kColQms, 3.25f, " 3.250"},   {kColQes, 0.4f, " 0.400"},
     };
     for (const auto& [column, v, text] : cases)
         EXPECT_EQ(ParameterCellText(column, v).str(), text) << "column " << column << " v " << v;
