@@ -31,6 +31,8 @@ SCOPE = [
     "src/platform/mac_roman.cpp", "src/platform/str255.cpp",
     "src/link/link_messages.cpp", "src/link/messages.cpp", "src/link/launch.cpp", "src/link/launch_window.cpp",
     "src/link/hand_over.cpp",
+    "src/print/print_layout.cpp", "src/print/print_page.cpp", "src/print/print.cpp", "src/print/print_pdf.cpp",
+    "src/app/command_line.cpp",
 ]
 
 RELATIONAL = {" < ": " <= ", " <= ": " < ", " > ": " >= ", " >= ": " > ", " == ": " != ", " != ": " == "}
