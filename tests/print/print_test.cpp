@@ -3,18 +3,23 @@
 // merestone --print-pdf from the command line.
 #include "app/ids.h"
 #include "docs/sheet_format.h"
+#include "platform/controls.h"
 #include "platform/menus.h"
 #include "platform/services.h"
 #include "platform/test_access.h"
+#include "print/print.h"
 #include "print/print_globals.h"
+#include "sheet/draw_sheet.h"
 #include "sheet/model_table.h"
 #include "sheet/sheet_globals.h"
 #include "support/app_fixture.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrinterInfo>
@@ -76,6 +81,22 @@ std::pair<int, int> DarkSpan(const QImage& image, int y)
     while (left < right && !Dark(image, left, y)) ++left;
     while (right > left && !Dark(image, right, y)) --right;
     return {left, right};
+}
+
+// A region of page `page` at `dpi` pixels an inch, from pixel x, y.
+QImage PdfRegion(const QString& pdf, int page, int dpi, int x, int y, int w, int h)
+{
+    QTemporaryDir dir;
+    const QString prefix = dir.filePath(QStringLiteral("region"));
+    QStringList args{QStringLiteral("-png"), QStringLiteral("-singlefile"), QStringLiteral("-r"),
+                     QString::number(dpi),   QStringLiteral("-f"),          QString::number(page),
+                     QStringLiteral("-l"),   QString::number(page)};
+    for (const auto& [option, value] : {std::pair{"-x", x}, {"-y", y}, {"-W", w}, {"-H", h}})
+        args << QLatin1String(option) << QString::number(value);
+    QProcess p;
+    p.start(QStringLiteral("pdftoppm"), args << pdf << prefix);
+    EXPECT_TRUE(p.waitForFinished(60000));
+    return QImage(prefix + QStringLiteral(".png")).convertToFormat(QImage::Format_RGB32);
 }
 
 // The text extracted from a PDF keeps words apart by one blank or more.
@@ -176,15 +197,35 @@ TEST_F(PrintTest, EdgesOfThePagination)
     }
 }
 
+TEST_F(PrintTest, WithoutASheetPrintAndPageSetupOnlyBeep)
+{
+    // The menu offers neither then; a stray call must still do no harm.
+    for (void (*sequence)() : {PrintSequence, PageSetupSequence}) {
+        const int before = SysBeepCount();
+        sequence();
+        EXPECT_EQ(SysBeepCount(), before + 1);
+        EXPECT_TRUE(MenuIsEnabled(kFileMenu));
+    }
+    EXPECT_TRUE(dialogs.empty());
+}
+
 TEST_F(PrintTest, TypedTextIsPrintedAndCancelPrintsNothing)
 {
     OpenTableOf(3);
     EXPECT_FALSE(QFile::exists(PrintWith("")));
     EXPECT_TRUE(MenuIsEnabled(kFileMenu));
+    cellH = kColName; // the name of M3, typed and not yet stored
+    cellV = 3;
+    DrawSheet();
+    auto* field = qobject_cast<QLineEdit*>(ControlWidget(kMainWnd, kEditFieldCtl));
+    ASSERT_NE(field, nullptr);
+    field->selectAll();
+    QTest::keyClicks(field, QStringLiteral("Typed 3"));
     Row(2).name = Str255("Lautsprecher \xAF"); // Mac OS Roman: O with a stroke
     const std::vector<std::string> pages = PdfPages(PrintWith("1-1"));
     ASSERT_EQ(pages.size(), 1u);
     EXPECT_TRUE(Has(pages[0], "Lautsprecher \xC3\x98"));
+    EXPECT_TRUE(Has(pages[0], "Typed 3"));
 }
 
 TEST_F(PrintTest, PageSetupScaleEntersOnce)
@@ -332,9 +373,42 @@ TEST_F(PrintPdfCommand, WritesEveryPageAtTheScaleThatFitsTheTable)
     for (const int x : {px(54 + 28), px(54 + 140), px(54 + 868)})
         EXPECT_TRUE(RuleNear(page, x, px(32 + 600), false)) << x;
     EXPECT_FALSE(RuleNear(page, px(54 + 90), px(32 + 600), false));
+    // Close up at 600 pixels an inch, 6.5 a point of the table: the frame is
+    // a point wide, the rules half a point, and a row's rule meets the frame.
+    auto zoom = [](double points) { return int((18 + points * 0.78) * 600 / 72); };
+    const QImage frame = PdfRegion(out, 1, 600, zoom(54 - 4), zoom(32 + 600), zoom(54 + 150) - zoom(54 - 4), 1);
+    auto inkWidth = [&frame](int from, int to) {
+        int n = 0;
+        for (int x = from; x < to; ++x) n += Dark(frame, x, 0);
+        return n;
+    };
+    const int at = zoom(54 - 4);
+    EXPECT_NEAR(inkWidth(zoom(54 - 2) - at, zoom(54 + 2) - at), 6.5, 1.5);      // the frame
+    EXPECT_NEAR(inkWidth(zoom(54 + 138) - at, zoom(54 + 142) - at), 3.25, 1.5); // the name column's rule
+    EXPECT_TRUE(RuleNear(PdfRegion(out, 1, 600, zoom(54 + 0.75), zoom(32 + 48) - 2, 1, 5), 0, 2, true));
     // The letter size comes out on Letter paper.
     ASSERT_EQ(Run({out, in, QStringLiteral("--page-size"), QStringLiteral("Letter")}), 0);
     EXPECT_EQ(PdfPageImage(out, 1).size(), QSize(1584, 1224));
+}
+
+// A CSV export comes in as an import does, its header taking no row, and
+// stationery prints under its own name.
+TEST_F(PrintPdfCommand, ImportsAndStationeryPrintAsTheyOpen)
+{
+    Document(QStringLiteral("unused.spdata"), 40);
+    QFile csv(dir.filePath(QStringLiteral("Tweeters.csv")));
+    ASSERT_TRUE(csv.open(QIODevice::WriteOnly));
+    csv.write(QByteArray::fromStdString(CsvExportBytes()));
+    csv.close();
+    const QString out = dir.filePath(QStringLiteral("out.pdf"));
+    ASSERT_EQ(Run({out, csv.fileName()}), 0);
+    std::vector<std::string> pages = PdfPages(out);
+    ASSERT_EQ(pages.size(), 1u);
+    EXPECT_TRUE(Has(pages[0], "Table of ''Tweeters''") && Has(pages[0], "Driver 40"));
+    ASSERT_EQ(Run({out, Document(QStringLiteral("Template.spdatasta"), 2)}), 0);
+    pages = PdfPages(out);
+    ASSERT_EQ(pages.size(), 1u);
+    EXPECT_TRUE(Has(pages[0], "Table of ''Template''")) << pages[0];
 }
 
 TEST_F(PrintPdfCommand, AFileThatCannotBeReadOrWrittenLeavesNothing)
@@ -342,12 +416,25 @@ TEST_F(PrintPdfCommand, AFileThatCannotBeReadOrWrittenLeavesNothing)
     const QString in = Document(QStringLiteral("a.spdata"), 3);
     const QString out = dir.filePath(QStringLiteral("out.pdf"));
     std::string errors;
-    EXPECT_NE(Run({out, dir.filePath(QStringLiteral("missing.spdata"))}, &errors), 0);
+    EXPECT_EQ(Run({out, dir.filePath(QStringLiteral("missing.spdata"))}, &errors), 1);
     EXPECT_EQ(std::count(errors.begin(), errors.end(), '\n'), 1) << errors;
     EXPECT_TRUE(Has(errors, "missing.spdata")) << errors;
     EXPECT_FALSE(QFile::exists(out));
-    EXPECT_NE(Run({dir.filePath(QStringLiteral("no/such/folder/out.pdf")), in}, &errors), 0);
+    EXPECT_EQ(Run({dir.filePath(QStringLiteral("no/such/folder/out.pdf")), in}, &errors), 1);
     EXPECT_TRUE(Has(errors, "out.pdf")) << errors;
+    // What the program would not open is not printed either.
+    auto file = [this](const char* name, const char* bytes) {
+        QFile f(dir.filePath(QLatin1String(name)));
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+        return f.fileName();
+    };
+    for (const QString& refused :
+         {file("notes.foo", "A,W,1\r"), file("list.csv", "Manufacturer,Model\r"), file("driver.wdr", "no section\n")}) {
+        EXPECT_EQ(Run({out, refused}, &errors), 1) << refused.toStdString();
+        EXPECT_TRUE(Has(errors, QFileInfo(refused).fileName().toStdString())) << errors;
+        EXPECT_FALSE(QFile::exists(out));
+    }
     QDir(dir.path()).mkdir(QStringLiteral("locked"));
     QFile::setPermissions(dir.filePath(QStringLiteral("locked")), QFile::ReadOwner | QFile::ExeOwner);
     if (::geteuid() != 0) {
