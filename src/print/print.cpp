@@ -30,7 +30,6 @@ void MyDoPageSetup(int window)
         SysBeep();
         return MenuEnable();
     }
-    SetupPageFormat(window);
     RunPageSetupSheet(window, GPrintScale, MyPageSetupDoneRoutine);
 }
 
@@ -74,7 +73,6 @@ void MyDoPrint(int window)
     }
     // What is typed in a cell is part of the table printed.
     CommitEditField();
-    SetupPageFormat(window);
     const std::string job = MacRomanToUtf8(PrintedDocumentName(fileName1.view()));
     RunPrintSheet(window, job, PageCount(fNum), MyPrintDialogDoneRoutine);
 }

@@ -171,6 +171,9 @@ TEST_F(PrintTest, PrintPutsFortyModelsOnAPageAndNumbersAgainstTheLastPagePrinted
     ASSERT_EQ(pages.size(), 2u);
     EXPECT_TRUE(Has(pages[0], "Page :  1/ 2") && Has(pages[1], "Page :  2/ 2"));
     EXPECT_TRUE(Has(pages[0], "M1 ") && Has(pages[0], "M40 "));
+    // Pages past the last print nothing, and that is no error.
+    EXPECT_FALSE(QFile::exists(PrintWith("5-9")));
+    EXPECT_EQ(WindowWidget(kMainWnd)->findChild<QWidget*>(QStringLiteral("SheetAlert")), nullptr);
 }
 
 TEST_F(PrintTest, EdgesOfThePagination)
@@ -386,6 +389,13 @@ TEST_F(PrintPdfCommand, WritesEveryPageAtTheScaleThatFitsTheTable)
     EXPECT_NEAR(inkWidth(zoom(54 - 2) - at, zoom(54 + 2) - at), 6.5, 1.5);      // the frame
     EXPECT_NEAR(inkWidth(zoom(54 + 138) - at, zoom(54 + 142) - at), 3.25, 1.5); // the name column's rule
     EXPECT_TRUE(RuleNear(PdfRegion(out, 1, 600, zoom(54 + 0.75), zoom(32 + 48) - 2, 1, 5), 0, 2, true));
+    // Down a column's right edge, clear of its title: a row's rule is half a
+    // point too, and no rule crosses the titles.
+    const QImage down = PdfRegion(out, 1, 600, zoom(54 + 697), zoom(32 + 40), 1, zoom(32 + 56) - zoom(32 + 40));
+    int rowRule = 0;
+    for (int y = 0; y < down.height(); ++y) rowRule += Dark(down, 0, y);
+    EXPECT_NEAR(rowRule, 3.25, 1.5);
+    EXPECT_FALSE(RuleNear(page, px(54 + 697), px(32 + 16), true));
     // The letter size comes out on Letter paper.
     ASSERT_EQ(Run({out, in, QStringLiteral("--page-size"), QStringLiteral("Letter")}), 0);
     EXPECT_EQ(PdfPageImage(out, 1).size(), QSize(1584, 1224));
