@@ -3,7 +3,6 @@
 // the two calculators with tabs, efficiency and feet to metric.
 #include "app/app_globals.h"
 #include "app/ids.h"
-#include "app/main_window.h"
 #include "calc/calc_globals.h"
 #include "calc/calc_window.h"
 #include "calc/calculator_window.h"
@@ -29,9 +28,9 @@
 
 namespace {
 
-// A new sheet with its first model selected, and the helpers that drive a
-// calculator's fields, buttons, tabs and keys.
-class CalcTest : public AppTest {
+// A new sheet with its first model, KW-380, selected, and the helpers that
+// drive a calculator's fields, buttons, tabs and keys.
+class CalcWindow : public AppTest {
 protected:
     void SetUp() override
     {
@@ -41,7 +40,11 @@ protected:
         cellV = 1;
         DrawSheet();
         DirtyFlag = 0;
+        ModelRecord& m = Row(1);
+        m.name = Str255("KW-380");
+        m.Param(kColFs) = m.Param(kColQes) = m.Param(kColSd) = 12.3456f;
     }
+    static QString SheetField() { return qobject_cast<QLineEdit*>(ControlWidget(kMainWnd, kEditFieldCtl))->text(); }
     static void Open(int item) { ChooseMenuItem(kCalcMenu, item); }
     static QLineEdit* Field(int id) { return qobject_cast<QLineEdit*>(ControlWidget(kCalcWnd, id)); }
     static QString Label(int id) { return qobject_cast<QLabel*>(ControlWidget(kCalcWnd, id))->text(); }
@@ -87,36 +90,20 @@ protected:
     static void Hit(int control, int value)
     {
         SetControlValue(kCalcWnd, control, value);
-        ControlEvent e;
-        e.window = kCalcWnd;
-        e.control = control;
-        CalcWndControlHit(e);
+        CalcWndControlHit({.window = kCalcWnd, .control = control});
     }
     static bool ToggleOn(int k) { return qobject_cast<QToolButton*>(ControlWidget(kCalcWnd, 74 + k))->isChecked(); }
-};
-
-class CalcWindow : public CalcTest {
-protected:
-    void SetUp() override
-    {
-        CalcTest::SetUp();
-        ModelRecord& m = Row(1);
-        m.name = Str255("KW-380");
-        m.Param(kColFs) = m.Param(kColQes) = m.Param(kColSd) = 12.3456f;
-    }
-    static QString SheetField() { return qobject_cast<QLineEdit*>(ControlWidget(kMainWnd, kEditFieldCtl))->text(); }
 };
 
 TEST_F(CalcWindow, VasOpensPrefilledAndOkTransfersUnrounded)
 {
     Open(1);
-    ASSERT_TRUE(WindowIsVisible(kCalcWnd));
-    EXPECT_TRUE(WindowIsSheet(kCalcWnd));
-    EXPECT_EQ(std::tuple(CalcWndOnFlag, EditWndNum, MenuIsEnabled(kFileMenu), MenuIsEnabled(kEditMenu)),
-              std::tuple(1, 2, false, true));
+    ASSERT_TRUE(WindowIsVisible(kCalcWnd) && WindowIsSheet(kCalcWnd));
+    EXPECT_EQ(std::tuple(CalcWndOnFlag, EditWndNum, MenuIsEnabled(kFileMenu), MenuIsEnabled(kEditMenu),
+                         Field(86)->isReadOnly()),
+              std::tuple(1, 2, false, true, true));
     EXPECT_EQ(Label(kCalcTitleCtl), "Vas Calculate ''KW-380''");
     EXPECT_EQ(Texts({80, 83, 89, 81}), QStringList({" 12.35", " 12.346", " 12.3", " 0"}));
-    EXPECT_TRUE(Field(86)->isReadOnly());
     Enter({"30", "20", "10", "0.4", "4", "5"}, kCalcCalcCtl);
     EXPECT_EQ(Texts({86, 87, 88, 89, 90}), QStringList({" 195.07", " 0.364", " 1.266", " 314.2", " 157.08"}));
     EXPECT_EQ(Row(1).Param(kColVas), 0.0f); // nothing written before OK
@@ -133,13 +120,12 @@ TEST_F(CalcWindow, VasOpensPrefilledAndOkTransfersUnrounded)
 
 // Cancel, Escape, a refused OK and OK without a model write nothing; Option
 // with any key calculates without typing it, and Return means OK.
-TEST_F(CalcWindow, KeysAndButtonsWriteOnlyOnOk)
+TEST_F(CalcWindow, KeysAndButtonsWriteOnlyOnOkAndTheSheetHoldsStill)
 {
     Run(2, {"0.4", "4"}, kCalcCalcCtl);
     EXPECT_EQ(Field(86)->text(), " 0.364");
     Click(kCalcCancelCtl);
-    EXPECT_FALSE(WindowExists(kCalcWnd));
-    EXPECT_EQ(Row(1).Param(kColQts), 0.0f);
+    EXPECT_EQ(std::tuple(WindowExists(kCalcWnd), Row(1).Param(kColQts)), std::tuple(false, 0.0f));
     Open(2);
     Key(Qt::Key_Escape);
     EXPECT_FALSE(WindowExists(kCalcWnd));
@@ -158,6 +144,26 @@ TEST_F(CalcWindow, KeysAndButtonsWriteOnlyOnOk)
     Key(Qt::Key_Return);
     EXPECT_FALSE(WindowExists(kCalcWnd));
     EXPECT_NEAR(Row(1).Param(kColQts), 0.3636, 0.0001);
+    // The sheet under a calculator does not scroll; it does again once the
+    // calculator is closed.
+    for (int r = 2; r <= 60; ++r) Row(r).name = Str255("M");
+    fNum = 60;
+    SetInstallScrollButton();
+    const WindowEvent wheel{.window = kMainWnd, .wheelDelta = -3};
+    Open(2);
+    SheetWheel(wheel);
+    EXPECT_EQ(ScrollValue, 0);
+    Click(kCalcCancelCtl);
+    SheetWheel(wheel);
+    EXPECT_EQ(ScrollValue, 3);
+    // Quit stays in reach over a calculator; cancelling its prompt gives the
+    // sheet its scrolling back.
+    Open(2);
+    DirtyFlag = 1;
+    ChooseMenuItem(kAppMenu, kQuitItem); // the prompt is cancelled
+    EXPECT_EQ(exitStatus, -1);
+    SheetWheel(wheel);
+    EXPECT_EQ(ScrollValue, 6);
 }
 
 // The Edit menu and its keys act on the focused field, never on the table.
@@ -222,7 +228,37 @@ TEST_F(CalcWindow, SmallCalculatorsShowTheModelAndWriteTheirResults)
     EXPECT_EQ(SheetField(), " 30");
     Run(2, {"0.5", "2"}, kCalcOkCtl); // Qts from Qes and Qms
     ExpectModel(1e-6, {{kColQts, 0.4}, {kColQes, 0.5}, {kColQms, 2.0}});
-    Run(6, {"6", "8", "1"}, kCalcOkCtl); // Le from Re, the impedance read and its frequency
+    // Vd: the model's Sd, its Vd as the result; the unit switch converts the
+    // Sd and keeps the typed Xmax.
+    Row(1).Param(kColSd) = 314.16f;
+    Open(5);
+    EXPECT_EQ(Texts({80, 86}), QStringList({" 314.16", " 0"}));
+    Type(81, "5");
+    Hit(kCalcUnitRadioCtl, 2);
+    EXPECT_EQ(VdRadioID, 2);
+    EXPECT_EQ(Texts({80, 81}), QStringList({" 0.03142", "5"}));
+    Enter({"0.0314"}, kCalcOkCtl);
+    ExpectModel(0.001, {{kColVd, 157.0}, {kColSd, 314.0}});
+    Open(5);
+    EXPECT_EQ(Label(kCalcUnitLabelCtl), "m²");
+    Click(kCalcCancelCtl);
+    VdRadioID = 1;
+    // Ebp: Fs over Qes, with its reference lines, or undefined; OK writes nothing.
+    Row(1).Param(kColFs) = 30;
+    Row(1).Param(kColQes) = 0.4f;
+    DirtyFlag = 0;
+    Open(8);
+    EXPECT_EQ(Field(86)->text(), " 75");
+    for (int line : {44, 45, 46}) EXPECT_TRUE(ControlExists(kCalcWnd, line)) << line;
+    Key(Qt::Key_Return);
+    EXPECT_EQ(std::tuple(WindowExists(kCalcWnd), DirtyFlag), std::tuple(false, 0));
+    Row(1).Param(kColQes) = 0;
+    Open(8);
+    EXPECT_EQ(Field(86)->text(), "undefined");
+    Click(kCalcOkCtl);
+    EXPECT_FALSE(WindowExists(kCalcWnd));
+    // Le from Re, the impedance read and its frequency.
+    Run(6, {"6", "8", "1"}, kCalcOkCtl);
     EXPECT_EQ(Row(1).Param(kColRe), 6.0f);
     EXPECT_NEAR(Row(1).Param(kColLe), 0.842, 0.001);
     Open(6);
@@ -234,103 +270,17 @@ TEST_F(CalcWindow, SmallCalculatorsShowTheModelAndWriteTheirResults)
     EXPECT_EQ(Field(86)->text(), " 0.842");
 }
 
-TEST_F(CalcWindow, VdUnitSwitchShowsTheModelsSd)
-{
-    Row(1).Param(kColSd) = 314.16f;
-    Open(5);
-    EXPECT_EQ(Texts({80, 86}), QStringList({" 314.16", " 0"})); // the model's Sd, its Vd as the result
-    Type(81, "5");
-    Hit(kCalcUnitRadioCtl, 2);
-    EXPECT_EQ(VdRadioID, 2);
-    EXPECT_EQ(Texts({80, 81}), QStringList({" 0.03142", "5"})); // the typed Xmax stays
-    Enter({"0.0314"}, kCalcOkCtl);
-    ExpectModel(0.001, {{kColVd, 157.0}, {kColSd, 314.0}});
-    Open(5);
-    EXPECT_EQ(Label(kCalcUnitLabelCtl), "m²");
-    VdRadioID = 1;
-}
-
-// The sheet under a calculator does not scroll; it does again once the
-// calculator is closed.
-TEST_F(CalcWindow, TheSheetHoldsStillUnderACalculator)
-{
-    for (int r = 2; r <= 60; ++r) Row(r).name = Str255("M");
-    fNum = 60;
-    SetInstallScrollButton();
-    WindowEvent wheel;
-    wheel.window = kMainWnd;
-    wheel.wheelDelta = -3;
-    Open(2);
-    SheetWheel(wheel);
-    EXPECT_EQ(ScrollValue, 0);
-    Click(kCalcCancelCtl);
-    SheetWheel(wheel);
-    EXPECT_EQ(ScrollValue, 3);
-    // Quit stays in reach over a calculator; cancelling its prompt gives the
-    // sheet its scrolling back.
-    Open(2);
-    DirtyFlag = 1;
-    ChooseMenuItem(kAppMenu, kQuitItem); // the prompt is cancelled
-    EXPECT_EQ(exitStatus, -1);
-    SheetWheel(wheel);
-    EXPECT_EQ(ScrollValue, 6);
-}
-
-TEST_F(CalcWindow, EbpShowsFsOverQesOrSaysItIsUndefined)
+// The two calculators with tabs: Space cycles the tabs and the choice is kept.
+TEST_F(CalcWindow, TabsFeetToMetricAndEfficiency)
 {
     Row(1).Param(kColFs) = 30;
+    Row(1).Param(kColVas) = 195.07f;
     Row(1).Param(kColQes) = 0.4f;
-    Open(8);
-    EXPECT_EQ(Field(86)->text(), " 75");
-    for (int line : {44, 45, 46}) EXPECT_TRUE(ControlExists(kCalcWnd, line)) << line; // the reference
-    Key(Qt::Key_Return);
-    EXPECT_EQ(std::tuple(WindowExists(kCalcWnd), DirtyFlag), std::tuple(false, 0));
-    Row(1).Param(kColQes) = 0;
-    Open(8);
-    EXPECT_EQ(Field(86)->text(), "undefined");
-    Click(kCalcOkCtl);
-    EXPECT_FALSE(WindowExists(kCalcWnd));
-}
-
-class TabbedCalc : public CalcTest {
-protected:
-    void SetUp() override
-    {
-        CalcTest::SetUp();
-        Row(1).Param(kColFs) = 30;
-        Row(1).Param(kColVas) = 195.07f;
-        Row(1).Param(kColQes) = 0.4f;
-        effiTabID = 1;
-        EffiItemID = 3;
-    }
-};
-
-// Efficiency from the level at one watt writes Effi only; from the
-// parameters it writes them too.
-TEST_F(TabbedCalc, EfficiencyFromTheLevelOrFromTheParameters)
-{
-    Open(3);
-    ASSERT_TRUE(WindowIsVisible(kCalcWnd));
-    EXPECT_EQ(Field(80)->text(), " 0");
-    EXPECT_EQ(BeepsOf([] { Click(kCalcCalcCtl); }), 1); // the prefilled 0 is refused
-    Enter({"88"}, kCalcCalcCtl);
-    EXPECT_EQ(Field(86)->text(), " 0.396");
-    Click(kCalcOkCtl);
-    EXPECT_NEAR(Row(1).Param(kColEffi), 0.396, 0.001);
-    EXPECT_EQ(std::tuple(Row(1).Param(kColFs), DirtyFlag), std::tuple(30.0f, 1));
-    Open(3);
-    Hit(kCalcTabCtl, 2);
-    Enter({"31"}, kCalcOkCtl);
-    EXPECT_EQ(std::tuple(Row(1).Param(kColFs), Row(1).Param(kColVas)), std::tuple(31.0f, 195.07f));
-    EXPECT_GT(Row(1).Param(kColEffi), 1.3f);
-}
-
-TEST_F(TabbedCalc, SpaceCyclesTheTabsAndTheChoiceIsKept)
-{
+    effiTabID = 1;
+    EffiItemID = 3;
     Open(3);
     Hit(kCalcTabCtl, 3);
-    EXPECT_EQ(effiTabID, 3);
-    EXPECT_TRUE(ControlExists(kCalcWnd, kCalcImpedanceRadioCtl));
+    EXPECT_EQ(std::pair(int(effiTabID), ControlExists(kCalcWnd, kCalcImpedanceRadioCtl)), std::pair(3, true));
     const auto space = [] {
         Key(Qt::Key_Space);
         return int(effiTabID);
@@ -346,21 +296,18 @@ TEST_F(TabbedCalc, SpaceCyclesTheTabsAndTheChoiceIsKept)
     EXPECT_EQ(Field(86)->text(), " 0.198");
     Click(kCalcCancelCtl);
     Open(3);
-    EXPECT_EQ(GetControlValue(kCalcWnd, kCalcTabCtl), 3);
-    EXPECT_EQ(GetControlValue(kCalcWnd, kCalcImpedanceRadioCtl), 2);
+    EXPECT_EQ(std::pair(GetControlValue(kCalcWnd, kCalcTabCtl), GetControlValue(kCalcWnd, kCalcImpedanceRadioCtl)),
+              std::pair(3, 2));
     Click(kCalcCancelCtl);
     Open(7); // feet to metric: five tabs, Space goes round them too
     for (int tab : {2, 3, 4, 5, 1}) {
         Key(Qt::Key_Space);
         EXPECT_EQ(tabItem, tab);
     }
-}
-
-// Feet to metric: OK at once beeps and writes nothing, and after a refused
-// Calc. it does not beep a second time; a converted tab keeps its value
-// across tab changes; OK writes only what is switched on.
-TEST_F(TabbedCalc, FeetToMetricWritesOnlyWhatIsSwitchedOn)
-{
+    Click(kCalcCancelCtl);
+    // Feet to metric: OK at once beeps and writes nothing, and after a refused
+    // Calc. it does not beep a second time; a converted tab keeps its value
+    // across tab changes; OK writes only what is switched on.
     EXPECT_EQ(BeepsOf([] { Run(7, {}, kCalcOkCtl); }), 1);
     EXPECT_EQ(std::tuple(WindowExists(kCalcWnd), DirtyFlag), std::tuple(false, 0));
     EXPECT_EQ(BeepsOf([] {
@@ -368,7 +315,6 @@ TEST_F(TabbedCalc, FeetToMetricWritesOnlyWhatIsSwitchedOn)
                   Click(kCalcOkCtl);
               }),
               1);
-
     Open(7);
     Hit(kCalcTabCtl, 3);
     Enter({"50"}, kCalcCalcCtl);
@@ -376,28 +322,42 @@ TEST_F(TabbedCalc, FeetToMetricWritesOnlyWhatIsSwitchedOn)
     Hit(kCalcTabCtl, 4);
     Hit(kCalcTabCtl, 3);
     EXPECT_EQ(Texts({86, 80}), QStringList({" 322.6", " 0"}));
-    EXPECT_TRUE(ToggleOn(3));
-    EXPECT_FALSE(ControlIsEnabled(kCalcWnd, 77));
+    EXPECT_TRUE(ToggleOn(3) && !ControlIsEnabled(kCalcWnd, 77));
     EXPECT_EQ(BeepsOf([] { Click(kCalcOkCtl); }), 1);
     EXPECT_NEAR(Row(1).Param(kColSd), 322.58, 0.01);
-
     DirtyFlag = 0;
     Open(7);
     ASSERT_TRUE(WindowIsVisible(kCalcWnd));
-    EXPECT_EQ(Field(80)->text(), " 0");
-    EXPECT_FALSE(ControlIsEnabled(kCalcWnd, 75));
+    EXPECT_EQ(std::pair(Field(80)->text(), ControlIsEnabled(kCalcWnd, 75)), std::pair(QString(" 0"), false));
     Enter({"12"}, kCalcCalcCtl);
     EXPECT_EQ(Field(86)->text(), " 30"); // 2.5 cm to the inch of a nominal diameter
     EXPECT_TRUE(ToggleOn(1));
     Hit(kCalcTabCtl, 2);
-    EXPECT_EQ(Label(56), QString::fromUtf8("feet\xC2\xB3")); // the tab's units
-    EXPECT_EQ(Label(57), "Liter");
+    EXPECT_EQ(QStringList({Label(56), Label(57)}), QStringList({QString::fromUtf8("feet\xC2\xB3"), "Liter"}));
     Enter({"2"}, kCalcCalcCtl);
     EXPECT_EQ(Field(86)->text(), " 56.63");
     Click(76); // Vas off again
     EXPECT_FALSE(ToggleOn(2));
     Click(kCalcOkCtl);
     EXPECT_EQ(std::tuple(Row(1).Param(kColDia), Row(1).Param(kColVas), DirtyFlag), std::tuple(30.0f, 195.07f, 1));
+    // Efficiency from the level at one watt writes Effi only; from the
+    // parameters it writes them too.
+    effiTabID = 1;
+    DirtyFlag = 0;
+    Open(3);
+    ASSERT_TRUE(WindowIsVisible(kCalcWnd));
+    EXPECT_EQ(Field(80)->text(), " 0");
+    EXPECT_EQ(BeepsOf([] { Click(kCalcCalcCtl); }), 1); // the prefilled 0 is refused
+    Enter({"88"}, kCalcCalcCtl);
+    EXPECT_EQ(Field(86)->text(), " 0.396");
+    Click(kCalcOkCtl);
+    EXPECT_NEAR(Row(1).Param(kColEffi), 0.396, 0.001);
+    EXPECT_EQ(std::tuple(Row(1).Param(kColFs), DirtyFlag), std::tuple(30.0f, 1));
+    Open(3);
+    Hit(kCalcTabCtl, 2);
+    Enter({"31"}, kCalcOkCtl);
+    EXPECT_EQ(std::tuple(Row(1).Param(kColFs), Row(1).Param(kColVas)), std::tuple(31.0f, 195.07f));
+    EXPECT_GT(Row(1).Param(kColEffi), 1.3f);
 }
 
 } // namespace

@@ -2,14 +2,12 @@
 // the model-select sequence and its windows, the hand-over and the quit
 // requests. What goes out is recorded at the bus; programs started are
 // recorded instead of run.
-#include "app/app_globals.h"
 #include "app/ids.h"
 #include "docs/desktop_open.h"
 #include "docs/doc_globals.h"
 #include "docs/doc_lifecycle.h"
 #include "docs/file_panels.h"
 #include "link/launch.h"
-#include "link/launch_window.h"
 #include "link/link_globals.h"
 #include "link/link_messages.h"
 #include "link/messages.h"
@@ -21,7 +19,6 @@
 #include "platform/test_access.h"
 #include "platform/test_seams.h"
 #include "platform/windows.h"
-#include "sheet/draw_sheet.h"
 #include "sheet/sheet_globals.h"
 #include "support/app_fixture.h"
 
@@ -32,7 +29,6 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
-
 #include <cstdio>
 
 namespace {
@@ -97,6 +93,15 @@ protected:
         QApplication::setActiveWindow(WindowWidget(window));
         QTest::keyClick(WindowWidget(window), key);
     }
+    static void Click(int window, int control) { QTest::mouseClick(ControlWidget(window, control), Qt::LeftButton); }
+    // A CSV file of one model, Kestrel T25, beside the sheet.
+    std::string WriteCsv()
+    {
+        QFile f(dir_.filePath(QStringLiteral("b.csv")));
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("Kestrel T25,Tweeter,2.5,1500\n");
+        return f.fileName().toStdString();
+    }
 
     QTemporaryDir bin_, dir_;
     QByteArray path_;
@@ -131,13 +136,10 @@ TEST_F(LinkTest, KeywordsSettleTheOpenAppAndAnswer)
         SCOPED_TRACE(c.message);
         OpenAppFlag = 0;
         Receive(c.message);
-        EXPECT_EQ(s_OpenApp, Str255(c.openApp));
-        EXPECT_EQ(Sent(), c.sent);
-        EXPECT_EQ(Started(), c.started);
+        EXPECT_EQ((std::tuple{s_OpenApp, Sent(), Started()}), (std::tuple{Str255(c.openApp), c.sent, c.started}));
     }
     Receive("SetMeDefaultMereFromTarn", FourCharCode("Tarn"));
     Receive(std::string("SetMeDefaultMereFromTarn") + std::string(276, ' '));
-    EXPECT_EQ(s_OpenApp, Str255("BootFell"));
     Receive(std::string("SetMeDefaultMereFromBeck") + std::string(231, 'x') + "ShowMere");
     EXPECT_EQ(s_OpenApp, Str255("BootFell"));
     // A sibling started with no document of Merestone's to take over.
@@ -152,16 +154,13 @@ TEST_F(LinkTest, HideShowAndTheHeldBackDesktopOpen)
     OpenSavedSheet();
     cellH = 5;
     Receive("HideMere");
-    EXPECT_FALSE(WindowIsVisible(kMainWnd));
     EXPECT_EQ(Started(), Texts{"fellmark"}); // the only sibling is the open app
-    EXPECT_FALSE(MenuIsEnabled(kFileMenu));
+    EXPECT_FALSE(WindowIsVisible(kMainWnd) || MenuIsEnabled(kFileMenu)
+                 || MenuItemIsEnabled(kMiscMenu, kShowSelectLaunchItem));
     EXPECT_TRUE(MenuIsEnabled(kMiscMenu) && MenuItemIsEnabled(kMiscMenu, kShowMerestoneItem));
-    EXPECT_FALSE(MenuItemIsEnabled(kMiscMenu, kShowSelectLaunchItem));
     cellH = 0;
     DeliverOpenDocuments({}); // launched again: back as Show Merestone brings it
-    EXPECT_TRUE(WindowIsVisible(kMainWnd));
-    EXPECT_TRUE(MenuIsEnabled(kFileMenu));
-    EXPECT_EQ(cellH, 5);
+    EXPECT_EQ((Ints{WindowIsVisible(kMainWnd), MenuIsEnabled(kFileMenu), cellH}), (Ints{1, 1, 5}));
     EXPECT_EQ(Sent(), (Texts{"Tarnwell:HideTarn", "Fellmark:HideFell", "Beckline:HideBeck"}));
     Receive("HideMere");
     Receive("ShowMere");
@@ -169,14 +168,10 @@ TEST_F(LinkTest, HideShowAndTheHeldBackDesktopOpen)
     EXPECT_EQ(Sent(), Texts{});
 
     // A desktop open tells the siblings; one asks to wait, then to go on.
-    const std::string other = dir_.filePath(QStringLiteral("b.csv")).toStdString();
-    QFile f(QString::fromStdString(other));
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write("Kestrel T25,Tweeter,2.5,1500\n");
-    f.close();
+    const std::string csv = WriteCsv();
     Receive("OpenFileMereFromTarn"); // nothing was held back: the sheet stays
     EXPECT_EQ(fNum, 3);
-    HandleOpenDoc({other});
+    HandleOpenDoc({csv});
     EXPECT_EQ(Sent(),
               (Texts{"Tarnwell:BootedTarnFromMereByFile", "Fellmark:BootedFellFromMereByFile",
                      "Beckline:BootedBeckFromMereByFile"}));
@@ -215,13 +210,12 @@ TEST_F(LinkTest, TheSelectLaunchWindowCyclesOverTheInstalledSiblings)
         Ints down, up;
         for (int k = 0; k < 3; ++k) Key(kSelectLaunchWnd, Qt::Key_Tab), down.push_back(OpenAppNum);
         for (int k = 0; k < 3; ++k) Key(kSelectLaunchWnd, Qt::Key_Up), up.push_back(OpenAppNum);
-        EXPECT_EQ(down, c.down);
-        EXPECT_EQ(up, c.up);
+        EXPECT_EQ((std::pair{down, up}), (std::pair{c.down, c.up}));
         for (int n = kTarnwell; n <= kBeckline; ++n)
             EXPECT_EQ(ControlIsEnabled(kSelectLaunchWnd, 24 + n), SiblingInstalled(n)) << n;
         Key(kSelectLaunchWnd, Qt::Key_Escape); // the model stays unsent
-        EXPECT_FALSE(WindowExists(kSelectLaunchWnd));
-        EXPECT_TRUE(WindowIsVisible(kMainWnd) && MenuIsEnabled(kFileMenu));
+        EXPECT_EQ((Ints{WindowExists(kSelectLaunchWnd), WindowIsVisible(kMainWnd), MenuIsEnabled(kFileMenu)}),
+                  (Ints{0, 1, 1}));
         EXPECT_EQ((Ints{ModelSelFlag, int(Started().size()), ScrollBtn, PreScrollBtn}), (Ints{0, 0, 1, 0}));
     }
 }
@@ -233,34 +227,18 @@ TEST_F(LinkTest, TheDefaultSiblingAndQuitFromTheSelectLaunchWindow)
     DefaultAppCheck = 1; // the preferences name Beckline
     DefaultAppNum = 3;
     ShowSelAppCheck = FastOpenFlag = 0;
-    QTest::mouseClick(ControlWidget(kMainWnd, kSelectCtl), Qt::LeftButton);
+    Click(kMainWnd, kSelectCtl);
     EXPECT_EQ((std::tuple{s_OpenApp, int(FastOpenFlag), Started()}),
               (std::tuple{Str255("BootBeck"), 1, Texts{"beckline"}}));
     ChooseMenuItem(kMiscMenu, kShowMerestoneItem);
     ShowSelAppCheck = 1;
     Sent();
-    QTest::mouseClick(ControlWidget(kMainWnd, kSelectCtl), Qt::LeftButton);
-    QTest::mouseClick(ControlWidget(kSelectLaunchWnd, kSelLaunchQuitCtl), Qt::LeftButton);
+    Click(kMainWnd, kSelectCtl);
+    Click(kSelectLaunchWnd, kSelLaunchQuitCtl);
     EXPECT_EQ(Sent(), (Texts{"Tarnwell:QuitTarn", "Fellmark:QuitFell", "Beckline:QuitBeck"}));
     EXPECT_EQ(exitStatus, 0);
     EXPECT_EQ(SuiteBusName("Tarnwell", 42), "com.kelvane.Suite.Tarnwell.i42");
     EXPECT_EQ(SuiteBusName("3D Box-1_a", 7), "com.kelvane.Suite._33D_20Box_2D1_a.i7"); // what a bus name may hold
-}
-
-// A sibling started for the model that never comes onto the bus: after 10 s
-// the model stays, with a beep and the main window back.
-TEST_F(LinkTest, ASiblingThatNeverComesGivesTheFrontBack)
-{
-    Install({"fellmark"});
-    OpenSheetOf(2);
-    DirtyFlag = ShowSelAppCheck = 0;
-    const int beeps = SysBeepCount();
-    QTest::mouseClick(ControlWidget(kMainWnd, kSelectCtl), Qt::LeftButton);
-    Sent();
-    EXPECT_FALSE(QTest::qWaitFor([] { return WindowIsVisible(kMainWnd); }, 9000));
-    EXPECT_TRUE(QTest::qWaitFor([] { return WindowIsVisible(kMainWnd); }, 6000));
-    EXPECT_EQ((std::pair{SysBeepCount(), Sent()}), (std::pair{beeps + 1, Texts{}}));
-    EXPECT_TRUE(MenuIsEnabled(kFileMenu));
 }
 
 TEST_F(LinkTest, ChoosingASiblingSendsItTheModel)
@@ -275,11 +253,11 @@ TEST_F(LinkTest, ChoosingASiblingSendsItTheModel)
     ScrollBtn = 1;
     ChooseMenuItem(kMiscMenu, kShowSelectLaunchItem);
     EXPECT_EQ(GetControlText(kSelectLaunchWnd, kSelLaunchModelCtl), Str255("Halden HW170"));
-    QTest::mouseClick(ControlWidget(kSelectLaunchWnd, kSelLaunchBeckCtl), Qt::LeftButton);
+    Click(kSelectLaunchWnd, kSelLaunchBeckCtl);
     EXPECT_FALSE(WindowExists(kSelectLaunchWnd) || WindowIsVisible(kMainWnd));
-    EXPECT_EQ((std::tuple{s_OpenApp, int(OpenAppFlag), int(FastOpenFlag), int(cellH), int(cellHbak)}),
-              (std::tuple{Str255("BootBeck"), 1, 1, 0, 3}));
-    EXPECT_EQ((Ints{ScrollBtn, PreScrollBtn}), (Ints{1, 0}));
+    EXPECT_EQ((std::tuple{s_OpenApp, int(OpenAppFlag), int(FastOpenFlag), int(cellH), int(cellHbak), int(ScrollBtn),
+                          int(PreScrollBtn)}),
+              (std::tuple{Str255("BootBeck"), 1, 1, 0, 3, 1, 0}));
     // Quit once on the choice and again on the send.
     EXPECT_EQ(Sent(), (Texts{"Tarnwell:QuitTarn", "Fellmark:QuitFell", "Tarnwell:QuitTarn", "Fellmark:QuitFell"}));
     EXPECT_EQ(Started(), Texts{"beckline"});
@@ -288,12 +266,12 @@ TEST_F(LinkTest, ChoosingASiblingSendsItTheModel)
     // Settled: the next Select sends at once, unless the window is asked for.
     ChooseMenuItem(kMiscMenu, kShowMerestoneItem);
     ShowSelAppCheck = 0;
-    QTest::mouseClick(ControlWidget(kMainWnd, kSelectCtl), Qt::LeftButton);
+    Click(kMainWnd, kSelectCtl);
     EXPECT_FALSE(WindowExists(kSelectLaunchWnd) || WindowIsVisible(kMainWnd));
     EXPECT_EQ(Started(), Texts{"beckline"});
     ChooseMenuItem(kMiscMenu, kShowMerestoneItem);
     ShowSelAppCheck = 1;
-    QTest::mouseClick(ControlWidget(kMainWnd, kSelectCtl), Qt::LeftButton);
+    Click(kMainWnd, kSelectCtl);
     EXPECT_TRUE(WindowIsVisible(kSelectLaunchWnd));
     Key(kSelectLaunchWnd, Qt::Key_Return); // the default: Beckline again
     EXPECT_EQ(Started(), Texts{"beckline"});
@@ -307,7 +285,7 @@ TEST_F(LinkTest, ChoosingASiblingSendsItTheModel)
     EXPECT_EQ(cut.view().substr(200), "NNNNNNNN     0   28   0   0   0   0   0   0   0   0   0");
 }
 
-TEST_F(LinkTest, OnlyFellmarkInstalledOrNone)
+TEST_F(LinkTest, OnlyFellmarkInstalledThatNeverComesOrNone)
 {
     // At start-up a lone sibling is settled as the open app.
     struct Case {
@@ -333,32 +311,37 @@ TEST_F(LinkTest, OnlyFellmarkInstalledOrNone)
     }
     OpenSheetOf(2);
     DirtyFlag = 0;
-    QTest::mouseClick(ControlWidget(kMainWnd, kSelectCtl), Qt::LeftButton); // asked each time, unless told not to
+    Click(kMainWnd, kSelectCtl); // asked each time, unless told not to
     EXPECT_TRUE(WindowIsVisible(kSelectLaunchWnd));
     Key(kSelectLaunchWnd, Qt::Key_Escape);
     ShowSelAppCheck = 0;
-    QTest::mouseClick(ControlWidget(kMainWnd, kSelectCtl), Qt::LeftButton);
+    const int beeps = SysBeepCount();
+    Click(kMainWnd, kSelectCtl);
     EXPECT_FALSE(WindowExists(kSelectLaunchWnd) || WindowIsVisible(kMainWnd));
     EXPECT_EQ(Started(), Texts{"fellmark"});
     EXPECT_EQ(Sent(), (Texts{"Tarnwell:QuitTarn", "Beckline:QuitBeck"}));
-
+    // Fellmark never comes onto the bus: after 10 s the model stays, with a
+    // beep and the main window back.
+    EXPECT_FALSE(QTest::qWaitFor([] { return WindowIsVisible(kMainWnd); }, 9000));
+    EXPECT_TRUE(QTest::qWaitFor([] { return WindowIsVisible(kMainWnd); }, 6000));
+    EXPECT_EQ((std::pair{SysBeepCount(), Sent()}), (std::pair{beeps + 1, Texts{}}));
+    EXPECT_TRUE(MenuIsEnabled(kFileMenu));
     Install({});
     EXPECT_EQ(OpenAppNum, 1);
     ChooseMenuItem(kMiscMenu, kShowMerestoneItem);
     OpenAppFlag = 0;
-    QTest::mouseClick(ControlWidget(kMainWnd, kSelectCtl), Qt::LeftButton);
-    EXPECT_TRUE(WindowIsVisible(kMissingAppWnd));
-    EXPECT_FALSE(MenuIsEnabled(kFileMenu));
+    Click(kMainWnd, kSelectCtl);
+    EXPECT_EQ((Ints{WindowIsVisible(kMissingAppWnd), MenuIsEnabled(kFileMenu)}), (Ints{1, 0}));
     Key(kMissingAppWnd, Qt::Key_A);
     EXPECT_TRUE(WindowIsVisible(kMissingAppWnd));
     Key(kMissingAppWnd, Qt::Key_Escape);
     EXPECT_EQ((Ints{WindowExists(kMissingAppWnd), MenuIsEnabled(kFileMenu), ModelSelFlag}), (Ints{0, 1, 0}));
-    QTest::mouseClick(ControlWidget(kMainWnd, kSelectCtl), Qt::LeftButton);
-    QTest::mouseClick(ControlWidget(kMissingAppWnd, kMissingQuitCtl), Qt::LeftButton);
+    Click(kMainWnd, kSelectCtl);
+    Click(kMissingAppWnd, kMissingQuitCtl);
     EXPECT_EQ(exitStatus, 0);
 }
 
-TEST_F(LinkTest, HandOverAsksFirstWhenChangesAreUnsaved)
+TEST_F(LinkTest, HandOverAndQuitMereAskFirstWhenChangesAreUnsaved)
 {
     Install({"tarnwell", "beckline"});
     OpenSavedSheet();
@@ -376,16 +359,14 @@ TEST_F(LinkTest, HandOverAsksFirstWhenChangesAreUnsaved)
         cellH = 4;
         Receive("BootedMereFromBeckByFile");
         EXPECT_EQ(Sent(), (Texts{"Beckline:StopOpenFileBeckFromMere", "Tarnwell:ActivateMeTarnFromMere"}));
-        ASSERT_TRUE(WindowIsVisible(kHandOverSaveWnd));
-        EXPECT_FALSE(MenuIsEnabled(kFileMenu));
+        ASSERT_TRUE(WindowIsVisible(kHandOverSaveWnd) && !MenuIsEnabled(kFileMenu));
         FileGateFlag = 1;
         Key(kHandOverSaveWnd, Qt::Key_A); // only Return answers from the keyboard: Save
         if (std::string(answer) == "Save")
             Key(kHandOverSaveWnd, Qt::Key_Return);
         else
-            QTest::mouseClick(ControlWidget(kHandOverSaveWnd, kHandOverDontSaveCtl), Qt::LeftButton);
-        EXPECT_EQ(Sent(), Texts{"Tarnwell:IamFreeFromMere"});
-        EXPECT_EQ(Started(), Texts{"tarnwell"});
+            Click(kHandOverSaveWnd, kHandOverDontSaveCtl);
+        EXPECT_EQ((std::pair{Sent(), Started()}), (std::pair{Texts{"Tarnwell:IamFreeFromMere"}, Texts{"tarnwell"}}));
         EXPECT_EQ((Ints{FileGateFlag, cellH, cellHbak, DirtyFlag}), (Ints{0, 0, 4, 0}));
         EXPECT_FALSE(WindowExists(kHandOverSaveWnd) || WindowIsVisible(kMainWnd));
         ReOpenSSTFile();
@@ -393,11 +374,7 @@ TEST_F(LinkTest, HandOverAsksFirstWhenChangesAreUnsaved)
         ChooseMenuItem(kMiscMenu, kShowMerestoneItem);
         Sent();
     }
-}
-
-TEST_F(LinkTest, QuitMereNeverThrowsAwayUnsavedWork)
-{
-    OpenSavedSheet();
+    // QuitMere never throws away unsaved work either.
     for (const char* answer : {"Cancel", "Don't Save"}) {
         DirtyFlag = 1;
         HideWindow(kMainWnd);
@@ -414,30 +391,17 @@ TEST_F(LinkTest, QuitMereNeverThrowsAwayUnsavedWork)
     EXPECT_EQ((std::pair{exitStatus, dialogs.size()}), (std::pair{0, prompts}));
 }
 
-} // namespace
-
-namespace {
-
 // The stand-in sibling as a real process on the real session bus: one test,
 // so no two of them meet on the bus.
-class LinkBusTest : public LinkTest {
-protected:
-    static QByteArray Log(const QString& folder, const char* sibling)
-    {
-        QFile f(folder + QLatin1Char('/') + QLatin1String(sibling) + QStringLiteral(".log"));
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
-    static void SendFromSibling(const QStringList& args)
-    {
+TEST_F(LinkTest, TheStandInSiblingThroughTheSessionBus)
+{
+    if (!QDBusConnection::sessionBus().isConnected()) GTEST_SKIP() << "no session bus";
+    const auto sendFromSibling = [](const QStringList& args) {
         QProcess p;
         p.start(QStringLiteral(MERESTONE_SIBLING), args);
         ASSERT_TRUE(p.waitForFinished(10000));
-    }
-};
-
-TEST_F(LinkBusTest, TheStandInSiblingThroughTheSessionBus)
-{
-    if (!QDBusConnection::sessionBus().isConnected()) GTEST_SKIP() << "no session bus";
+    };
+    const auto say = [&](const QString& message) { sendFromSibling({"--send", message}); };
     QTemporaryDir logs;
     qputenv("MERESTONE_SIBLING_LOG_DIR", logs.path().toUtf8());
     for (const char* n : {"tarnwell", "fellmark", "beckline"})
@@ -455,25 +419,25 @@ TEST_F(LinkBusTest, TheStandInSiblingThroughTheSessionBus)
     OpenAppFlag = FastOpenFlag = 1;
     ShowSelAppCheck = 0;
     DirtyFlag = 0;
-    QTest::mouseClick(ControlWidget(kMainWnd, kSelectCtl), Qt::LeftButton);
+    Click(kMainWnd, kSelectCtl);
     const QByteArray model
         = "Tarn TEXT " + QByteArray::fromStdString(ParameterValueToTextForSendAppleEvent(1).str()).toHex();
-    EXPECT_TRUE(QTest::qWaitFor([&] { return Log(logs.path(), "Tarnwell").contains(model + '\n'); }, 12000));
+    const auto logged = [&] {
+        QFile log(logs.filePath(QStringLiteral("Tarnwell.log")));
+        return log.open(QIODevice::ReadOnly) && log.readAll().contains(model + '\n');
+    };
+    EXPECT_TRUE(QTest::qWaitFor(logged, 12000));
     EXPECT_EQ(model.size(), 10 + 2 * 255);
 
     // With a sibling running, a desktop open waits for its answer; the
     // sibling's own words reach Merestone from another process.
-    const QString csv = dir_.filePath(QStringLiteral("b.csv"));
-    QFile f(csv);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write("Kestrel T25,Tweeter,2.5,1500\n");
-    f.close();
-    HandleOpenDoc({csv.toStdString()});
+    const std::string csv = WriteCsv();
+    HandleOpenDoc({csv});
     ProcessEvents();
     EXPECT_TRUE(TimerIsPending(kFileOpenTimer));
-    SendFromSibling({QStringLiteral("--send"), QStringLiteral("StopOpenFileMereFromTarn")});
+    say("StopOpenFileMereFromTarn");
     EXPECT_TRUE(QTest::qWaitFor([] { return FileGateFlag == 1; }, 5000));
-    SendFromSibling({QStringLiteral("--send"), QStringLiteral("OpenFileMereFromTarn")});
+    say("OpenFileMereFromTarn");
     EXPECT_TRUE(QTest::qWaitFor([] { return Row(1).name == Str255("Kestrel T25"); }, 5000));
     EXPECT_FALSE(TimerIsPending(kFileOpenTimer)); // opened once, not again when the pause ends
 
@@ -482,26 +446,22 @@ TEST_F(LinkBusTest, TheStandInSiblingThroughTheSessionBus)
     HideWindow(kMainWnd);
     ProcessEvents();
     ASSERT_FALSE(WindowIsVisible(kMainWnd));
-    for (const char* wrong : {"showmere", "ShowMere!"})
-        SendFromSibling({QStringLiteral("--send"), QLatin1String(wrong)});
-    SendFromSibling({QStringLiteral("--class"), QStringLiteral("Xxxx"), QStringLiteral("--send"),
-                     QStringLiteral("SetMeDefaultMereFromBeck")});
-    SendFromSibling(
-        {QStringLiteral("--send"), QStringLiteral("SetMeDefaultMereFromFell") + QString(276, QLatin1Char(' '))});
+    for (const char* wrong : {"showmere", "ShowMere!"}) say(QLatin1String(wrong));
+    sendFromSibling({"--class", "Xxxx", "--send", "SetMeDefaultMereFromBeck"});
+    say("SetMeDefaultMereFromFell" + QString(276, QLatin1Char(' ')));
     QElapsedTimer burst;
     burst.start();
-    SendFromSibling({QStringLiteral("--send"), QStringLiteral("SetMeDefaultMereFromFell"), QStringLiteral("--repeat"),
-                     QStringLiteral("1000"), QStringLiteral("--send"), QStringLiteral("SetMeDefaultMereFromBeck")});
+    sendFromSibling({"--send", "SetMeDefaultMereFromFell", "--repeat", "1000", "--send", "SetMeDefaultMereFromBeck"});
     EXPECT_TRUE(QTest::qWaitFor([] { return s_OpenApp == Str255("BootBeck"); }, 10000));
     std::printf("1,001 messages sent and handled in %lld ms\n", static_cast<long long>(burst.elapsed()));
     EXPECT_FALSE(WindowIsVisible(kMainWnd));
-    SendFromSibling({QStringLiteral("--send"), QStringLiteral("ShowMere")});
+    say("ShowMere");
     EXPECT_TRUE(QTest::qWaitFor([] { return WindowIsVisible(kMainWnd); }, 5000));
 
     // Quitting tells the siblings; with none left, a desktop open goes on at once.
     SendQuitToSiblings();
     EXPECT_TRUE(QTest::qWaitFor([] { return !AnySiblingRunning(); }, 5000));
-    HandleOpenDoc({csv.toStdString()});
+    HandleOpenDoc({csv});
     ProcessEvents();
     EXPECT_FALSE(TimerIsPending(kFileOpenTimer));
     qunsetenv("MERESTONE_SIBLING_LOG_DIR");

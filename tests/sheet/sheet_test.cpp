@@ -41,6 +41,7 @@
 namespace {
 
 using Ints = std::vector<int>;
+using Undo = std::pair<std::string, bool>;
 
 class SheetTest : public AppTest {
 protected:
@@ -78,26 +79,31 @@ protected:
             QTest::keyClick(target, key, mods);
         }
     }
-    static void Type(const QString& text)
+    // Replaces the field's text, then presses the key, if any.
+    static void Type(const QString& text, Qt::Key then = Qt::Key(0))
     {
         Field()->selectAll();
         QTest::keyClicks(Field(), text);
-    }
-    static void ScrollDown(int rows)
-    {
-        for (int k = 0; k < rows; ++k) Bar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+        if (then) Key(then);
     }
     static QScrollBar* Bar() { return qobject_cast<QScrollBar*>(ControlWidget(kMainWnd, kScrollBarCtl)); }
     static QLineEdit* Field() { return qobject_cast<QLineEdit*>(ControlWidget(kMainWnd, kEditFieldCtl)); }
     static QString Label(int control) { return qobject_cast<QLabel*>(ControlWidget(kMainWnd, control))->text(); }
-    static void Edit(int item) { ChooseMenuItem(kEditMenu, item); }
-    static void EditAt(int column, int row, int item)
+    // Edit and Sort commands, each answering the model names it leaves.
+    static std::string Edit(int item) { return Choose(kEditMenu, item); }
+    static std::string Sort(int item) { return Choose(kSortMenu, item); }
+    static std::string Choose(int menu, int item)
+    {
+        ChooseMenuItem(menu, item);
+        return Names();
+    }
+    static std::string EditAt(int column, int row, int item)
     {
         Select(column, row);
-        Edit(item);
+        return Edit(item);
     }
-    static void Sort(int item) { ChooseMenuItem(kSortMenu, item); }
-    static std::string UndoText() { return MenuItemText(kEditMenu, kUndoItem); }
+    // The Undo item's text and whether it is enabled.
+    static Undo UndoItem() { return {MenuItemText(kEditMenu, kUndoItem), MenuItemIsEnabled(kEditMenu, kUndoItem)}; }
     static QString Clipboard() { return QGuiApplication::clipboard()->text(); }
     static void SetClipboard(const QString& text) { QGuiApplication::clipboard()->setText(text); }
     static int Beeps(const std::function<void()>& action)
@@ -201,9 +207,8 @@ TEST_F(DrawSheetTest, ShadingStaysPutAndTheSelectionFollowsTheScroll)
 {
     OpenSheetOf(40);
     Select(3, 5);
-    ScrollDown(10);
-    ASSERT_EQ(ScrollValue, 10);
-    EXPECT_EQ(cellV, 5); // scrolling keeps the selected row
+    for (int k = 0; k < 10; ++k) Bar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    EXPECT_EQ((Ints{ScrollValue, cellV}), (Ints{10, 5})); // scrolling keeps the selected row
     // Row 5 is above the top: no highlight, but its column's header is still
     // slate, and the bands stay put.
     ExpectColour(kHeaderGrey, {{4, 90}});
@@ -265,15 +270,13 @@ TEST_F(DrawSheetTest, TopBarFollowsTheSelection)
     ExpectColour(kLightBlue, {{120, 90}});
     EXPECT_EQ(Label(kRowCounterCtl), "1/0");
     Select(4, 1);
-    Type("38");
-    Key(Qt::Key_Right);
+    Type("38", Qt::Key_Right);
     EXPECT_EQ(Row(1).Param(kColFs), 0.0f);
     OpenSheetOf(10);
     Row(3).Param(kColEffi) = 0.5f;
     Select(9, 3);
-    EXPECT_EQ(Label(kRowCounterCtl), "3/10");
-    EXPECT_EQ(Label(kColumnLabelCtl), "Efficiency .. (%)");
-    EXPECT_EQ(Label(kExplanationTextCtl), "Efficiency ( 89dB@1W1m )");
+    EXPECT_EQ(QStringList({Label(kRowCounterCtl), Label(kColumnLabelCtl), Label(kExplanationTextCtl)}),
+              QStringList({"3/10", "Efficiency .. (%)", "Efficiency ( 89dB@1W1m )"}));
     EXPECT_TRUE(ControlExists(kMainWnd, kEditFieldCtl) && MenuItemIsEnabled(kEditMenu, kSelectAllItem));
     EXPECT_FALSE(ControlExists(kMainWnd, kModelNameCtl) || ControlIsEnabled(kMainWnd, kUpArrowCtl));
     Select(0, 3);
@@ -288,8 +291,8 @@ TEST_F(DrawSheetTest, TopBarFollowsTheSelection)
     SetControlEnabled(kMainWnd, kSelectCtl, false); // as sending a model leaves it
     Row(2).Param(kColDia) = 16.5f;
     Select(3, 2); // the Dia cell: the field offers its value, and Select is back
-    EXPECT_TRUE(ControlIsEnabled(kMainWnd, kSelectCtl));
-    EXPECT_EQ(Field()->text().trimmed(), "16.5");
+    EXPECT_EQ(std::pair(ControlIsEnabled(kMainWnd, kSelectCtl), Field()->text().trimmed()),
+              std::pair(true, QString("16.5")));
     // A redraw with a calculator's value on shows it and stores nothing; the
     // next redraw stores what the field shows.
     Select(4, 1);
@@ -297,14 +300,12 @@ TEST_F(DrawSheetTest, TopBarFollowsTheSelection)
     s_PASS = Str255(" 41.5");
     CalcOnFlag = 1;
     DrawSheet();
-    EXPECT_EQ(Row(1).Param(kColFs), 0.0f);
-    EXPECT_EQ(Field()->text(), " 41.5");
-    EXPECT_EQ(CalcOnFlag, 0);
+    EXPECT_EQ(std::tuple(Row(1).Param(kColFs), Field()->text(), int(CalcOnFlag)), std::tuple(0.0f, " 41.5", 0));
     DrawSheet();
     EXPECT_EQ(Row(1).Param(kColFs), 41.5f);
 }
 
-TEST_F(SheetTest, ClicksSelectColumnAndRow)
+TEST_F(SheetTest, ClicksSelectColumnAndRowAndANewModelIsScrolledTo)
 {
     OpenSheetOf(5);
     struct Case {
@@ -320,33 +321,27 @@ TEST_F(SheetTest, ClicksSelectColumnAndRow)
     Click(924, 120); // the sheet's right edge
     Click(300, 80);  // the header band
     EXPECT_EQ((Ints{cellH, cellV}), (Ints{8, 5}));
-}
-
-TEST_F(SheetTest, BelowTheLastModelAndAddingOneToAScrolledSheet)
-{
+    // Below the last model, and adding one to a scrolled sheet.
     OpenSheetOf(25);
     SetWindowContentSize(kMainWnd, 941, 412); // 20 rows and a part of the 21st
     ProcessEvents();
-    ScrollDown(5);
+    for (int k = 0; k < 5; ++k) Bar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
     ASSERT_EQ(ScrollValue, 5);
     Click(300, 405); // the partly shown 21st slot, below model 25
     EXPECT_EQ(cellV, 25);
     DirtyFlag = 0;
     Press(kAddNewModelCtl); // scrolls to the new model's name cell; the row count changed
     EXPECT_EQ((Ints{fNum, cellH, cellV, ScrollValue, ScrollNum, DirtyFlag}), (Ints{26, 1, 26, 6, 6, 1}));
-    EXPECT_EQ(Row(26).name, Str255("n/a"));
-    EXPECT_EQ(Field()->text(), "n/a");
+    EXPECT_EQ(std::pair(Row(26).name.str(), Field()->text()), std::pair(std::string("n/a"), QString("n/a")));
     fNum = 32767;
-    EXPECT_EQ(Beeps([] { Press(kAddNewModelCtl); }), 1);
-    EXPECT_EQ(fNum, 32767);
+    EXPECT_EQ((Ints{Beeps([] { Press(kAddNewModelCtl); }), fNum}), (Ints{1, 32767}));
 }
 
-TEST_F(SheetTest, ArrowKeysReturnAndEnter)
+TEST_F(SheetTest, ArrowKeysReturnEnterAndTheWheel)
 {
     OpenSheetOf(3);
     Key(Qt::Key_Down, Qt::AltModifier); // Option moves without a redraw
-    EXPECT_EQ(cellV, 2);
-    EXPECT_EQ(Label(kRowCounterCtl), "1/3");
+    EXPECT_EQ(std::pair(int(cellV), Label(kRowCounterCtl)), std::pair(2, QString("1/3")));
     Key(Qt::Key_Right);
     EXPECT_EQ(Label(kRowCounterCtl), "2/3");
     Select(15, 2); // the arrows wrap round the columns and stop at the first and last rows
@@ -357,8 +352,7 @@ TEST_F(SheetTest, ArrowKeysReturnAndEnter)
     Key(Qt::Key_Up, {}, 2);
     EXPECT_EQ(cellV, 1);
     Key(Qt::Key_Down, {}, 3);
-    EXPECT_EQ(cellV, 3);
-    EXPECT_EQ(Label(kRowCounterCtl), "3/3");
+    EXPECT_EQ(std::pair(int(cellV), Label(kRowCounterCtl)), std::pair(3, QString("3/3")));
     DirtyFlag = 0;
     Key(Qt::Key_Return); // on a model: sends it
     EXPECT_EQ((Ints{AskedToSend(), cellH}), (Ints{1, 0}));
@@ -367,12 +361,8 @@ TEST_F(SheetTest, ArrowKeysReturnAndEnter)
     EXPECT_EQ((Ints{AskedToSend(), cellH}), (Ints{1, 4}));
     Key(Qt::Key_Enter, Qt::KeypadModifier); // moves right like Return
     EXPECT_EQ((Ints{ModelSelFlag, cellH}), (Ints{0, 5}));
-}
-
-// The wheel scrolls only when the bar is live; the arrow keys scroll by one
-// row when the selection leaves the window, and never beyond ScrollNum.
-TEST_F(SheetTest, TheWheelAndTheArrowKeysScroll)
-{
+    // The wheel scrolls only when the bar is live; the arrow keys scroll by
+    // one row when the selection leaves the window, and never beyond ScrollNum.
     OpenSheetOf(10);
     auto wheel = [](int notches) {
         QWheelEvent e(QPointF(300, 200), QPointF(300, 200), QPoint(), QPoint(0, 120 * notches), Qt::NoButton,
@@ -400,20 +390,16 @@ TEST_F(SheetTest, TypedTextTheRangeListAndDoubleClicks)
 {
     OpenSheetOf(2);
     Click(290, 90); // Fs of row 1
-    Type("12abc");
-    Key(Qt::Key_Return);
-    EXPECT_EQ(Row(1).Param(kColFs), 12.0f);
-    EXPECT_EQ((Ints{DirtyFlag, cellH}), (Ints{1, kColVas}));
+    Type("12abc", Qt::Key_Return);
+    EXPECT_EQ(std::tuple(Row(1).Param(kColFs), int(DirtyFlag), int(cellH)), std::tuple(12.0f, 1, int(kColVas)));
     Type("abc");
     Click(420, 90); // Qes: the Vas text goes first
     Type("0.4");
     Click(420, 106);
-    EXPECT_EQ(Row(1).Param(kColVas), 0.0f);
-    EXPECT_EQ(Row(1).Param(kColQes), 0.4f);
-    EXPECT_EQ(Row(1).Param(kColQts), 0.0f); // nothing derived follows
+    EXPECT_EQ((std::vector{Row(1).Param(kColVas), Row(1).Param(kColQes), Row(1).Param(kColQts)}),
+              (std::vector{0.0f, 0.4f, 0.0f})); // nothing derived follows
     Click(100, 106);
-    Type(QString(300, QLatin1Char('x')));
-    Key(Qt::Key_Left);
+    Type(QString(300, QLatin1Char('x')), Qt::Key_Left);
     EXPECT_EQ(Row(2).name.size(), 255u);
     SetPopUpMenuChooser({});
     auto* button = qobject_cast<QPushButton*>(ControlWidget(kMainWnd, kFreqRangeCtl));
@@ -423,8 +409,7 @@ TEST_F(SheetTest, TypedTextTheRangeListAndDoubleClicks)
     Click(150, 106); // range of row 2: the list stores the short label
     DirtyFlag = 0;
     button->menu()->actions().at(2)->trigger(); // "Sub Woofer"
-    EXPECT_EQ(DirtyFlag, 1);
-    EXPECT_EQ(Field()->text(), "SubWof");
+    EXPECT_EQ(std::pair(int(DirtyFlag), Field()->text()), std::pair(1, QString("SubWof")));
     Click(100, 90); // the field's text is stored back as it is
     Click(150, 106);
     FreqRangeChoice(0); // the list closed without a choice
@@ -449,17 +434,14 @@ TEST_F(SheetTest, EveryColumnStoresWhatIsTypedInIt)
         Type(column <= kColRange ? QString("Text %1").arg(column) : QString::number(column + 0.5));
     }
     Key(Qt::Key_Down);
-    EXPECT_EQ(Row(1).name, Str255("Text 1"));
-    EXPECT_EQ(Row(1).range, Str255("Text 2"));
+    EXPECT_EQ((std::pair{Row(1).name, Row(1).range}), (std::pair{Str255("Text 1"), Str255("Text 2")}));
     for (int column = kFirstParamColumn; column <= kColLe; ++column)
         EXPECT_EQ(Row(1).Param(column), column + 0.5f) << column;
     Select(kColLe, 1);
-    Type("1e999");
-    Key(Qt::Key_Left);
-    Type("-1e999");
-    Key(Qt::Key_Left);
-    EXPECT_EQ(Row(1).Param(kColLe), std::numeric_limits<float>::max());
-    EXPECT_EQ(Row(1).Param(kColVd), -std::numeric_limits<float>::max());
+    Type("1e999", Qt::Key_Left);
+    Type("-1e999", Qt::Key_Left);
+    constexpr float kLargest = std::numeric_limits<float>::max();
+    EXPECT_EQ((std::pair{Row(1).Param(kColLe), Row(1).Param(kColVd)}), (std::pair{kLargest, -kLargest}));
     Click(100, 90); // Control-F and Control-B move the insertion point and type nothing
     Field()->setText("abcd");
     Field()->setCursorPosition(1);
@@ -467,11 +449,10 @@ TEST_F(SheetTest, EveryColumnStoresWhatIsTypedInIt)
     EXPECT_EQ(Field()->cursorPosition(), 2);
     Key(Qt::Key_B, Qt::MetaModifier);
     Key(Qt::Key_B, Qt::ControlModifier);
-    EXPECT_EQ(Field()->cursorPosition(), 0);
-    EXPECT_EQ(Field()->text(), "abcd");
+    EXPECT_EQ(std::pair(Field()->cursorPosition(), Field()->text()), std::pair(0, QString("abcd")));
 }
 
-TEST_F(SheetTest, ArrowButtonsMoveTheModelAndItsEntryNumber)
+TEST_F(SheetTest, ArrowButtonsTheTriangleAndTheSelectedNumberAlert)
 {
     OpenSheetOf(4);
     Click(10, 16 * 7 + 5); // model 3
@@ -484,10 +465,7 @@ TEST_F(SheetTest, ArrowButtonsMoveTheModelAndItsEntryNumber)
     Press(kDownArrowCtl);
     EXPECT_EQ(Row(4).name, Str255("M3"));
     EXPECT_EQ((Ints{Row(4).entryNo, cellV}), (Ints{4, 4}));
-}
-
-TEST_F(SheetTest, TheTriangleAndTheSelectedNumberAlert)
-{
+    // The triangle hides and shows the explanation.
     OpenSheetOf(1);
     EXPECT_TRUE(ControlExists(kMainWnd, kExplanationTextCtl));
     Press(kExplanationTriangleCtl);
@@ -501,67 +479,53 @@ TEST_F(SheetTest, TheTriangleAndTheSelectedNumberAlert)
     for (QWidget* w : QApplication::topLevelWidgets())
         if (w->objectName() == "SheetAlert" && w->isVisible()) box = qobject_cast<QMessageBox*>(w);
     ASSERT_NE(box, nullptr);
-    EXPECT_EQ(box->text(), "ALERT!   Selected number doesn't correspond.");
-    EXPECT_EQ(box->informativeText(), "Select the number again.");
+    EXPECT_EQ(QStringList({box->text(), box->informativeText()}),
+              QStringList({"ALERT!   Selected number doesn't correspond.", "Select the number again."}));
     EXPECT_EQ(box->windowModality(), Qt::WindowModal);
     box->close();
 }
 
-TEST_F(ModelOps, CopyThenPasteInsertsBelowWithTheNextEntryNumber)
+// Paste inserts below with the next entry number. Undo puts back what Cut
+// or Delete removed from its own copy, whatever the clipboard holds by then.
+TEST_F(ModelOps, CopyPasteCutDeleteAndUndoPutTheModelsWhereTheyBelong)
 {
     OpenWoofers(5);
     EditAt(0, 2, kCopyItem);
     EXPECT_EQ(Clipboard().left(12), "M2  Woofer  ");
-    EditAt(0, 3, kPasteItem);
-    EXPECT_EQ(Names(), "M1 M2 M3 M2 M4 M5");
+    EXPECT_EQ(EditAt(0, 3, kPasteItem), "M1 M2 M3 M2 M4 M5");
     EXPECT_EQ(Row(4).Param(kColFs), 20.0f);
     // The shifted rows keep their numbers.
     EXPECT_EQ((Ints{cellV, Row(4).entryNo, Row(5).entryNo, DirtyFlag}), (Ints{4, 4, 4, 1}));
-    EXPECT_EQ(UndoText(), "Undo Paste");
-    Edit(kUndoItem); // removes the model at the selected row
-    EXPECT_EQ(Names(), "M1 M2 M3 M4 M5");
-    EXPECT_EQ(UndoText(), "Undo");
-    EXPECT_FALSE(MenuItemIsEnabled(kEditMenu, kUndoItem));
-}
-
-// Undo puts back what Cut or Delete removed from its own copy, whatever the
-// clipboard holds by then.
-TEST_F(ModelOps, CutDeleteAndUndoPutTheModelBackWhereItWas)
-{
+    EXPECT_EQ(UndoItem(), Undo("Undo Paste", true));
+    EXPECT_EQ(Edit(kUndoItem), "M1 M2 M3 M4 M5"); // removes the model at the selected row
+    EXPECT_EQ(UndoItem(), Undo("Undo", false));
     OpenWoofers(4);
-    EditAt(0, 2, kCutItem);
-    EXPECT_EQ(Names(), "M1 M3 M4");
-    EXPECT_EQ(UndoText(), "Undo Cut");
+    EXPECT_EQ(EditAt(0, 2, kCutItem), "M1 M3 M4");
+    EXPECT_EQ(UndoItem(), Undo("Undo Cut", true));
     EXPECT_TRUE(Row(4).name.empty());
     EXPECT_EQ((Ints{cellV, Row(4).entryNo}), (Ints{2, 0}));
-    Edit(kUndoItem);
-    EXPECT_EQ(Names(), "M1 M2 M3 M4");
-    EditAt(0, 4, kDeleteItem); // the last model
-    EXPECT_EQ(Names(), "M1 M2 M3");
-    EXPECT_EQ(cellV, 3); // the new last model is selected
-    EXPECT_EQ(UndoText(), "Undo");
-    EXPECT_TRUE(MenuItemIsEnabled(kEditMenu, kUndoItem));
+    EXPECT_EQ(Edit(kUndoItem), "M1 M2 M3 M4");
+    EXPECT_EQ(EditAt(0, 4, kDeleteItem), "M1 M2 M3"); // the last model
+    EXPECT_EQ(cellV, 3);                              // the new last model is selected
+    EXPECT_EQ(UndoItem(), Undo("Undo", true));
     EXPECT_TRUE(Clipboard().startsWith("M4  ")); // Delete fills the clipboard too
-    Edit(kUndoItem);
-    EXPECT_EQ(Names(), "M1 M2 M3 M4");  // back as the last model
-    Row(2).Param(kColVas) = 25.123456f; // more decimals than the clipboard text carries
+    EXPECT_EQ(Edit(kUndoItem), "M1 M2 M3 M4");   // back as the last model
+    Row(2).Param(kColVas) = 25.123456f;          // more decimals than the clipboard text carries
     EditAt(0, 2, kCutItem);
     EditAt(0, 1, kCopyItem); // the clipboard now holds another model
-    Edit(kUndoItem);
-    EXPECT_EQ(Names(), "M1 M2 M3 M4");
+    EXPECT_EQ(Edit(kUndoItem), "M1 M2 M3 M4");
     EXPECT_EQ(Row(2).Param(kColVas), 25.123456f);
     EXPECT_EQ((Ints{Row(2).entryNo, cellV}), (Ints{2, 2}));
     EditAt(0, 3, kDeleteItem);
     SetClipboard("anything at all, even a text that is long enough to look like a model");
-    Edit(kUndoItem);
-    EXPECT_EQ(Names(), "M1 M2 M3 M4");
+    EXPECT_EQ(Edit(kUndoItem), "M1 M2 M3 M4");
     EditAt(kColName, 4, kCutItem);
     SetClipboard("other");
     Edit(kUndoItem);
     EXPECT_EQ(Field()->text(), "M4");
 }
 
-TEST_F(ModelOps, AContextualClickActsOnTheRowUnderThePointer)
+TEST_F(ModelOps, AContextualClickTheOnlyModelSelectAllAndCopyFromTheField)
 {
     OpenWoofers(15);
     Select(kColFs, 3);
@@ -572,16 +536,12 @@ TEST_F(ModelOps, AContextualClickActsOnTheRowUnderThePointer)
     QApplication::sendEvent(ContentWidget(kMainWnd), &click);
     EXPECT_EQ(Names(), "M1 M2 M3 M4 M5 M6 M7 M8 M9 M10 M11 M13 M14 M15");
     EXPECT_EQ(Row(3).Param(kColFs), 5.0f); // the typing was stored, as a click stores it
-}
-
-TEST_F(ModelOps, TheOnlyModelSelectAllAndCopyFromTheField)
-{
+    // The only model; Select All and Copy from the field.
     OpenWoofers(1);
     Edit(kCutItem); // leaves an empty table
     EXPECT_EQ(fNum, 0);
     EXPECT_EQ(Beeps([] { Edit(kCutItem); }), 1); // nothing left to cut
-    Edit(kUndoItem);
-    EXPECT_EQ(Names(), "M1");
+    EXPECT_EQ(Edit(kUndoItem), "M1");
     EXPECT_EQ(ChooseMenuItem(kEditMenu, kSelectAllItem), kEventNotHandled); // only for cells
     Select(1, 1);
     EXPECT_EQ(ChooseMenuItem(kEditMenu, kSelectAllItem), 0);
@@ -592,15 +552,14 @@ TEST_F(ModelOps, TheOnlyModelSelectAllAndCopyFromTheField)
     EXPECT_EQ(Clipboard(), "KW-380");                         // the whole field, as Copy does
 }
 
-TEST_F(ModelOps, RefusedTextsAndPastesIntoCells)
+TEST_F(ModelOps, RefusedTextsPastesIntoCellsAndClipboardFlavours)
 {
     OpenWoofers(3);
     Edit(kCutItem); // a refused paste changes nothing, not even Undo
     SetClipboard("too short for a model");
     EXPECT_EQ(Beeps([] { Edit(kPasteItem); }), 1);
-    EXPECT_EQ(Names(), "M2 M3");
-    EXPECT_EQ(UndoText(), "Undo Cut");
-    EXPECT_EQ(undoItemID, kCutItem);
+    EXPECT_EQ(std::tuple(Names(), UndoItem(), int(undoItemID)),
+              std::tuple("M2 M3", Undo("Undo Cut", true), int(kCutItem)));
     Edit(kUndoItem);
     // An image, texts that are no model or too long for a cell, a full table.
     QGuiApplication::clipboard()->setImage(QImage(4, 4, QImage::Format_RGB32));
@@ -611,26 +570,22 @@ TEST_F(ModelOps, RefusedTextsAndPastesIntoCells)
     EXPECT_EQ(Beeps([] { Edit(kPasteItem); }), 1);
     SetClipboard(QString(31, QLatin1Char('y')));
     EXPECT_EQ(Beeps([] { Edit(kPasteItem); }), 1);
-    EXPECT_EQ(Names(), "M1 M2 M3");
-    EXPECT_EQ(Field()->text(), "M1");
+    EXPECT_EQ(std::pair(Names(), Field()->text()), std::pair(std::string("M1 M2 M3"), QString("M1")));
     EditAt(0, 1, kCopyItem);
     fNum = kMaxModels;
-    EXPECT_EQ(Beeps([] { Edit(kPasteItem); }), 1);
-    EXPECT_EQ(fNum, kMaxModels);
+    EXPECT_EQ((Ints{Beeps([] { Edit(kPasteItem); }), fNum}), (Ints{1, kMaxModels}));
     fNum = 3;
     Select(1, 1); // a cell paste shows the text and stores it at the next redraw
     SetClipboard(QString::fromUtf8("Caf\xC3\xA9 12"));
     Edit(kPasteItem);
-    EXPECT_EQ(Field()->text(), QString::fromUtf8("Caf\xC3\xA9 12"));
-    EXPECT_EQ(Row(1).name, Str255("M1"));
+    EXPECT_EQ(std::pair(Field()->text(), Row(1).name), std::pair(QString::fromUtf8("Caf\xC3\xA9 12"), Str255("M1")));
     Edit(kUndoItem);
     EXPECT_EQ(Field()->text(), "M1");
     Edit(kPasteItem);
     Select(4, 2);
     EXPECT_EQ(Row(1).name, Str255("Caf\x8E 12"));
     Edit(kCutItem); // a cell cut empties the cell
-    EXPECT_EQ(Row(2).Param(kColFs), 0.0f);
-    EXPECT_EQ(Clipboard(), " 20");
+    EXPECT_EQ(std::pair(Row(2).Param(kColFs), Clipboard()), std::pair(0.0f, QString(" 20")));
     Edit(kUndoItem);
     EXPECT_EQ(Field()->text(), " 20");
     Select(1, 2);
@@ -638,10 +593,7 @@ TEST_F(ModelOps, RefusedTextsAndPastesIntoCells)
     Edit(kCutItem);
     Select(0, 1);
     EXPECT_TRUE(Row(2).name.empty());
-}
-
-TEST_F(ModelOps, ClipboardFlavoursAreReadInTheirOrder)
-{
+    // The clipboard's flavours are read in their order.
     const QString a = QStringLiteral("\u00c5 first");
     const QByteArray utf16(reinterpret_cast<const char*>(a.utf16()), a.size() * 2);
     auto offer = [](std::initializer_list<std::pair<QString, QByteArray>> flavours) {
@@ -658,20 +610,15 @@ TEST_F(ModelOps, ClipboardFlavoursAreReadInTheirOrder)
               Str255("<b>x</b>")); // any other text too
 }
 
-class SortTest : public SheetTest {
-protected:
-    static void SetFs(std::initializer_list<float> values)
-    {
+// Sorting is stable both ways with a NaN last both ways; Unsort is the entry order.
+TEST_F(SheetTest, SortIsStableWithNaNLastUnsortInEntryOrderAndTypingStoredFirst)
+{
+    const auto setFs = [](std::initializer_list<float> values) {
         OpenWoofers(int(values.size()));
         int r = 1;
         for (float v : values) Row(r++).Param(kColFs) = v;
         DirtyFlag = 0;
-    }
-};
-
-// Stable both ways with a NaN last both ways; Unsort is the entry order.
-TEST_F(SortTest, StableWithNaNLastAndUnsortInEntryOrder)
-{
+    };
     const float nan = std::numeric_limits<float>::quiet_NaN();
     struct Case {
         std::initializer_list<float> fs;
@@ -681,58 +628,44 @@ TEST_F(SortTest, StableWithNaNLastAndUnsortInEntryOrder)
         {{nan, 30, 50, nan, 20}, "M5 M2 M3 M1 M4", "M3 M2 M5 M1 M4", "M1 M2 M3 M4 M5"},
     };
     for (const Case& c : cases) {
-        SetFs(c.fs);
-        Sort(3); // Fs
-        EXPECT_EQ(Names(), c.ascending);
-        Sort(kDescendingItem);
-        EXPECT_EQ(Names(), c.descending);
-        Sort(kUnsortItem);
-        EXPECT_EQ(Names(), c.unsorted);
+        setFs(c.fs);
+        EXPECT_EQ(Sort(3), c.ascending); // Fs
+        EXPECT_EQ(Sort(kDescendingItem), c.descending);
+        EXPECT_EQ(Sort(kUnsortItem), c.unsorted);
         Sort(kAscendingItem); // the next case starts ascending, as a new sheet does
     }
-    SetFs({1, 2, 3});
+    setFs({1, 2, 3});
     Select(0, 3);
-    Press(kUpArrowCtl); // M3 to row 2, number 2
-    Sort(kDescendingItem);
-    EXPECT_EQ(Names(), "M1 M3 M2"); // numbers 1, 2, 3 already ascending
+    Press(kUpArrowCtl);                           // M3 to row 2, number 2
+    EXPECT_EQ(Sort(kDescendingItem), "M1 M3 M2"); // numbers 1, 2, 3 already ascending
     EXPECT_TRUE(MenuItemIsChecked(kSortMenu, kUnsortItem));
-    SetFs({40, 10, 30, 20});
+    setFs({40, 10, 30, 20});
     Sort(kAscendingItem);
     Edit(kCopyItem);
-    EditAt(0, 2, kPasteItem); // M1 again as row 3, number 3
-    EXPECT_EQ(Names(), "M1 M2 M1 M3 M4");
-    Sort(3);
-    EXPECT_EQ(Names(), "M2 M4 M3 M1 M1");
-    Sort(kUnsortItem);
-    EXPECT_EQ(Names(), "M1 M2 M3 M1 M4"); // the copy shares number 3 and stays behind M3, as sorted
-}
-
-TEST_F(SortTest, EmptyAndSingleTablesAndTypingStoredBeforeTheRowsMove)
-{
-    SetFs({7});
-    Sort(3);
-    EXPECT_EQ(Names(), "M1");
+    EXPECT_EQ(EditAt(0, 2, kPasteItem), "M1 M2 M1 M3 M4"); // M1 again as row 3, number 3
+    EXPECT_EQ(Sort(3), "M2 M4 M3 M1 M1");
+    EXPECT_EQ(Sort(kUnsortItem), "M1 M2 M3 M1 M4"); // the copy shares number 3 and stays behind M3, as sorted
+    // Tables of one model and of none; what was typed is stored before the rows move.
+    setFs({7});
+    EXPECT_EQ(Sort(3), "M1");
     EXPECT_EQ(DirtyFlag, 1);
     fNum = 0;
     DirtyFlag = 0;
     Sort(kAscendingItem);
     EXPECT_EQ((Ints{cellV, DirtyFlag}), (Ints{1, 1}));
-    SetFs({50, 30});
+    setFs({50, 30});
     Select(kColFs, 2);
     Field()->setText("77");
-    Sort(3); // Fs
-    EXPECT_EQ(Names(), "M1 M2");
+    EXPECT_EQ(Sort(3), "M1 M2"); // Fs
     EXPECT_EQ(Row(2).Param(kColFs), 77.0f);
     EXPECT_EQ((Ints{cellH, cellV, DirtyFlag}), (Ints{kColFs, 1, 1}));
     EXPECT_EQ(Field()->text(), " 50");
     Select(kColName, 1);
     Field()->setText("M9");
-    Sort(kDescendingItem);
-    EXPECT_EQ(Names(), "M2 M9");
+    EXPECT_EQ(Sort(kDescendingItem), "M2 M9");
     EXPECT_EQ(Field()->text(), "M2");
     DirtyFlag = 0;
-    Sort(5); // Qts: nothing moves, nothing typed, still a change
-    EXPECT_EQ(Names(), "M2 M9");
+    EXPECT_EQ(Sort(5), "M2 M9"); // Qts: nothing moves, nothing typed, still a change
     EXPECT_EQ(DirtyFlag, 1);
 }
 
@@ -742,10 +675,8 @@ QByteArray RunXclip(const QStringList& args, const QByteArray& input = {})
     QProcess xclip;
     xclip.start(QStringLiteral("xclip"), args);
     if (!xclip.waitForStarted(5000)) return "xclip did not start";
-    if (!input.isNull()) {
-        xclip.write(input);
-        xclip.closeWriteChannel();
-    }
+    xclip.write(input);
+    xclip.closeWriteChannel();
     const QDeadlineTimer deadline(10000);
     while (xclip.state() != QProcess::NotRunning && !deadline.hasExpired()) {
         QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
