@@ -34,30 +34,40 @@
 
 namespace {
 
+// What a poppler tool writes to standard output.
+QByteArray Poppler(const QString& tool, const QStringList& args)
+{
+    QProcess p;
+    p.start(tool, args);
+    EXPECT_TRUE(p.waitForFinished(60000));
+    return p.readAllStandardOutput();
+}
+
 // The text of each page, its layout kept.
 std::vector<std::string> PdfPages(const QString& pdf)
 {
-    QProcess p;
-    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
-    EXPECT_TRUE(p.waitForFinished(60000));
     std::vector<std::string> pages;
-    std::string text = p.readAllStandardOutput().toStdString();
+    std::string text
+        = Poppler(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")}).toStdString();
     for (std::size_t at; (at = text.find('\f')) != std::string::npos; text.erase(0, at + 1))
         pages.push_back(text.substr(0, at));
     return pages;
 }
 
-// Page `page` drawn at 144 pixels an inch: two pixels a point.
-QImage PdfPageImage(const QString& pdf, int page)
+// Page `page` at `dpi` pixels an inch (144: two a point), or a part of it.
+QImage Render(const QString& pdf, int page, int dpi = 144, const QRect& part = {})
 {
     QTemporaryDir dir;
-    const QString prefix = dir.filePath(QStringLiteral("page"));
-    const QString number = QString::number(page);
-    QProcess p;
-    p.start(QStringLiteral("pdftoppm"),
-            {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("144"), QStringLiteral("-f"), number,
-             QStringLiteral("-l"), number, QStringLiteral("-singlefile"), pdf, prefix});
-    EXPECT_TRUE(p.waitForFinished(60000));
+    const QString prefix = dir.filePath(QStringLiteral("page")), n = QString::number(page);
+    QStringList args{QStringLiteral("-png"), QStringLiteral("-singlefile"),
+                     QStringLiteral("-r"),   QString::number(dpi),
+                     QStringLiteral("-f"),   n,
+                     QStringLiteral("-l"),   n};
+    if (!part.isNull())
+        for (const auto& [option, value] :
+             {std::pair{"-x", part.x()}, {"-y", part.y()}, {"-W", part.width()}, {"-H", part.height()}})
+            args << QLatin1String(option) << QString::number(value);
+    Poppler(QStringLiteral("pdftoppm"), args << pdf << prefix);
     return QImage(prefix + QStringLiteral(".png")).convertToFormat(QImage::Format_RGB32);
 }
 
@@ -83,20 +93,13 @@ std::pair<int, int> DarkSpan(const QImage& image, int y)
     return {left, right};
 }
 
-// A region of page `page` at `dpi` pixels an inch, from pixel x, y.
-QImage PdfRegion(const QString& pdf, int page, int dpi, int x, int y, int w, int h)
+// How many pixels of a one-pixel-wide or one-pixel-high image are dark.
+int Ink(const QImage& strip)
 {
-    QTemporaryDir dir;
-    const QString prefix = dir.filePath(QStringLiteral("region"));
-    QStringList args{QStringLiteral("-png"), QStringLiteral("-singlefile"), QStringLiteral("-r"),
-                     QString::number(dpi),   QStringLiteral("-f"),          QString::number(page),
-                     QStringLiteral("-l"),   QString::number(page)};
-    for (const auto& [option, value] : {std::pair{"-x", x}, {"-y", y}, {"-W", w}, {"-H", h}})
-        args << QLatin1String(option) << QString::number(value);
-    QProcess p;
-    p.start(QStringLiteral("pdftoppm"), args << pdf << prefix);
-    EXPECT_TRUE(p.waitForFinished(60000));
-    return QImage(prefix + QStringLiteral(".png")).convertToFormat(QImage::Format_RGB32);
+    int n = 0;
+    for (int y = 0; y < strip.height(); ++y)
+        for (int x = 0; x < strip.width(); ++x) n += Dark(strip, x, y);
+    return n;
 }
 
 // The text extracted from a PDF keeps words apart by one blank or more.
@@ -235,7 +238,7 @@ TEST_F(PrintTest, PageSetupScaleEntersOnce)
 {
     OpenTableOf(5);
     auto frameWidth = [this] {
-        const QImage page = PdfPageImage(PrintWith("1-1"), 1);
+        const QImage page = Render(PrintWith("1-1"), 1);
         const auto [left, right] = DarkSpan(page, page.height() / 4); // inside the table at either scale
         return double(right - left);
     };
@@ -323,6 +326,14 @@ protected:
         return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
     }
 
+    QString Write(const QString& name, const std::string& bytes)
+    {
+        QFile f(dir.filePath(name));
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes.data(), qint64(bytes.size()));
+        return f.fileName();
+    }
+
     // A document of `models` models named Driver 1, Driver 2 ...
     QString Document(const QString& name, int models)
     {
@@ -332,11 +343,7 @@ protected:
             Row(r).Param(kColFs) = 20.5f;
         }
         fNum = std::int16_t(models);
-        const QString path = dir.filePath(name);
-        QFile f(path);
-        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(QByteArray::fromStdString(SheetFileBytes()));
-        return path;
+        return Write(name, SheetFileBytes());
     }
 
     QTemporaryDir dir;
@@ -356,7 +363,7 @@ TEST_F(PrintPdfCommand, WritesEveryPageAtTheScaleThatFitsTheTable)
     // A4 landscape, a quarter inch all round, at 78 %: the frame from
     // 18 + 54 * 0.78 to 18 + 978 * 0.78 points across, 18 + 32 * 0.78 to
     // 18 + 704 * 0.78 down; at two pixels a point.
-    const QImage page = PdfPageImage(out, 2);
+    const QImage page = Render(out, 2);
     ASSERT_EQ(page.size(), QSize(1684, 1190));
     auto px = [](double points) { return int(2 * (18 + points * 0.78)); };
     const auto [left, right] = DarkSpan(page, px(32 + 40 * 16 / 2 + 8));
@@ -377,28 +384,21 @@ TEST_F(PrintPdfCommand, WritesEveryPageAtTheScaleThatFitsTheTable)
         EXPECT_TRUE(RuleNear(page, x, px(32 + 600), false)) << x;
     EXPECT_FALSE(RuleNear(page, px(54 + 90), px(32 + 600), false));
     // Close up at 600 pixels an inch, 6.5 a point of the table: the frame is
-    // a point wide, the rules half a point, and a row's rule meets the frame.
+    // a point wide, the rules half a point, a row's rule meets the frame, and
+    // no rule crosses the titles.
     auto zoom = [](double points) { return int((18 + points * 0.78) * 600 / 72); };
-    const QImage frame = PdfRegion(out, 1, 600, zoom(54 - 4), zoom(32 + 600), zoom(54 + 150) - zoom(54 - 4), 1);
-    auto inkWidth = [&frame](int from, int to) {
-        int n = 0;
-        for (int x = from; x < to; ++x) n += Dark(frame, x, 0);
-        return n;
+    auto inkAcross = [&](double x0, double x1, double y) {
+        return Ink(Render(out, 1, 600, QRect(zoom(x0), zoom(y), zoom(x1) - zoom(x0), 1)));
     };
-    const int at = zoom(54 - 4);
-    EXPECT_NEAR(inkWidth(zoom(54 - 2) - at, zoom(54 + 2) - at), 6.5, 1.5);      // the frame
-    EXPECT_NEAR(inkWidth(zoom(54 + 138) - at, zoom(54 + 142) - at), 3.25, 1.5); // the name column's rule
-    EXPECT_TRUE(RuleNear(PdfRegion(out, 1, 600, zoom(54 + 0.75), zoom(32 + 48) - 2, 1, 5), 0, 2, true));
-    // Down a column's right edge, clear of its title: a row's rule is half a
-    // point too, and no rule crosses the titles.
-    const QImage down = PdfRegion(out, 1, 600, zoom(54 + 697), zoom(32 + 40), 1, zoom(32 + 56) - zoom(32 + 40));
-    int rowRule = 0;
-    for (int y = 0; y < down.height(); ++y) rowRule += Dark(down, 0, y);
-    EXPECT_NEAR(rowRule, 3.25, 1.5);
+    EXPECT_NEAR(inkAcross(54 - 2, 54 + 2, 32 + 600), 6.5, 1.5);      // the frame
+    EXPECT_NEAR(inkAcross(54 + 138, 54 + 142, 32 + 600), 3.25, 1.5); // the name column's rule
+    EXPECT_NEAR(Ink(Render(out, 1, 600, QRect(zoom(54 + 697), zoom(32 + 40), 1, zoom(32 + 56) - zoom(32 + 40)))), 3.25,
+                1.5); // a row's rule, down a column's edge clear of its title
+    EXPECT_TRUE(RuleNear(Render(out, 1, 600, QRect(zoom(54 + 0.75), zoom(32 + 48) - 2, 1, 5)), 0, 2, true));
     EXPECT_FALSE(RuleNear(page, px(54 + 697), px(32 + 16), true));
     // The letter size comes out on Letter paper.
     ASSERT_EQ(Run({out, in, QStringLiteral("--page-size"), QStringLiteral("Letter")}), 0);
-    EXPECT_EQ(PdfPageImage(out, 1).size(), QSize(1584, 1224));
+    EXPECT_EQ(Render(out, 1).size(), QSize(1584, 1224));
 }
 
 // A CSV export comes in as an import does, its header taking no row, and
@@ -406,12 +406,8 @@ TEST_F(PrintPdfCommand, WritesEveryPageAtTheScaleThatFitsTheTable)
 TEST_F(PrintPdfCommand, ImportsAndStationeryPrintAsTheyOpen)
 {
     Document(QStringLiteral("unused.spdata"), 40);
-    QFile csv(dir.filePath(QStringLiteral("Tweeters.csv")));
-    ASSERT_TRUE(csv.open(QIODevice::WriteOnly));
-    csv.write(QByteArray::fromStdString(CsvExportBytes()));
-    csv.close();
     const QString out = dir.filePath(QStringLiteral("out.pdf"));
-    ASSERT_EQ(Run({out, csv.fileName()}), 0);
+    ASSERT_EQ(Run({out, Write(QStringLiteral("Tweeters.csv"), CsvExportBytes())}), 0);
     std::vector<std::string> pages = PdfPages(out);
     ASSERT_EQ(pages.size(), 1u);
     EXPECT_TRUE(Has(pages[0], "Table of ''Tweeters''") && Has(pages[0], "Driver 40"));
@@ -433,14 +429,9 @@ TEST_F(PrintPdfCommand, AFileThatCannotBeReadOrWrittenLeavesNothing)
     EXPECT_EQ(Run({dir.filePath(QStringLiteral("no/such/folder/out.pdf")), in}, &errors), 1);
     EXPECT_TRUE(Has(errors, "out.pdf")) << errors;
     // What the program would not open is not printed either.
-    auto file = [this](const char* name, const char* bytes) {
-        QFile f(dir.filePath(QLatin1String(name)));
-        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-        return f.fileName();
-    };
     for (const QString& refused :
-         {file("notes.foo", "A,W,1\r"), file("list.csv", "Manufacturer,Model\r"), file("driver.wdr", "no section\n")}) {
+         {Write(QStringLiteral("notes.foo"), "A,W,1\r"), Write(QStringLiteral("list.csv"), "Manufacturer,Model\r"),
+          Write(QStringLiteral("driver.wdr"), "no section\n")}) {
         EXPECT_EQ(Run({out, refused}, &errors), 1) << refused.toStdString();
         EXPECT_TRUE(Has(errors, QFileInfo(refused).fileName().toStdString())) << errors;
         EXPECT_FALSE(QFile::exists(out));
