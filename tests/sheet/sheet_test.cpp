@@ -161,9 +161,9 @@ TEST_F(DrawSheetTest, HeaderShadingGridSelectionAndCellTexts)
     ExpectColour(kHeaderGrey, {{190, 77}, {4, 200}, {10, 297}}); // the header band, the "No" column
     ExpectColour(kShading, {{190, 120}, {190, 150}});            // slots 1, 3, 5 ... are shaded
     ExpectColour(kWhite, {{190, 136}});
-    ExpectColour(kLightBlue, {{120, 90}});                                // the selected cell's background
-    ExpectColour(kSlate, {{135, 70}, {4, 90}});                           // its column's header, its row's "No" cell
-    ExpectColour(kFrameBlue, {{27, 88}, {80, 81}});                       // outer frame's left edge, inner frame's top
+    ExpectColour(kLightBlue, {{120, 90}});                    // the selected cell's background
+    ExpectColour(kSlate, {{135, 70}, {4, 90}});               // its column's header, its row's "No" cell
+    ExpectColour(kFrameBlue, {{27, 88}, {80, 79}, {80, 81}}); // outer frame's left edge and top, inner frame's top
     ExpectColour(kDarkGrid, {{500, 80}, {10, 96}, {10, 112}, {10, 304}}); // under the header, rows of "No"
     ExpectColour(kLightGrid, {{500, 96}, {476, 300}, {140, 300}});        // a row line, a column line, after the name
     const QImage image = WindowDrawing(kMainWnd);
@@ -541,6 +541,8 @@ TEST_F(ModelOps, AContextualClickTheOnlyModelSelectAllAndCopyFromTheField)
     Edit(kCutItem); // leaves an empty table
     EXPECT_EQ(fNum, 0);
     EXPECT_EQ(Beeps([] { Edit(kCutItem); }), 1); // nothing left to cut
+    cellH = 0, cellV = 0;                        // the "No" title: no model to cut or copy
+    EXPECT_EQ((Ints{Beeps([] { Edit(kCutItem); }), Beeps([] { Edit(kCopyItem); })}), (Ints{1, 1}));
     EXPECT_EQ(Edit(kUndoItem), "M1");
     EXPECT_EQ(ChooseMenuItem(kEditMenu, kSelectAllItem), kEventNotHandled); // only for cells
     Select(1, 1);
