@@ -3,9 +3,7 @@
 // window, the calculators and an alert.
 #include "app/alerts.h"
 #include "app/ids.h"
-#include "app/main_window.h"
 #include "platform/menus.h"
-#include "platform/services.h"
 #include "platform/test_access.h"
 #include "sheet/draw_sheet.h"
 #include "sheet/scroll_bar.h"
@@ -78,8 +76,6 @@ class Appearance : public AppTest {
 protected:
     void SetUp() override
     {
-        savedPalette_ = QApplication::palette();
-        savedFont_ = QApplication::font();
         QApplication::setPalette(DarkPalette());
         QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 16));
         AppTest::SetUp();
@@ -89,16 +85,6 @@ protected:
         AppTest::TearDown();
         QApplication::setPalette(savedPalette_);
         QApplication::setFont(savedFont_);
-    }
-
-    static void OpenSheet()
-    {
-        ChooseMenuItem(kFileMenu, kNewItem);
-        Row(1).name = Str255("KW-380 Reference");
-        fNum = 1;
-        cellH = 0;
-        cellV = 1;
-        DrawSheet();
     }
 
     // Every text label of a window or box: legible, and whole inside its place.
@@ -137,16 +123,33 @@ protected:
     }
 
 private:
-    QPalette savedPalette_;
-    QFont savedFont_;
+    const QPalette savedPalette_ = QApplication::palette();
+    const QFont savedFont_ = QApplication::font();
 };
 
-// The top bar keeps its light background, and its texts are dark on it,
-// also when the theme changes while the window is open; the counter of a
-// full table fits its place too.
-TEST_F(Appearance, TheTopBarReadsUnderADarkThemeAndALargeFont)
+// The calculators and an alert follow the theme. The top bar keeps its light
+// background, and its texts are dark on it, also when the theme changes while
+// the window is open; the counter of a full table fits its place too.
+TEST_F(Appearance, CalculatorsAlertsAndTheTopBarReadUnderADarkThemeAndALargeFont)
 {
-    OpenSheet();
+    ChooseMenuItem(kFileMenu, kNewItem);
+    Row(1).name = Str255("KW-380 Reference");
+    cellH = 0;
+    DrawSheet();
+    for (int item = 1; item <= 8; ++item) {
+        ChooseMenuItem(kCalcMenu, item);
+        SCOPED_TRACE(item);
+        ExpectReadableLabels(ContentWidget(kCalcWnd));
+        QTest::keyClick(WindowWidget(kCalcWnd), Qt::Key_Escape);
+        ProcessEvents();
+    }
+    ShowAlertNumExtra();
+    QMessageBox* box = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == "SheetAlert" && w->isVisible()) box = qobject_cast<QMessageBox*>(w);
+    ASSERT_NE(box, nullptr);
+    ExpectReadableLabels(box);
+    box->close();
     QPalette darker = DarkPalette();
     darker.setColor(QPalette::Window, QColor(30, 30, 30));
     QApplication::setPalette(darker);
@@ -168,26 +171,6 @@ TEST_F(Appearance, TheTopBarReadsUnderADarkThemeAndALargeFont)
     DrawSheet();
     ASSERT_EQ(qobject_cast<QLabel*>(ControlWidget(kMainWnd, kRowCounterCtl))->text(), "32766/32767");
     ExpectReadableLabels(ContentWidget(kMainWnd));
-}
-
-// The calculators and an alert follow the theme as well.
-TEST_F(Appearance, CalculatorsAndAlertsReadUnderADarkThemeAndALargeFont)
-{
-    OpenSheet();
-    for (int item = 1; item <= 8; ++item) {
-        ChooseMenuItem(kCalcMenu, item);
-        SCOPED_TRACE(item);
-        ExpectReadableLabels(ContentWidget(kCalcWnd));
-        QTest::keyClick(WindowWidget(kCalcWnd), Qt::Key_Escape);
-        ProcessEvents();
-    }
-    ShowAlertNumExtra();
-    QMessageBox* box = nullptr;
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->objectName() == "SheetAlert" && w->isVisible()) box = qobject_cast<QMessageBox*>(w);
-    ASSERT_NE(box, nullptr);
-    ExpectReadableLabels(box);
-    box->close();
 }
 
 } // namespace

@@ -2,9 +2,7 @@
 // file panels it opens and the keys people reach for on a Linux desktop.
 #include "app/app_globals.h"
 #include "app/ids.h"
-#include "app/main_window.h"
 #include "calc/calc_globals.h"
-#include "platform/controls.h"
 #include "platform/menus.h"
 #include "platform/test_access.h"
 #include "platform/windows.h"
@@ -55,11 +53,10 @@ TEST_F(MainWindowTest, OpensAtTheSavedPlaceAsWideAsTheSheet)
     Bounds = LTRB(120, 90, 1061, 700);
     ChooseMenuItem(kFileMenu, kNewItem);
     EXPECT_EQ(GetWindowContentBounds(kMainWnd), LTRB(120, 90, 1061, 490));
-    QWidget* content = ContentWidget(kMainWnd);
-    EXPECT_EQ(std::vector<int>({content->minimumWidth(), content->maximumWidth(), content->minimumHeight()}),
-              std::vector<int>({941, 941, 400}));
-    QWidget* window = WindowWidget(kMainWnd);
-    EXPECT_EQ(window->maximumWidth(), content->width());
+    QWidget *content = ContentWidget(kMainWnd), *window = WindowWidget(kMainWnd);
+    EXPECT_EQ(std::vector<int>(
+                  {content->minimumWidth(), content->maximumWidth(), content->minimumHeight(), window->maximumWidth()}),
+              std::vector<int>({941, 941, 400, content->width()}));
     window->showMaximized();
     ProcessEvents();
     EXPECT_LE(window->width(), 941);
@@ -70,19 +67,14 @@ TEST_F(MainWindowTest, WithoutBoundsCheckItOpensTopLeftUntilMoved)
     BoundsCheck = 0;
     Bounds = LTRB(120, 90, 1061, 490);
     ChooseMenuItem(kFileMenu, kNewItem);
-    const auto place = [] {
-        const Rect b = GetWindowContentBounds(kMainWnd);
-        return std::pair<int, int>(b.left, b.top);
-    };
-    EXPECT_EQ(place(), std::pair(0, 44));
-    EXPECT_EQ(RePosiFlag, 0);
+    EXPECT_EQ(std::tuple(GetWindowContentBounds(kMainWnd), RePosiFlag), std::tuple(LTRB(0, 44, 941, 444), 0));
     WindowWidget(kMainWnd)->move(60, 80); // the user moves it
     ProcessEvents();
     EXPECT_EQ(RePosiFlag, 1);
     const Rect moved = Bounds;
     ChooseMenuItem(kFileMenu, kCloseItem);
     ChooseMenuItem(kFileMenu, kNewItem);
-    EXPECT_EQ(place(), std::pair(int(moved.left), int(moved.top)));
+    EXPECT_EQ(GetWindowContentBounds(kMainWnd), moved);
 }
 
 // The bar appears for the models that do not fit; its arrows and thumb
@@ -112,20 +104,18 @@ TEST_F(MainWindowTest, ScrollBarFollowsTheModelsThatDoNotFitAndTheHeight)
     Bar()->setSliderPosition(2);
     Bar()->setSliderDown(false);
     EXPECT_EQ(ScrollValue, 2);
-    // Resizing rebuilds the bar and goes back to the top, unless a calculator is open.
-    SetWindowContentSize(kMainWnd, 941, 410);
-    ProcessEvents();
-    EXPECT_EQ(WindowContentHeight(kMainWnd), 410);
-    EXPECT_EQ(dispNum, 20); // 330 / 16 rounds down
-    EXPECT_EQ(ScrollValue, 0);
+    // Resizing rebuilds the bar and goes back to the top, unless a calculator
+    // is open. The height, then the rows shown and hidden and the first shown.
+    const auto resize = [](int height) {
+        SetWindowContentSize(kMainWnd, 941, height);
+        ProcessEvents();
+        return std::vector<int>({WindowContentHeight(kMainWnd), dispNum, ScrollNum, ScrollValue});
+    };
+    EXPECT_EQ(resize(410), std::vector<int>({410, 20, 5, 0})); // 330 / 16 rounds down
     EXPECT_EQ(Bar()->geometry(), QRect(926, 81, 15, 314));
-    SetWindowContentSize(kMainWnd, 941, 500);
-    ProcessEvents();
-    EXPECT_EQ(std::tuple(dispNum, ScrollNum), std::tuple(26, 0));
+    EXPECT_EQ(resize(500), std::vector<int>({500, 26, 0, 0}));
     CalcWndOnFlag = 1;
-    SetWindowContentSize(kMainWnd, 941, 400);
-    ProcessEvents();
-    EXPECT_EQ(dispNum, 26);
+    EXPECT_EQ(resize(400), std::vector<int>({400, 26, 0, 0}));
     CalcWndOnFlag = 0;
 }
 
@@ -182,7 +172,7 @@ TEST_F(MainWindowTest, DeleteEscapeAndF10)
     Field()->setCursorPosition(0);
     Key(Qt::Key_Delete);
     EXPECT_EQ(std::tuple(fNum, Field()->text().toStdString()), std::tuple(2, "2"));
-    cellH = 4; // Fs
+    cellH = kColFs;
     Row(1).Param(kColFs) = 38.5f;
     DrawSheet();
     DirtyFlag = 0;
@@ -196,9 +186,8 @@ TEST_F(MainWindowTest, DeleteEscapeAndF10)
     Key(Qt::Key_F10);
     auto* bar = WindowWidget(kMainWnd)->findChild<QMenuBar*>();
     ASSERT_NE(bar, nullptr);
-    ASSERT_NE(bar->activeAction(), nullptr);
     EXPECT_EQ(bar->activeAction(), bar->actions().first());
-    EXPECT_EQ(bar->activeAction()->text(), "Merestone");
+    EXPECT_EQ(bar->actions().first()->text(), "Merestone");
 }
 
 } // namespace

@@ -34,83 +34,69 @@ namespace {
 
 using StartupTest = AppTest;
 
-QLineEdit* EditField()
-{
-    return qobject_cast<QLineEdit*>(ControlWidget(kMainWnd, kEditFieldCtl));
-}
-
-QString LabelText(int control)
-{
-    return qobject_cast<QLabel*>(ControlWidget(kMainWnd, control))->text();
-}
-
 // The start window stands in for the document until one opens and again
 // when it closes; the main window's close box closes the document only.
 TEST_F(StartupTest, TheStartWindowCarriesTheMenusUntilADocumentOpens)
 {
-    // The main window there and shown, the start window shown with its New
-    // button on, MainWndOpenFlag, and the exit status.
+    // Once the events are handled: the main window there and shown, the start
+    // window shown with its New button on, MainWndOpenFlag, and the exit status.
     const auto windows = [this] {
+        ProcessEvents();
         return std::tuple(WindowExists(kMainWnd), WindowIsVisible(kMainWnd), WindowIsVisible(kStartWnd),
                           ControlIsEnabled(kStartWnd, kStartNewCtl), int(MainWndOpenFlag), exitStatus);
     };
     EXPECT_EQ(windows(), std::tuple(false, false, true, true, 0, -1));
     QTest::mouseClick(ControlWidget(kStartWnd, kStartNewCtl), Qt::LeftButton);
-    ProcessEvents();
     EXPECT_EQ(windows(), std::tuple(true, true, false, false, 1, -1)); // the button follows File > New
     ChooseMenuItem(kFileMenu, kCloseItem);
-    ProcessEvents();
     EXPECT_EQ(windows(), std::tuple(false, false, true, true, 0, -1));
     EXPECT_EQ(std::tuple(MenuIsEnabled(kEditMenu), int(FileOpenFlag)), std::tuple(false, 0));
     ChooseMenuItem(kFileMenu, kNewItem);
     WindowWidget(kMainWnd)->close();
-    ProcessEvents();
     EXPECT_EQ(windows(), std::tuple(false, false, true, true, 0, -1));
+    WindowWidget(kStartWnd)->close(); // closing the start window quits
+    EXPECT_EQ(std::exchange(exitStatus, -1), 0);
     ChooseMenuItem(kFileMenu, kNewItem);
     ChooseMenuItem(kAppMenu, kQuitItem);
     EXPECT_EQ(windows(), std::tuple(false, false, false, false, 0, 0));
-}
-
-TEST_F(StartupTest, ClosingTheStartWindowQuits)
-{
-    WindowWidget(kStartWnd)->close();
-    EXPECT_EQ(exitStatus, 0);
 }
 
 // A new sheet holds one "n/a" model; what is typed in the field counts only
 // at the next redraw, and only when it changes the value.
 TEST_F(StartupTest, NewDataSheetOpensOneNaModel)
 {
+    const auto field = [] { return qobject_cast<QLineEdit*>(ControlWidget(kMainWnd, kEditFieldCtl)); };
+    const auto label = [](int control) { return qobject_cast<QLabel*>(ControlWidget(kMainWnd, control))->text(); };
     ChooseMenuItem(kFileMenu, kNewItem);
     ASSERT_TRUE(WindowExists(kMainWnd));
     EXPECT_EQ(std::tuple(Row(1).name, Row(1).range), std::tuple(Str255("n/a"), Str255("n/a")));
-    EXPECT_EQ(std::vector<int>({fNum, cellH, cellV, FileOpenFlag, NewFileFlag, DirtyFlag}),
-              std::vector<int>({1, 1, 1, 255, 0, 0}));
-    EXPECT_FALSE(WindowModifiedMark(kMainWnd));
-    EXPECT_EQ(WindowWidget(kMainWnd)->windowTitle(), "untitled.spdata[*]");
-    EXPECT_EQ(QStringList({EditField()->text(), LabelText(kRowCounterCtl), LabelText(kColumnLabelCtl)}),
-              QStringList({"n/a", "1/1", "Model Name .."}));
-    EXPECT_FALSE(MenuItemIsEnabled(kFileMenu, kNewItem));
+    // The last two: the window's modified mark, and File > New.
+    EXPECT_EQ(std::vector<int>({fNum, cellH, cellV, FileOpenFlag, NewFileFlag, DirtyFlag, WindowModifiedMark(kMainWnd),
+                                MenuItemIsEnabled(kFileMenu, kNewItem)}),
+              std::vector<int>({1, 1, 1, 255, 0, 0, 0, 0}));
+    EXPECT_EQ(QStringList({WindowWidget(kMainWnd)->windowTitle(), field()->text(), label(kRowCounterCtl),
+                           label(kColumnLabelCtl)}),
+              QStringList({"untitled.spdata[*]", "n/a", "1/1", "Model Name .."}));
     cellH = kColFs;
     DrawSheet(); // stores "n/a" back into the name: no change
     EXPECT_EQ(DirtyFlag, 0);
-    EditField()->setText("38.2");
-    EditField()->setText(" 0");
+    field()->setText("38.2");
+    field()->setText(" 0");
     DrawSheet(); // same cell: the text stays as typed and stores 0
     EXPECT_EQ(DirtyFlag, 0);
     cellH = 1;
     DrawSheet();
-    EditField()->setText("W8-1772");
+    field()->setText("W8-1772");
     EXPECT_EQ(DirtyFlag, 0); // typing lives in the field until a redraw
     cellH = kColFs;
     DrawSheet();
     // The Fs cell offers its own value.
-    EXPECT_EQ(std::tuple(Row(1).name, DirtyFlag, WindowModifiedMark(kMainWnd), EditField()->text().toStdString()),
+    EXPECT_EQ(std::tuple(Row(1).name, DirtyFlag, WindowModifiedMark(kMainWnd), field()->text().toStdString()),
               std::tuple(Str255("W8-1772"), 1, true, " 0"));
     DirtyFlag = 0;
-    EditField()->setText("12abc");
+    field()->setText("12abc");
     DrawSheet(); // typing survives a redraw in place
-    EXPECT_EQ(std::tuple(Row(1).Param(kColFs), DirtyFlag, EditField()->text().toStdString()),
+    EXPECT_EQ(std::tuple(Row(1).Param(kColFs), DirtyFlag, field()->text().toStdString()),
               std::tuple(12.0f, 1, "12abc"));
 }
 
@@ -123,8 +109,8 @@ TEST_F(StartupTest, AboutShowsNameVersionAndCopyright)
         if (w->objectName() == "AboutBox" && w->isVisible()) box = qobject_cast<QMessageBox*>(w);
     ASSERT_NE(box, nullptr);
     EXPECT_EQ(box->text(), "MerestoneDataBase");
-    EXPECT_TRUE(box->informativeText().contains("Version 1.0.0"));
-    EXPECT_TRUE(box->informativeText().contains(QStringLiteral("Copyright © 2026 Kelvane")));
+    for (const QString& line : {QStringLiteral("Version 1.0.0"), QStringLiteral("Copyright © 2026 Kelvane")})
+        EXPECT_TRUE(box->informativeText().contains(line)) << line.toStdString();
     box->close();
 }
 
@@ -176,12 +162,11 @@ TEST_F(StartupTest, HelpOpensTheDocumentsAndAddresses)
     const char* documents[] = {"/Images/Merestone's_Manual.pdf", "/Images/Merestone Quick Start.pdf",
                                "/Images/T_S_Parameters_Description.pdf", "/Images/Merestone_Release_Notes.pdf"};
     for (int k = 0; k < 4; ++k) EXPECT_NE(opened[k].find(documents[k]), std::string::npos) << opened[k];
-    EXPECT_EQ(opened[4], "https://kelvane.example/");
-    EXPECT_EQ(opened[5], "mailto:support@kelvane.example");
+    EXPECT_EQ(std::tuple(opened[4], opened[5]),
+              std::tuple("https://kelvane.example/", "mailto:support@kelvane.example"));
     opened.clear();
     SetDataFolder("/nonexistent"); // a missing document opens nothing
-    ChooseMenuItem(kHelpMenu, 1);
-    ChooseMenuItem(kHelpMenu, 2);
+    for (int item : {1, 2}) ChooseMenuItem(kHelpMenu, item);
     EXPECT_TRUE(opened.empty());
 }
 
@@ -189,18 +174,15 @@ TEST_F(StartupTest, HelpOpensTheDocumentsAndAddresses)
 // choice goes to the Edit commands as File choices go to theirs.
 TEST_F(StartupTest, ContextMenuOpensOverRowsAndOverTheEditField)
 {
-    // y is measured from the frame's top: content y plus the 22-point title bar.
-    struct Case {
-        int x, frameY, column;
-        bool shown;
-    } cases[] = {
+    // x, y, the column selected and whether the menu opens; y is measured from
+    // the frame's top: content y plus the 22-point title bar.
+    const std::tuple<int, int, int, bool> cases[] = {
         {500, 105, 1, true}, {500, 104, 1, false}, {500, 105, 0, true}, {208, 37, 1, true},
         {207, 37, 1, false}, {318, 56, 1, true},   {319, 56, 1, false}, {250, 57, 1, false},
         {250, 36, 1, false}, {250, 40, 0, false},  {600, 40, 1, false},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(ContextMenuAllowedAt(c.x, c.frameY, c.column), c.shown) << c.x << "," << c.frameY;
-
+    for (const auto& [x, frameY, column, shown] : cases)
+        EXPECT_EQ(ContextMenuAllowedAt(x, frameY, column), shown) << x << "," << frameY;
     ChooseMenuItem(kFileMenu, kNewItem);
     SetPopUpMenuChooser([](int menu) { return menu == kContextMenu ? 3 : 0; }); // "Past"
     const auto rightClick = [](int y) {
@@ -209,11 +191,9 @@ TEST_F(StartupTest, ContextMenuOpensOverRowsAndOverTheEditField)
         QApplication::sendEvent(ContentWidget(kMainWnd), &click);
     };
     rightClick(200);
-    EXPECT_EQ(itemIDPass, kPasteItem);
-    itemIDPass = 0;
-    rightClick(70); // header band: no menu
-    EXPECT_EQ(itemIDPass, 0);
-    EXPECT_FALSE(MenuExists(kContextMenu)); // disposed after use
+    EXPECT_EQ(std::exchange(itemIDPass, 0), kPasteItem);
+    rightClick(70); // header band: no menu; the one before was disposed after use
+    EXPECT_EQ(std::tuple(itemIDPass, MenuExists(kContextMenu)), std::tuple(0, false));
     ChooseMenuItem(kFileMenu, kExportItem);
     EXPECT_EQ(itemIDPass, kExportItem);
 }
@@ -232,15 +212,14 @@ TEST_F(StartupTest, TheDataFoldersDictionaryGivesTheValuesAndAddresses)
     EXPECT_EQ(GetCFBundleVersion("CFBundleVersion"), "");
     write("{ not json at all");
     SetDataFolder(dir.path().toStdString() + "/."); // a new folder name reads the file again
-    EXPECT_EQ(GetCFBundleVersion("CFBundleVersion"), "");
-    EXPECT_EQ(MakerWebHost(), "kelvane.example");
-    EXPECT_EQ(BundleResourcePath("Merestone's_Manual.pdf", "Images"), "");
-    EXPECT_EQ(BundleResourcePath("", "Images"), "");
+    EXPECT_EQ(std::tuple(GetCFBundleVersion("CFBundleVersion"), MakerWebHost(),
+                         BundleResourcePath("Merestone's_Manual.pdf", "Images"), BundleResourcePath("", "Images")),
+              std::tuple("", "kelvane.example", "", ""));
     write(R"({"MerestoneWebHost": "127.0.0.1:8080", "CFBundleVersion": 7})");
     SetDataFolder(dir.path().toStdString());
-    EXPECT_EQ(MakerWebHost(), "127.0.0.1:8080");
-    EXPECT_EQ(MakerMailAddress(), "support@127.0.0.1:8080");
-    EXPECT_EQ(GetCFBundleVersion("CFBundleVersion"), ""); // not a text
+    // The version is no text: no value.
+    EXPECT_EQ(std::tuple(MakerWebHost(), MakerMailAddress(), GetCFBundleVersion("CFBundleVersion")),
+              std::tuple("127.0.0.1:8080", "support@127.0.0.1:8080", ""));
 }
 
 TEST(BundleText, DeleteExtensionRemovesEveryPdf)
