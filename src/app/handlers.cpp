@@ -7,6 +7,8 @@
 #include "docs/file_windows.h"
 #include "link/hand_over.h"
 #include "link/launch_window.h"
+#include "prefs/prefs.h"
+#include "prefs/update.h"
 #include "sheet/scroll_bar.h"
 #include "sheet/sheet_globals.h"
 #include "sheet/sheet_input.h"
@@ -87,6 +89,8 @@ int WindowEventHandler(const WindowEvent& e)
     case kSelectLaunchWnd: return SelectLaunchWndEvent(e);
     case kMissingAppWnd: return SafeAnswerWndEvent(e, DoseNotExistAppOk);
     case kHandOverSaveWnd: return HandOverWndEvent(e);
+    case kPrefsWnd: return PrefsWndEvent(e);
+    case kUpdateWnd: return UpdateWndEvent(e);
     default: return kEventNotHandled;
     }
 }
@@ -102,6 +106,8 @@ int ControlHitHandler(const ControlEvent& e)
     case kSelectLaunchWnd: return SelectLaunchWndControlHit(e);
     case kMissingAppWnd: return MissingAppWndControlHit(e);
     case kHandOverSaveWnd: return HandOverWndControlHit(e);
+    case kPrefsWnd: return PrefsWndControlHit(e);
+    case kUpdateWnd: return UpdateWndControlHit(e);
     default: return kEventNotHandled;
     }
 }

@@ -88,6 +88,33 @@ enum HandOverControl : int {
     kHandOverDontSaveCtl = 5,
 };
 
+// Controls of the preferences window (4).
+enum PrefsControl : int {
+    kPrefsLaunchGroupCtl = 91,
+    kPrefsSavePositionCtl = 92,
+    kPrefsShowSelectCtl = 93,
+    kPrefsCheckUpdatesCtl = 94,
+    kPrefsOkCtl = 95,
+    kPrefsDefaultAppCtl = 96,
+    kPrefsAppGroupCtl = 97,
+    kPrefsTarnCtl = 98,
+    kPrefsFellCtl = 99,
+    kPrefsBeckCtl = 100,
+};
+
+// Controls of the update window (9) and its download outcome.
+enum UpdateControl : int {
+    kUpdateIconCtl = 121,
+    kUpdateOkCtl = 122,
+    kUpdateDownloadCtl = 123,
+    kUpdateDontDownloadCtl = 124,
+    kUpdateOutcomeOkCtl = 125,
+    kUpdateLaunchInstallerCtl = 126,
+    kUpdateFirstLineCtl = 127,
+    kUpdateSecondLineCtl = 128,
+    kUpdateCheckBoxCtl = 129,
+};
+
 // Menus.
 enum MenuNumber : int {
     kAppMenu = 0, // the application menu, titled "Merestone"

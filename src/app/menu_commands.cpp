@@ -14,6 +14,7 @@
 #include "link/launch.h"
 #include "platform/menus.h"
 #include "prefs/prefs.h"
+#include "prefs/update.h"
 #include "print/print.h"
 #include "sheet/dirty.h"
 #include "sheet/draw_sheet.h"
@@ -27,7 +28,7 @@ int AppMenuCommand(int item)
 {
     switch (item) {
     case kAboutItem: HiAboutWnd(); break;
-    case kCheckUpdatesItem: CheckForVersion(); break;
+    case kCheckUpdatesItem: CheckForUpdatesCommand(); break;
     case kPreferenceItem: PreferenceWnd(); break;
     default: return kEventNotHandled;
     }

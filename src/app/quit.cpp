@@ -6,6 +6,8 @@
 #include "platform/services.h"
 #include "platform/windows.h"
 #include "prefs/prefs.h"
+#include "prefs/prefs_globals.h"
+#include "prefs/update_install.h"
 
 void QuitApplication()
 {
@@ -13,5 +15,6 @@ void QuitApplication()
     DisposeWindow(kStartWnd);
     SendQuitToSiblings();
     SavePrefs();
+    if (LaunchInstallerFlag == 1) return OpenInstallerAndQuit(); // opens the installer, then ends the program
     ExitApplication(0);
 }

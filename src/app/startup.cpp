@@ -12,8 +12,10 @@
 #include "link/launch.h"
 #include "link/messages.h"
 #include "platform/mac_roman.h"
+#include "platform/services.h"
 #include "prefs/prefs.h"
 #include "prefs/prefs_globals.h"
+#include "prefs/update.h"
 
 void Startup()
 {
@@ -27,6 +29,7 @@ void Startup()
     InstallWindowHandlers();
     InstallAEHandlers();
     InstallMessageHandler();
+    InstallSessionEndHandler(SessionMayEnd);
     if (UpdateForCheck == 1 && CheckForUpFlag == 0) {
         InitUpdateFlag();
         CheckForVersion();

@@ -6,6 +6,7 @@
 #include "calc/calc_texts.h"
 #include "docs/doc_globals.h"
 #include "link/link_globals.h"
+#include "prefs/prefs_format.h"
 #include "prefs/prefs_globals.h"
 #include "print/print_globals.h"
 #include "sheet/clipboard_text.h"
@@ -15,7 +16,7 @@
 void SetStartupDefaults()
 {
     PrefsGlobalsDefaults();
-    const std::string site = "https://" + MakerWebHost();
+    const std::string site = WebServerBase(MakerWebHost());
     checkVerURL = Str255(site + "/versions/Merestone_version.txt");
     downloadURL = Str255(site + "/downloads/apps/Merestone.zip");
     SheetGlobalsDefaults();

@@ -15,6 +15,7 @@
 #include "link/link_globals.h"
 #include "platform/mac_roman.h"
 #include "platform/windows.h"
+#include "prefs/prefs_globals.h"
 #include "sheet/draw_sheet.h"
 #include "sheet/sheet_globals.h"
 
@@ -177,7 +178,7 @@ void NavAskHandler(SaveAnswer answer)
 
 void DropPendingCommands()
 {
-    QuitFlag = ModelSelFlag = CloseFlag = OpenNextFlag = 0;
+    QuitFlag = ModelSelFlag = CloseFlag = OpenNextFlag = LaunchInstallerFlag = 0;
     // The prompt that held the menus back is gone; nothing waits any more.
     if (MainWndOpenFlag == 1) MenuEnable();
 }

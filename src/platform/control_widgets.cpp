@@ -8,8 +8,10 @@
 #include "platform/mac_roman.h"
 #include "platform/menus.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QCoreApplication>
 #include <QFile>
 #include <QGroupBox>
@@ -160,6 +162,18 @@ private:
     int window_;
     int control_;
 };
+
+// A check box or radio button whose label would run past its rectangle
+// (the desktop's fonts are wider than the ones the places were made for)
+// takes a smaller font instead.
+void FitButtonText(QAbstractButton* button, int room)
+{
+    QFont font = button->font();
+    while (font.pixelSize() > 8 && button->sizeHint().width() > room) {
+        font.setPixelSize(font.pixelSize() - 1);
+        button->setFont(font);
+    }
+}
 
 } // namespace
 
@@ -402,6 +416,46 @@ void CreateTabControl(int window, int control, Rect r, const std::vector<std::st
         Hit(window, control);
     });
     Place(window, control, r, w)->lower();
+}
+
+void CreateCheckBox(int window, int control, Rect r, std::string_view title, int value)
+{
+    QWidget* parent = ContentOf(window);
+    if (!parent) return;
+    auto* w = new QCheckBox(Utf8(title), parent);
+    w->setFont(ProgramFont(1, 13.0f));
+    FitButtonText(w, r.Width());
+    w->setChecked(value != 0);
+    QObject::connect(w, &QCheckBox::clicked, w, [window, control] { Hit(window, control); });
+    Place(window, control, r, w);
+}
+
+void CreateCheckBoxGroup(int window, int control, Rect r, std::string_view title, int value)
+{
+    QWidget* parent = ContentOf(window);
+    if (!parent) return;
+    auto* w = new QGroupBox(Utf8(title), parent);
+    w->setFont(ProgramFont(1, 13.0f));
+    w->setCheckable(true);
+    w->setChecked(value != 0);
+    QObject::connect(w, &QGroupBox::clicked, w, [window, control] { Hit(window, control); });
+    Place(window, control, r, w)->lower();
+}
+
+void CreateRadioButton(int window, int control, Rect r, std::string_view title, int value)
+{
+    QWidget* parent = ContentOf(window);
+    if (!parent) return;
+    auto* w = new QRadioButton(Utf8(title), parent);
+    w->setAutoExclusive(false);
+    w->setFont(ProgramFont(1, 13.0f));
+    FitButtonText(w, r.Width());
+    w->setChecked(value != 0);
+    QObject::connect(w, &QRadioButton::clicked, w, [w, window, control] {
+        w->setChecked(true);
+        Hit(window, control);
+    });
+    Place(window, control, r, w);
 }
 
 void CreateToggleButton(int window, int control, Rect r, std::string_view title, int value)

@@ -106,6 +106,11 @@ void SetControlHighlighted(int window, int control, bool highlighted)
     }
 }
 
+void SetDefaultButton(int window, int control)
+{
+    if (auto* b = qobject_cast<QPushButton*>(Control(window, control))) b->setDefault(true);
+}
+
 bool ControlIsHighlighted(int window, int control)
 {
     QWidget* w = Control(window, control);
@@ -118,6 +123,7 @@ int GetControlValue(int window, int control)
     if (w && w->property("value").isValid()) return w->property("value").toInt(); // radio groups, tabs
     if (auto* s = qobject_cast<QAbstractSlider*>(w)) return s->value();
     if (auto* b = qobject_cast<QAbstractButton*>(w)) return b->isChecked() ? 1 : 0;
+    if (auto* g = qobject_cast<QGroupBox*>(w)) return g->isChecked() ? 1 : 0;
     return 0;
 }
 
@@ -135,6 +141,8 @@ void SetControlValue(int window, int control, int value)
         s->setValue(value);
     else if (auto* b = qobject_cast<QAbstractButton*>(w))
         b->setChecked(value != 0);
+    else if (auto* g = qobject_cast<QGroupBox*>(w))
+        g->setChecked(value != 0);
 }
 
 void SetControlRange(int window, int control, int minimum, int maximum)

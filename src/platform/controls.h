@@ -52,6 +52,14 @@ void CreateRadioGroup(int window, int control, Rect r, const std::vector<std::st
 // Tabs along the top of the rectangle over a framed pane; value is the
 // 1-based tab shown. A click on a tab reports a hit with the new value.
 void CreateTabControl(int window, int control, Rect r, const std::vector<std::string>& labels, int value);
+// A check box with its label; a click reports a hit with the new value.
+void CreateCheckBox(int window, int control, Rect r, std::string_view title, int value);
+// A framed group whose title is a check box; a click on it reports a hit
+// with the new value. The controls in it are the program's to enable.
+void CreateCheckBoxGroup(int window, int control, Rect r, std::string_view title, int value);
+// One radio button: a click reports a hit and turns it on; turning the
+// others of its set off is the program's part.
+void CreateRadioButton(int window, int control, Rect r, std::string_view title, int value);
 // A small bevel button that stays pressed while it is on (value 1).
 void CreateToggleButton(int window, int control, Rect r, std::string_view title, int value);
 // A text field that shows a result: it can be read and selected, not typed in.
@@ -67,6 +75,8 @@ void SetControlEnabled(int window, int control, bool enabled);
 bool ControlIsEnabled(int window, int control);
 void SetControlHighlighted(int window, int control, bool highlighted); // drawn pressed
 bool ControlIsHighlighted(int window, int control);
+// Drawn as the window's default button; Return and Enter stay the program's.
+void SetDefaultButton(int window, int control);
 
 int GetControlValue(int window, int control);
 void SetControlValue(int window, int control, int value); // clamped to the range

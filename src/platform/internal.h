@@ -61,6 +61,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* e) override;
+    void moveEvent(QMoveEvent* e) override;
 
 private:
     int number_;
@@ -143,6 +144,8 @@ void RegisterControl(int window, int control, QWidget* widget);
 void FitLabelText(QLabel* label);
 
 int DeliverWindowEvent(const WindowEvent& e);
+// A shown window of the program moved or changed size.
+void DeliverBoundsChanged(const QWidget* top, int number, bool sizeChanged);
 int DeliverControlEvent(const ControlEvent& e);
 unsigned ModifiersFrom(Qt::KeyboardModifiers mods);
 

@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QProcess>
+#include <QSessionManager>
 #include <QStandardPaths>
 #include <QTimer>
 #include <QUrl>
@@ -51,6 +52,16 @@ void InitPlatformWithoutDisplay()
     static char* argv[] = {name, nullptr};
     qputenv("QT_QPA_PLATFORM", "offscreen");
     InitPlatform(argc, argv);
+}
+
+void InstallSessionEndHandler(bool (*mayEnd)())
+{
+    static bool (*handler)() = nullptr;
+    if (!handler)
+        QObject::connect(qApp, &QGuiApplication::commitDataRequest, qApp, [](QSessionManager& manager) {
+            if (handler && !handler()) manager.cancel();
+        });
+    handler = mayEnd;
 }
 
 int RunApplicationEventLoop()

@@ -35,5 +35,10 @@ void ShowAlertSheet(int window, std::string_view message, std::string_view infor
 
 void ShowAboutBox(std::string_view name, std::string_view version, std::string_view description);
 
+// The desktop session is ending (log-out, shut-down): mayEnd answers whether
+// the program can end now; false keeps the session from ending, so that
+// the person can answer what the program asks first.
+void InstallSessionEndHandler(bool (*mayEnd)());
+
 // Ends the event loop; the program leaves with this status when it returns.
 void ExitApplication(int status);

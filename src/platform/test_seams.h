@@ -24,6 +24,13 @@ struct SentSuiteEvent {
 void SetSuiteEventRecorder(std::function<void(const SentSuiteEvent&)> recorder);
 // Starts programs in place of the system; answers whether it started.
 void SetProgramStarter(std::function<bool(const std::string& path)> starter);
+// Shortens the downloads' limits: the longest pause without a byte, in
+// milliseconds, and the largest file; 0 keeps the program's own.
+void SetDownloadLimits(int stallMilliseconds, long long maxBytes);
+// Answers in place of the network monitor: 1 up, 0 down, -1 asks it again.
+void SetNetworkMonitorAnswer(int up);
+// Empties the preference store, so a test starts as a first run does.
+void ClearPreferencesForTests();
 // Forgets what the seams recorded and removes every window, control, menu
 // and timer, so each test starts from nothing.
 void ResetPlatformForTests();

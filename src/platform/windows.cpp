@@ -10,6 +10,7 @@
 #include <QMouseEvent>
 #include <QScreen>
 #include <QWheelEvent>
+#include <algorithm>
 
 namespace platform {
 
@@ -63,12 +64,17 @@ void ProgramWindow::resizeEvent(QResizeEvent* e)
 
 void ProgramWindow::DeliverBounds(bool sizeChanged)
 {
-    if (!isVisible() || Window(number_) != this) return;
+    DeliverBoundsChanged(this, number_, sizeChanged);
+}
+
+void DeliverBoundsChanged(const QWidget* top, int number, bool sizeChanged)
+{
+    if (!top->isVisible() || Window(number) != top) return;
     WindowEvent we;
     we.kind = WindowEventKind::BoundsChanged;
-    we.window = number_;
+    we.window = number;
     we.sizeChanged = sizeChanged;
-    if (WindowHandler h = R().boundsHandlers.value(number_)) h(we);
+    if (WindowHandler h = R().boundsHandlers.value(number)) h(we);
     DeliverWindowEvent(we);
 }
 
@@ -79,6 +85,12 @@ ProgramDialog::ProgramDialog(int number, QWidget* parent, int width, int height)
 {
     content_->setGeometry(0, 0, width, height);
     setFixedSize(width, height);
+}
+
+void ProgramDialog::moveEvent(QMoveEvent* e)
+{
+    QDialog::moveEvent(e);
+    DeliverBoundsChanged(this, number_, false);
 }
 
 void ProgramDialog::closeEvent(QCloseEvent* e)
@@ -182,10 +194,20 @@ int MenuBarHeight(QWidget* w)
 }
 
 // Places the window so that its content starts at the given screen point.
+// A place kept from an earlier run may lie on a screen that is gone: the
+// window's corner comes back onto this one, far enough in to be grabbed.
+QPoint OnScreen(int left, int top)
+{
+    const Rect screen = AvailableScreenBounds();
+    return QPoint(std::clamp(left, int(screen.left), std::max<int>(screen.left, screen.right - 100)),
+                  std::clamp(top, int(screen.top), std::max<int>(screen.top, screen.bottom - 60)));
+}
+
 void PlaceContent(ProgramWindow* w, int left, int top, int width, int height)
 {
     const int bar = MenuBarHeight(w);
-    w->setGeometry(left, top - bar, width, height + bar);
+    const QPoint at = OnScreen(left, top - bar);
+    w->setGeometry(at.x(), at.y(), width, height + bar);
     w->Content()->resize(width, height); // laid out now, before the window first shows
 }
 
@@ -223,6 +245,20 @@ void CreateDialogWindow(int window, int parent, int width, int height, std::stri
     d->setWindowTitle(Utf8(title));
     d->setWindowModality(owner ? Qt::WindowModal : Qt::NonModal);
     R().windows.insert(window, WindowEntry{d, d->Content(), owner != nullptr, {}});
+}
+
+void MoveWindowContentTo(int window, int left, int top)
+{
+    QWidget* w = Window(window);
+    if (!w) return;
+    const QPoint at = OnScreen(left, top);
+    w->setGeometry(at.x(), at.y(), w->width(), w->height());
+}
+
+void CreateAlertWindow(int window, int width, int height, std::string_view title)
+{
+    CreateDialogWindow(window, 0, width, height, title);
+    Window(window)->setWindowModality(Qt::ApplicationModal);
 }
 
 void DisposeWindow(int window)

@@ -15,6 +15,12 @@ void CreateMenuBarWindow(int window, int width, int height, std::string_view tit
 // A dialog with a fixed content size, created hidden: a sheet, window-modal
 // on window `parent`, when parent > 0; otherwise a window of its own.
 void CreateDialogWindow(int window, int parent, int width, int height, std::string_view title);
+// Puts the content's top-left corner there, in screen coordinates, kept on
+// the screen.
+void MoveWindowContentTo(int window, int left, int top);
+// A movable alert window of its own, centred and fixed in size, that keeps
+// the program's other windows from input while it is up. Created hidden.
+void CreateAlertWindow(int window, int width, int height, std::string_view title);
 void DisposeWindow(int window);
 bool WindowExists(int window);
 void ShowWindow(int window);

@@ -10,6 +10,10 @@ std::uint8_t NetConnectFlag;
 std::uint8_t UpdateOkFlag;
 std::uint8_t DownLoadOkFlag;
 std::uint8_t CheckByMenuFlag;
+Str255 availStr;
+Str255 bundleStr;
+std::int16_t checkUpdateBtn;
+std::uint8_t LaunchInstallerFlag;
 
 void PrefsGlobalsDefaults()
 {
@@ -19,10 +23,14 @@ void PrefsGlobalsDefaults()
     downFileZip = Str255("Merestone.zip");
     downFileName = Str255("Merestone.pkg");
     CheckForUpFlag = 0;
+    bundleStr.Clear();
+    checkUpdateBtn = 0;
+    LaunchInstallerFlag = 0;
     InitUpdateFlag();
 }
 
 void InitUpdateFlag()
 {
     NetConnectFlag = UpdateOkFlag = DownLoadOkFlag = CheckByMenuFlag = 0;
+    availStr.Clear();
 }

@@ -5,6 +5,7 @@
 #include "app/main_window.h"
 #include "app/startup.h"
 #include "platform/menus.h"
+#include "platform/preferences.h"
 #include "platform/test_access.h"
 #include "platform/test_seams.h"
 #include "sheet/draw_sheet.h"
@@ -30,6 +31,9 @@ void AppTest::SetUp()
     SetPopUpMenuChooser([](int) { return 0; });
     SetSessionBusUse(false);
     RecordDrawnTexts(true);
+    // A first run, except that no test asks the maker's server at start-up.
+    ClearPreferencesForTests();
+    SetPrefInteger("UpdateForCheck", 0);
     SetDialogAnswerer([this](const DialogRequest& request) {
         dialogs.push_back(request);
         if (!answers.empty()) {

@@ -1,0 +1,194 @@
+// Preferences kept across runs, the preferences window driven through its
+// controls, and the end of the desktop session.
+#include "app/app_globals.h"
+#include "app/ids.h"
+#include "app/startup.h"
+#include "app/startup_defaults.h"
+#include "link/link_globals.h"
+#include "platform/controls.h"
+#include "platform/menus.h"
+#include "platform/test_access.h"
+#include "platform/windows.h"
+#include "prefs/prefs.h"
+#include "prefs/prefs_globals.h"
+#include "sheet/sheet_globals.h"
+#include "support/app_fixture.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QMoveEvent>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTest>
+#include <QWidget>
+
+namespace {
+
+class PrefsTest : public AppTest {
+protected:
+    static QString StoreFile() { return QSettings(QStringLiteral("Kelvane"), QStringLiteral("Merestone")).fileName(); }
+    // The preference file as another program or a person left it.
+    static void WriteStore(const QByteArray& bytes)
+    {
+        QFile f(StoreFile());
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    }
+    // A new run of the program over the stored preferences.
+    void Restart()
+    {
+        ResetPlatformForTests();
+        Startup();
+        ProcessEvents();
+    }
+    // On the button's mark: a radio button takes clicks on its mark and label only.
+    static void Click(int control)
+    {
+        QWidget* w = ControlWidget(kPrefsWnd, control);
+        QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(8, w->height() / 2));
+    }
+    // The check box in the group's title, as the space bar works it.
+    static void ToggleDefaultAppBox() { QTest::keyClick(ControlWidget(kPrefsWnd, kPrefsDefaultAppCtl), Qt::Key_Space); }
+    static int Value(int control) { return GetControlValue(kPrefsWnd, control); }
+    static bool Enabled(int control) { return ControlIsEnabled(kPrefsWnd, control); }
+};
+
+TEST_F(PrefsTest, EverySettingComesBackInTheNextRun)
+{
+    ClearPreferencesForTests(); // a first run
+    SetStartupDefaults();
+    LoadPrefs();
+    EXPECT_EQ(std::tuple(UpdateForCheck, BoundsCheck, ExplanationState, OpenAppNum), std::tuple(1, 1, 0, 1));
+    BoundsCheck = 0, UpdateForCheck = 0, ShowSelAppCheck = 0, DefaultAppCheck = 1, DefaultAppNum = 3;
+    ExplanationState = 1;
+    Bounds = LTRB(50, 100, 991, 500);
+    PrefeBounds = LTRB(-400, 20, -70, 345);
+    ChooseMenuItem(kAppMenu, kQuitItem);
+    EXPECT_EQ(exitStatus, 0);
+    QFile f(StoreFile());
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray stored = f.readAll();
+    EXPECT_TRUE(stored.contains("Bounds\" 100, 50, 500, 991\"") || stored.contains("Bounds=\" 100, 50, 500, 991\""))
+        << stored.toStdString();
+    Restart();
+    EXPECT_EQ(std::tuple(BoundsCheck, UpdateForCheck, ShowSelAppCheck, DefaultAppCheck, DefaultAppNum),
+              std::tuple(0, 0, 0, 1, 3));
+    EXPECT_EQ(ExplanationState, 1);
+    EXPECT_EQ(Bounds, LTRB(50, 100, 991, 500));
+    EXPECT_EQ(PrefeBounds, LTRB(-400, 20, -70, 345));
+    EXPECT_EQ(std::tuple(int(OpenAppFlag), s_OpenApp.str()), std::tuple(1, std::string("BootBeck")));
+}
+
+TEST_F(PrefsTest, WhatCannotBeReadKeepsItsDefaultSilently)
+{
+    WriteStore("[General]\nBoundsCheck=abc\nUpdateForCheck=\nDefaultAppNum=7\nDefaultAppCheck=0\n"
+               "ShowSelAppCheck=2147483648\nExplanationState=1\nBounds=1, 2, x, 4\nPrefeBounds=\" 7, 8, 9\"\n");
+    Restart();
+    EXPECT_EQ(std::tuple(BoundsCheck, UpdateForCheck, ShowSelAppCheck, DefaultAppNum, ExplanationState),
+              std::tuple(1, 1, 1, 1, 1));
+    EXPECT_EQ(Bounds, LTRB(0, 44, 941, 444));
+    EXPECT_EQ(PrefeBounds, LTRB(300, 200, 630, 525));
+    EXPECT_EQ(std::tuple(int(OpenAppFlag), s_OpenApp.str()), std::tuple(0, std::string("BootTarn")));
+    // A rectangle that lost its quotes is still a rectangle.
+    WriteStore("[General]\nBounds= 10, 20, 410, 961\n");
+    Restart();
+    EXPECT_EQ(Bounds, LTRB(20, 10, 961, 410));
+    WriteStore(QByteArray("\0\xff\xfe[General\n=\n\x01", 11));
+    Restart();
+    EXPECT_EQ(std::tuple(BoundsCheck, UpdateForCheck), std::tuple(1, 1));
+}
+
+TEST_F(PrefsTest, TheWindowShowsAndChangesTheSettings)
+{
+    TarnExistsFlag = 0, FellExistsFlag = 1, BeckExistsFlag = 1;
+    DefaultAppNum = 2;
+    UpdateForCheck = 1;
+    ChooseMenuItem(kAppMenu, kPreferenceItem);
+    ASSERT_TRUE(WindowExists(kPrefsWnd));
+    EXPECT_FALSE(MenuIsEnabled(kFileMenu));
+    EXPECT_EQ(std::tuple(Value(kPrefsSavePositionCtl), Value(kPrefsCheckUpdatesCtl), Value(kPrefsShowSelectCtl),
+                         Value(kPrefsDefaultAppCtl)),
+              std::tuple(1, 1, 1, 0));
+    EXPECT_EQ(std::tuple(Value(kPrefsTarnCtl), Value(kPrefsFellCtl), Value(kPrefsBeckCtl)), std::tuple(0, 1, 0));
+    EXPECT_TRUE(Enabled(kPrefsShowSelectCtl) && Enabled(kPrefsDefaultAppCtl));
+    EXPECT_FALSE(Enabled(kPrefsTarnCtl) || Enabled(kPrefsFellCtl) || Enabled(kPrefsBeckCtl)); // the box is off
+
+    Click(kPrefsSavePositionCtl);
+    Click(kPrefsCheckUpdatesCtl);
+    Click(kPrefsShowSelectCtl);
+    EXPECT_EQ(std::tuple(BoundsCheck, UpdateForCheck, ShowSelAppCheck), std::tuple(0, 0, 0));
+    FastOpenFlag = 1;
+    ToggleDefaultAppBox();
+    EXPECT_EQ(std::tuple(DefaultAppCheck, int(FastOpenFlag)), std::tuple(1, 0));
+    EXPECT_EQ(std::tuple(Enabled(kPrefsTarnCtl), Enabled(kPrefsFellCtl), Enabled(kPrefsBeckCtl)),
+              std::tuple(false, true, true)); // only the siblings that are there
+    FastOpenFlag = 1;
+    Click(kPrefsBeckCtl);
+    EXPECT_EQ(std::tuple(DefaultAppNum, OpenAppNum, s_OpenApp.str(), int(FastOpenFlag)),
+              std::tuple(3, 3, std::string("BootBeck"), 0));
+    EXPECT_EQ(std::tuple(Value(kPrefsFellCtl), Value(kPrefsBeckCtl)), std::tuple(0, 1));
+    // Off again: the buttons go grey, the choice and its keyword stay.
+    OpenAppFlag = 1;
+    ToggleDefaultAppBox();
+    EXPECT_EQ(std::tuple(DefaultAppCheck, int(OpenAppFlag), DefaultAppNum, s_OpenApp.str()),
+              std::tuple(0, 0, 3, std::string("BootBeck")));
+    EXPECT_EQ(Value(kPrefsDefaultAppCtl), 0);
+    EXPECT_FALSE(Enabled(kPrefsFellCtl) || Enabled(kPrefsBeckCtl));
+    Click(kPrefsOkCtl);
+    EXPECT_FALSE(WindowExists(kPrefsWnd));
+    EXPECT_TRUE(MenuIsEnabled(kFileMenu));
+}
+
+TEST_F(PrefsTest, WithoutSiblingsTheLaunchSettingsCannotChange)
+{
+    TarnExistsFlag = FellExistsFlag = BeckExistsFlag = 0;
+    ChooseMenuItem(kAppMenu, kPreferenceItem);
+    EXPECT_FALSE(Enabled(kPrefsShowSelectCtl) || Enabled(kPrefsDefaultAppCtl));
+    EXPECT_FALSE(Enabled(kPrefsTarnCtl) || Enabled(kPrefsFellCtl) || Enabled(kPrefsBeckCtl));
+    EXPECT_TRUE(Enabled(kPrefsSavePositionCtl) && Enabled(kPrefsCheckUpdatesCtl));
+    QApplication::setActiveWindow(WindowWidget(kPrefsWnd));
+    QTest::keyClick(WindowWidget(kPrefsWnd), Qt::Key_Return); // OK
+    EXPECT_FALSE(WindowExists(kPrefsWnd));
+    EXPECT_TRUE(MenuIsEnabled(kFileMenu));
+}
+
+TEST_F(PrefsTest, WindowsOpenWhereTheyWereOnlyWhenAsked)
+{
+    PrefeBounds = LTRB(120, 90, 450, 415);
+    ChooseMenuItem(kAppMenu, kPreferenceItem);
+    EXPECT_EQ(GetWindowContentBounds(kPrefsWnd), LTRB(120, 90, 450, 415));
+    MoveWindowContentTo(kPrefsWnd, 140, 100); // as the person drags it
+    ProcessEvents();
+    EXPECT_EQ(PrefeBounds, LTRB(140, 100, 470, 425));
+    Click(kPrefsOkCtl);
+    BoundsCheck = 0;
+    ChooseMenuItem(kAppMenu, kPreferenceItem);
+    EXPECT_EQ(GetWindowContentBounds(kPrefsWnd), LTRB(300, 200, 630, 525));
+    Click(kPrefsOkCtl);
+    // A place on a screen that is gone comes back onto this one.
+    BoundsCheck = 1;
+    Bounds = LTRB(30000, 20000, 30941, 20400);
+    OpenSheetOf(1);
+    const Rect main = GetWindowContentBounds(kMainWnd), screen = AvailableScreenBounds();
+    EXPECT_TRUE(main.left < screen.right - 50 && main.top < screen.bottom) << main.left << "," << main.top;
+}
+
+TEST_F(PrefsTest, TheEndOfTheSessionKeepsPreferencesAndUnsavedWork)
+{
+    OpenSheetOf(2);
+    DirtyFlag = 0;
+    UpdateForCheck = 0;
+    EXPECT_TRUE(SessionMayEnd()); // nothing unsaved
+    EXPECT_EQ(QSettings(StoreFile(), QSettings::IniFormat).value(QStringLiteral("UpdateForCheck")).toInt(), 0);
+    DirtyFlag = 1;
+    answers.push_back("Cancel");
+    EXPECT_FALSE(SessionMayEnd());
+    ASSERT_FALSE(dialogs.empty());
+    EXPECT_EQ(dialogs.back().kind, DialogRequest::SavePrompt);
+    EXPECT_EQ(exitStatus, -1);
+    answers.push_back("Don't Save");
+    EXPECT_FALSE(SessionMayEnd());
+    EXPECT_EQ(exitStatus, 0); // the person chose: the program ends
+}
+
+} // namespace
