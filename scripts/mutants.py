@@ -33,6 +33,8 @@ SCOPE = [
     "src/link/hand_over.cpp",
     "src/print/print_layout.cpp", "src/print/print_page.cpp", "src/print/print.cpp", "src/print/print_pdf.cpp",
     "src/app/command_line.cpp",
+    "src/prefs/prefs.cpp", "src/prefs/prefs_format.cpp", "src/prefs/update.cpp", "src/prefs/update_text.cpp",
+    "src/prefs/update_install.cpp",
 ]
 
 RELATIONAL = {" < ": " <= ", " <= ": " < ", " > ": " >= ", " >= ": " > ", " == ": " != ", " != ": " == "}
