@@ -104,9 +104,9 @@ def line_mutants(line):
     # The rows of layout tables (rectangles, column places) and the sizes of
     # windows are data: a point more or less moves a text, which no test
     # should pin.
-    layout_row = (stripped.startswith("{") or "LTRB(" in line
+    layout_row = (stripped.startswith("{") or "LTRB(" in line or re.search(r"\bIn\(\w+, ", line)
                   or re.match(r"constexpr \w+ k\w+\[\] = \{", stripped)
-                  or re.search(r"\b(BuildCalcWindow|CreateDialogWindow|CreateMenuBarWindow)\(", line))
+                  or re.search(r"\b(BuildCalcWindow|CreateDialogWindow|CreateMenuBarWindow|CreateAlertWindow)\(", line))
     # A handler case that calls its procedure and answers "handled": every
     # answer but kEventNotHandled means the same to the platform.
     handled_answer = re.match(r"case .*\w\(.*\); return \d+;$", stripped)

@@ -2,22 +2,14 @@
 // stands out from what is behind it and keeps inside its place, in the main
 // window, the calculators and an alert.
 #include "app/alerts.h"
-#include "app/ids.h"
 #include "platform/menus.h"
-#include "platform/test_access.h"
-#include "sheet/draw_sheet.h"
 #include "sheet/scroll_bar.h"
-#include "sheet/sheet_globals.h"
 #include "support/app_fixture.h"
+#include "support/drive.h"
 
 #include <QAbstractButton>
-#include <QApplication>
 #include <QHash>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMessageBox>
 #include <QPalette>
-#include <QTest>
 #include <cmath>
 
 namespace {
@@ -72,7 +64,7 @@ Ink InkIn(const QImage& image, const QRect& place)
     return ink;
 }
 
-class Appearance : public AppTest {
+class Appearance : public AppTest, public Drive {
 protected:
     void SetUp() override
     {
@@ -134,8 +126,7 @@ TEST_F(Appearance, CalculatorsAlertsAndTheTopBarReadUnderADarkThemeAndALargeFont
 {
     ChooseMenuItem(kFileMenu, kNewItem);
     Row(1).name = Str255("KW-380 Reference");
-    cellH = 0;
-    DrawSheet();
+    Select(0, cellV);
     for (int item = 1; item <= 8; ++item) {
         ChooseMenuItem(kCalcMenu, item);
         SCOPED_TRACE(item);
@@ -144,9 +135,7 @@ TEST_F(Appearance, CalculatorsAlertsAndTheTopBarReadUnderADarkThemeAndALargeFont
         ProcessEvents();
     }
     ShowAlertNumExtra();
-    QMessageBox* box = nullptr;
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->objectName() == "SheetAlert" && w->isVisible()) box = qobject_cast<QMessageBox*>(w);
+    QMessageBox* box = ShownAlert();
     ASSERT_NE(box, nullptr);
     ExpectReadableLabels(box);
     box->close();
@@ -162,14 +151,13 @@ TEST_F(Appearance, CalculatorsAlertsAndTheTopBarReadUnderADarkThemeAndALargeFont
         EXPECT_LT(Luminance(image.pixel(ink.box.center())), 0.5) << control << ": dark text";
     }
     ExpectReadableLabels(ContentWidget(kMainWnd));
-    cellH = kColFs; // the column label, the field and the explanation
-    DrawSheet();
+    Select(kColFs, cellV); // the column label, the field and the explanation
     ExpectReadableLabels(ContentWidget(kMainWnd));
     fNum = kMaxModels;
     cellV = kMaxModels - 1;
     SetInstallScrollButton();
     DrawSheet();
-    ASSERT_EQ(qobject_cast<QLabel*>(ControlWidget(kMainWnd, kRowCounterCtl))->text(), "32766/32767");
+    ASSERT_EQ(LabelText(kMainWnd, kRowCounterCtl), "32766/32767");
     ExpectReadableLabels(ContentWidget(kMainWnd));
 }
 

@@ -1,34 +1,25 @@
 // The main window: placement and width, the scroll bar and resizing, the
 // file panels it opens and the keys people reach for on a Linux desktop.
 #include "app/app_globals.h"
-#include "app/ids.h"
 #include "calc/calc_globals.h"
 #include "platform/menus.h"
-#include "platform/test_access.h"
 #include "platform/windows.h"
-#include "sheet/draw_sheet.h"
 #include "sheet/scroll_bar.h"
-#include "sheet/sheet_globals.h"
 #include "support/app_fixture.h"
+#include "support/drive.h"
 
-#include <QApplication>
 #include <QFileDialog>
-#include <QLineEdit>
 #include <QMenuBar>
-#include <QScrollBar>
-#include <QTest>
 
 namespace {
 
-class MainWindowTest : public AppTest {
+class MainWindowTest : public AppTest, public Drive {
 protected:
-    static QScrollBar* Bar() { return qobject_cast<QScrollBar*>(ControlWidget(kMainWnd, kScrollBarCtl)); }
-    static QLineEdit* Field() { return qobject_cast<QLineEdit*>(ControlWidget(kMainWnd, kEditFieldCtl)); }
+    // With the main window made active first.
     static void Key(Qt::Key key, Qt::KeyboardModifiers mods = {})
     {
         QApplication::setActiveWindow(WindowWidget(kMainWnd));
-        QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : ContentWidget(kMainWnd);
-        QTest::keyClick(target, key, mods);
+        SheetKey(key, mods);
     }
     // The filters of the real panel the menu item opens, which is then closed.
     static QStringList PanelFilters(int menu, int item)
@@ -86,23 +77,23 @@ TEST_F(MainWindowTest, ScrollBarFollowsTheModelsThatDoNotFitAndTheHeight)
     const auto bar = [](int models) {
         fNum = static_cast<std::int16_t>(models);
         SetInstallScrollButton();
-        return std::vector<int>({dispNum, ScrollNum, ScrollBtn, Bar()->maximum()});
+        return std::vector<int>({dispNum, ScrollNum, ScrollBtn, SheetBar()->maximum()});
     };
     EXPECT_EQ(bar(20), std::vector<int>({20, 0, 0, 0}));
     EXPECT_EQ(bar(25), std::vector<int>({20, 5, 1, 5}));
-    EXPECT_EQ(std::tuple(Bar()->pageStep(), Bar()->value()), std::tuple(20, 0));
+    EXPECT_EQ(std::tuple(SheetBar()->pageStep(), SheetBar()->value()), std::tuple(20, 0));
     const auto scrolled = [](QAbstractSlider::SliderAction action) {
-        Bar()->triggerAction(action);
-        return std::vector<int>({ScrollValue, Bar()->value()});
+        SheetBar()->triggerAction(action);
+        return std::vector<int>({ScrollValue, SheetBar()->value()});
     };
     EXPECT_EQ(scrolled(QAbstractSlider::SliderPageStepAdd), std::vector<int>({0, 0}));
     EXPECT_EQ(scrolled(QAbstractSlider::SliderSingleStepAdd), std::vector<int>({1, 1}));
-    for (int i = 0; i < 10; ++i) Bar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    for (int i = 0; i < 10; ++i) SheetBar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
     EXPECT_EQ(ScrollValue, 5); // clamped at ScrollNum
     EXPECT_EQ(scrolled(QAbstractSlider::SliderSingleStepSub), std::vector<int>({4, 4}));
-    Bar()->setSliderDown(true);
-    Bar()->setSliderPosition(2);
-    Bar()->setSliderDown(false);
+    SheetBar()->setSliderDown(true);
+    SheetBar()->setSliderPosition(2);
+    SheetBar()->setSliderDown(false);
     EXPECT_EQ(ScrollValue, 2);
     // Resizing rebuilds the bar and goes back to the top, unless a calculator
     // is open. The height, then the rows shown and hidden and the first shown.
@@ -112,7 +103,7 @@ TEST_F(MainWindowTest, ScrollBarFollowsTheModelsThatDoNotFitAndTheHeight)
         return std::vector<int>({WindowContentHeight(kMainWnd), dispNum, ScrollNum, ScrollValue});
     };
     EXPECT_EQ(resize(410), std::vector<int>({410, 20, 5, 0})); // 330 / 16 rounds down
-    EXPECT_EQ(Bar()->geometry(), QRect(926, 81, 15, 314));
+    EXPECT_EQ(SheetBar()->geometry(), QRect(926, 81, 15, 314));
     EXPECT_EQ(resize(500), std::vector<int>({500, 26, 0, 0}));
     CalcWndOnFlag = 1;
     EXPECT_EQ(resize(400), std::vector<int>({400, 26, 0, 0}));
@@ -138,16 +129,15 @@ TEST_F(MainWindowTest, FilePanelsNameTheKindsTheyShow)
 TEST_F(MainWindowTest, PageAndDocumentKeysMoveThroughTheSheet)
 {
     OpenSheetOf(100);
-    cellH = 1;
-    DrawSheet();
+    Select(1, cellV);
     ASSERT_EQ(dispNum, 20);
     // The selected row, the first row shown and the scroll bar, after each key.
     const auto press = [](Qt::Key key, Qt::KeyboardModifiers mods = {}) {
         Key(key, mods);
-        return std::vector<int>({cellV, ScrollValue, Bar()->value()});
+        return std::vector<int>({cellV, ScrollValue, SheetBar()->value()});
     };
     EXPECT_EQ(press(Qt::Key_PageDown), std::vector<int>({21, 20, 20}));
-    EXPECT_EQ(Field()->text(), "M21");
+    EXPECT_EQ(SheetField()->text(), "M21");
     for (int k = 0; k < 5; ++k) Key(Qt::Key_PageDown);
     EXPECT_EQ(press(Qt::Key_PageDown), std::vector<int>({100, 80, 80}));
     EXPECT_EQ(press(Qt::Key_PageUp), std::vector<int>({80, 60, 60}));
@@ -155,9 +145,9 @@ TEST_F(MainWindowTest, PageAndDocumentKeysMoveThroughTheSheet)
     EXPECT_EQ(press(Qt::Key_PageUp), std::vector<int>({1, 0, 0}));
     EXPECT_EQ(press(Qt::Key_End, Qt::ControlModifier), std::vector<int>({100, 80, 80}));
     EXPECT_EQ(cellH, 1);
-    Field()->setCursorPosition(0);
+    SheetField()->setCursorPosition(0);
     Key(Qt::Key_End);
-    EXPECT_EQ(std::tuple(cellV, Field()->cursorPosition()), std::tuple(100, 4)); // "M100"
+    EXPECT_EQ(std::tuple(cellV, SheetField()->cursorPosition()), std::tuple(100, 4)); // "M100"
 }
 
 // Delete removes a whole selected model, and in the field one character;
@@ -167,20 +157,19 @@ TEST_F(MainWindowTest, DeleteEscapeAndF10)
     OpenSheetOf(3);
     Key(Qt::Key_Delete);
     EXPECT_EQ(std::tuple(fNum, Row(1).name), std::tuple(2, Str255("M2")));
-    cellH = 1;
-    DrawSheet();
-    Field()->setCursorPosition(0);
+    Select(1, cellV);
+    SheetField()->setCursorPosition(0);
     Key(Qt::Key_Delete);
-    EXPECT_EQ(std::tuple(fNum, Field()->text().toStdString()), std::tuple(2, "2"));
+    EXPECT_EQ(std::tuple(fNum, SheetField()->text().toStdString()), std::tuple(2, "2"));
     cellH = kColFs;
     Row(1).Param(kColFs) = 38.5f;
     DrawSheet();
     DirtyFlag = 0;
-    const QString offered = Field()->text();
+    const QString offered = SheetField()->text();
     ASSERT_TRUE(offered.contains("38.5"));
-    Field()->setText("99");
+    SheetField()->setText("99");
     Key(Qt::Key_Escape);
-    EXPECT_EQ(QStringList({Field()->text(), Field()->selectedText()}), QStringList({offered, offered}));
+    EXPECT_EQ(QStringList({SheetField()->text(), SheetField()->selectedText()}), QStringList({offered, offered}));
     Key(Qt::Key_Down);
     EXPECT_EQ(std::tuple(Row(1).Param(kColFs), DirtyFlag), std::tuple(38.5f, 0));
     Key(Qt::Key_F10);

@@ -6,33 +6,23 @@
 #include "app/app_globals.h"
 #include "app/bundle.h"
 #include "app/context_menu.h"
-#include "app/ids.h"
 #include "app/menu_bar.h"
 #include "docs/doc_globals.h"
 #include "platform/controls.h"
 #include "platform/menus.h"
-#include "platform/test_access.h"
 #include "platform/test_seams.h"
 #include "platform/windows.h"
-#include "sheet/draw_sheet.h"
-#include "sheet/sheet_globals.h"
 #include "support/app_fixture.h"
+#include "support/drive.h"
 
 #include <QAction>
-#include <QApplication>
-#include <QContextMenuEvent>
-#include <QFile>
 #include <QImage>
-#include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
-#include <QMessageBox>
 #include <QTemporaryDir>
-#include <QTest>
 
 namespace {
 
-using StartupTest = AppTest;
+class StartupTest : public AppTest, public Drive { };
 
 // The start window stands in for the document until one opens and again
 // when it closes; the main window's close box closes the document only.
@@ -46,7 +36,7 @@ TEST_F(StartupTest, TheStartWindowCarriesTheMenusUntilADocumentOpens)
                           ControlIsEnabled(kStartWnd, kStartNewCtl), int(MainWndOpenFlag), exitStatus);
     };
     EXPECT_EQ(windows(), std::tuple(false, false, true, true, 0, -1));
-    QTest::mouseClick(ControlWidget(kStartWnd, kStartNewCtl), Qt::LeftButton);
+    ClickControl(kStartWnd, kStartNewCtl);
     EXPECT_EQ(windows(), std::tuple(true, true, false, false, 1, -1)); // the button follows File > New
     ChooseMenuItem(kFileMenu, kCloseItem);
     EXPECT_EQ(windows(), std::tuple(false, false, true, true, 0, -1));
@@ -65,8 +55,6 @@ TEST_F(StartupTest, TheStartWindowCarriesTheMenusUntilADocumentOpens)
 // at the next redraw, and only when it changes the value.
 TEST_F(StartupTest, NewDataSheetOpensOneNaModel)
 {
-    const auto field = [] { return qobject_cast<QLineEdit*>(ControlWidget(kMainWnd, kEditFieldCtl)); };
-    const auto label = [](int control) { return qobject_cast<QLabel*>(ControlWidget(kMainWnd, control))->text(); };
     ChooseMenuItem(kFileMenu, kNewItem);
     ASSERT_TRUE(WindowExists(kMainWnd));
     EXPECT_EQ(std::tuple(Row(1).name, Row(1).range), std::tuple(Str255("n/a"), Str255("n/a")));
@@ -74,29 +62,26 @@ TEST_F(StartupTest, NewDataSheetOpensOneNaModel)
     EXPECT_EQ(std::vector<int>({fNum, cellH, cellV, FileOpenFlag, NewFileFlag, DirtyFlag, WindowModifiedMark(kMainWnd),
                                 MenuItemIsEnabled(kFileMenu, kNewItem)}),
               std::vector<int>({1, 1, 1, 255, 0, 0, 0, 0}));
-    EXPECT_EQ(QStringList({WindowWidget(kMainWnd)->windowTitle(), field()->text(), label(kRowCounterCtl),
-                           label(kColumnLabelCtl)}),
+    EXPECT_EQ(QStringList({WindowWidget(kMainWnd)->windowTitle(), SheetField()->text(),
+                           LabelText(kMainWnd, kRowCounterCtl), LabelText(kMainWnd, kColumnLabelCtl)}),
               QStringList({"untitled.spdata[*]", "n/a", "1/1", "Model Name .."}));
-    cellH = kColFs;
-    DrawSheet(); // stores "n/a" back into the name: no change
+    Select(kColFs, cellV); // stores "n/a" back into the name: no change
     EXPECT_EQ(DirtyFlag, 0);
-    field()->setText("38.2");
-    field()->setText(" 0");
+    SheetField()->setText("38.2");
+    SheetField()->setText(" 0");
     DrawSheet(); // same cell: the text stays as typed and stores 0
     EXPECT_EQ(DirtyFlag, 0);
-    cellH = 1;
-    DrawSheet();
-    field()->setText("W8-1772");
+    Select(1, cellV);
+    SheetField()->setText("W8-1772");
     EXPECT_EQ(DirtyFlag, 0); // typing lives in the field until a redraw
-    cellH = kColFs;
-    DrawSheet();
+    Select(kColFs, cellV);
     // The Fs cell offers its own value.
-    EXPECT_EQ(std::tuple(Row(1).name, DirtyFlag, WindowModifiedMark(kMainWnd), field()->text().toStdString()),
+    EXPECT_EQ(std::tuple(Row(1).name, DirtyFlag, WindowModifiedMark(kMainWnd), SheetField()->text().toStdString()),
               std::tuple(Str255("W8-1772"), 1, true, " 0"));
     DirtyFlag = 0;
-    field()->setText("12abc");
+    SheetField()->setText("12abc");
     DrawSheet(); // typing survives a redraw in place
-    EXPECT_EQ(std::tuple(Row(1).Param(kColFs), DirtyFlag, field()->text().toStdString()),
+    EXPECT_EQ(std::tuple(Row(1).Param(kColFs), DirtyFlag, SheetField()->text().toStdString()),
               std::tuple(12.0f, 1, "12abc"));
 }
 
@@ -104,9 +89,7 @@ TEST_F(StartupTest, AboutShowsNameVersionAndCopyright)
 {
     ChooseMenuItem(kAppMenu, kAboutItem);
     ProcessEvents();
-    QMessageBox* box = nullptr;
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->objectName() == "AboutBox" && w->isVisible()) box = qobject_cast<QMessageBox*>(w);
+    QMessageBox* box = ShownAlert("AboutBox");
     ASSERT_NE(box, nullptr);
     EXPECT_EQ(box->text(), "MerestoneDataBase");
     for (const QString& line : {QStringLiteral("Version 1.0.0"), QStringLiteral("Copyright © 2026 Kelvane")})
@@ -185,14 +168,9 @@ TEST_F(StartupTest, ContextMenuOpensOverRowsAndOverTheEditField)
         EXPECT_EQ(ContextMenuAllowedAt(x, frameY, column), shown) << x << "," << frameY;
     ChooseMenuItem(kFileMenu, kNewItem);
     SetPopUpMenuChooser([](int menu) { return menu == kContextMenu ? 3 : 0; }); // "Past"
-    const auto rightClick = [](int y) {
-        QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(400, y),
-                                ContentWidget(kMainWnd)->mapToGlobal(QPoint(400, y)));
-        QApplication::sendEvent(ContentWidget(kMainWnd), &click);
-    };
-    rightClick(200);
+    RightClickSheet({400, 200});
     EXPECT_EQ(std::exchange(itemIDPass, 0), kPasteItem);
-    rightClick(70); // header band: no menu; the one before was disposed after use
+    RightClickSheet({400, 70}); // header band: no menu; the one before was disposed after use
     EXPECT_EQ(std::tuple(itemIDPass, MenuExists(kContextMenu)), std::tuple(0, false));
     ChooseMenuItem(kFileMenu, kExportItem);
     EXPECT_EQ(itemIDPass, kExportItem);
@@ -203,19 +181,14 @@ TEST_F(StartupTest, ContextMenuOpensOverRowsAndOverTheEditField)
 TEST_F(StartupTest, TheDataFoldersDictionaryGivesTheValuesAndAddresses)
 {
     QTemporaryDir dir;
-    const auto write = [&dir](const QByteArray& bytes) {
-        QFile f(dir.filePath("Info.json"));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-    };
     SetDataFolder(dir.path().toStdString());
     EXPECT_EQ(GetCFBundleVersion("CFBundleVersion"), "");
-    write("{ not json at all");
+    WriteFile(dir.filePath("Info.json"), "{ not json at all");
     SetDataFolder(dir.path().toStdString() + "/."); // a new folder name reads the file again
     EXPECT_EQ(std::tuple(GetCFBundleVersion("CFBundleVersion"), MakerWebHost(),
                          BundleResourcePath("Merestone's_Manual.pdf", "Images"), BundleResourcePath("", "Images")),
               std::tuple("", "kelvane.example", "", ""));
-    write(R"({"MerestoneWebHost": "127.0.0.1:8080", "CFBundleVersion": 7})");
+    WriteFile(dir.filePath("Info.json"), R"({"MerestoneWebHost": "127.0.0.1:8080", "CFBundleVersion": 7})");
     SetDataFolder(dir.path().toStdString());
     // The version is no text: no value.
     EXPECT_EQ(std::tuple(MakerWebHost(), MakerMailAddress(), GetCFBundleVersion("CFBundleVersion")),

@@ -2,52 +2,39 @@
 // OK with its transfer, Cancel and Escape, the keys and the Edit menu, and
 // the two calculators with tabs, efficiency and feet to metric.
 #include "app/app_globals.h"
-#include "app/ids.h"
 #include "calc/calc_globals.h"
 #include "calc/calc_window.h"
 #include "calc/calculator_window.h"
 #include "platform/controls.h"
 #include "platform/events.h"
 #include "platform/menus.h"
-#include "platform/services.h"
-#include "platform/test_access.h"
 #include "platform/windows.h"
-#include "sheet/draw_sheet.h"
 #include "sheet/scroll_bar.h"
-#include "sheet/sheet_globals.h"
 #include "sheet/sheet_input.h"
 #include "support/app_fixture.h"
+#include "support/drive.h"
 
-#include <QApplication>
-#include <QClipboard>
-#include <QLabel>
-#include <QLineEdit>
-#include <QTest>
 #include <QToolButton>
-#include <functional>
 
 namespace {
 
 // A new sheet with its first model, KW-380, selected, and the helpers that
 // drive a calculator's fields, buttons, tabs and keys.
-class CalcWindow : public AppTest {
+class CalcWindow : public AppTest, public Drive {
 protected:
     void SetUp() override
     {
         AppTest::SetUp();
         ChooseMenuItem(kFileMenu, kNewItem);
-        cellH = 0;
-        cellV = 1;
-        DrawSheet();
+        Select(0, 1);
         DirtyFlag = 0;
         ModelRecord& m = Row(1);
         m.name = Str255("KW-380");
         m.Param(kColFs) = m.Param(kColQes) = m.Param(kColSd) = 12.3456f;
     }
-    static QString SheetField() { return qobject_cast<QLineEdit*>(ControlWidget(kMainWnd, kEditFieldCtl))->text(); }
     static void Open(int item) { ChooseMenuItem(kCalcMenu, item); }
     static QLineEdit* Field(int id) { return qobject_cast<QLineEdit*>(ControlWidget(kCalcWnd, id)); }
-    static QString Label(int id) { return qobject_cast<QLabel*>(ControlWidget(kCalcWnd, id))->text(); }
+    static QString Label(int id) { return LabelText(kCalcWnd, id); }
     static void Type(int id, const char* text) { Field(id)->setText(QString::fromUtf8(text)); }
     // Types into the input fields in order, from the first, and clicks the button, if any.
     static void Enter(std::initializer_list<const char*> inputs, int button = 0)
@@ -72,19 +59,11 @@ protected:
         for (int id : ids) texts << Field(id)->text();
         return texts;
     }
-    static void Click(int id) { QTest::mouseClick(ControlWidget(kCalcWnd, id), Qt::LeftButton); }
-    static int BeepsOf(const std::function<void()>& action)
-    {
-        const int before = SysBeepCount();
-        action();
-        return SysBeepCount() - before;
-    }
+    static void Click(int id) { ClickControl(kCalcWnd, id); }
+    // Into the first input field when there is one.
     static void Key(Qt::Key key, Qt::KeyboardModifiers mods = {})
     {
-        QApplication::setActiveWindow(WindowWidget(kCalcWnd));
-        QWidget* target
-            = Field(kCalcFirstInput) ? static_cast<QWidget*>(Field(kCalcFirstInput)) : WindowWidget(kCalcWnd);
-        QTest::keyClick(target, key, mods);
+        KeyIn(kCalcWnd, key, mods, Field(kCalcFirstInput));
     }
     // Sets a radio group or the tabs and reports the hit, as a click does.
     static void Hit(int control, int value)
@@ -129,7 +108,7 @@ TEST_F(CalcWindow, KeysAndButtonsWriteOnlyOnOkAndTheSheetHoldsStill)
     Open(2);
     Key(Qt::Key_Escape);
     EXPECT_FALSE(WindowExists(kCalcWnd));
-    EXPECT_EQ(BeepsOf([] { Run(2, {"abc"}, kCalcOkCtl); }), 1);
+    EXPECT_EQ(Beeps([] { Run(2, {"abc"}, kCalcOkCtl); }), 1);
     EXPECT_EQ(std::tuple(WindowExists(kCalcWnd), DirtyFlag, Row(1).Param(kColQes)), std::tuple(false, 0, 12.3456f));
     fNum = 0;
     Run(2, {"0.4", "4"}, kCalcOkCtl);
@@ -171,7 +150,7 @@ TEST_F(CalcWindow, EditMenuAndKeysWorkOnTheFocusedFieldOnly)
 {
     // The field, the clipboard, and the Undo item's text and state.
     const auto state = [] {
-        return std::tuple(Field(80)->text().toStdString(), QGuiApplication::clipboard()->text().toStdString(),
+        return std::tuple(Field(80)->text().toStdString(), ClipboardText().toStdString(),
                           MenuItemText(kEditMenu, kUndoItem), MenuItemIsEnabled(kEditMenu, kUndoItem));
     };
     const auto edit = [&state](int item) {
@@ -182,7 +161,7 @@ TEST_F(CalcWindow, EditMenuAndKeysWorkOnTheFocusedFieldOnly)
     Type(80, " 38.2");
     EXPECT_EQ(edit(kCutItem), std::tuple("", " 38.2", "Undo Cut", true));
     EXPECT_EQ(edit(kUndoItem), std::tuple(" 38.2", " 38.2", "Undo", false));
-    QGuiApplication::clipboard()->setText("41");
+    SetClipboardText("41");
     EXPECT_EQ(edit(kPasteItem), std::tuple("41", "41", "Undo Paste", true));
     EXPECT_EQ(edit(kUndoItem), std::tuple(" 38.2", "41", "Undo", false));
     EXPECT_EQ(Row(1).Param(kColFs), 12.3456f);
@@ -199,7 +178,7 @@ TEST_F(CalcWindow, EditMenuAndKeysWorkOnTheFocusedFieldOnly)
     Field(80)->setText("0.45");
     Field(80)->setSelection(0, 1);
     Key(Qt::Key_C, Qt::ControlModifier);
-    EXPECT_EQ(QGuiApplication::clipboard()->text(), "0.45"); // the whole field, as Copy does
+    EXPECT_EQ(ClipboardText(), "0.45"); // the whole field, as Copy does
     Key(Qt::Key_X, Qt::ControlModifier);
     EXPECT_EQ(state(), std::tuple("", "0.45", "Undo Cut", true));
     Key(Qt::Key_Z, Qt::ControlModifier);
@@ -216,16 +195,14 @@ TEST_F(CalcWindow, SmallCalculatorsShowTheModelAndWriteTheirResults)
     EXPECT_EQ(Texts({86, 80}), QStringList({" 132.7", " 0"}));
     Enter({"130"}, kCalcOkCtl);
     EXPECT_NEAR(Row(1).Param(kColSd), 132.73, 0.01);
-    cellH = kColSd;
-    DrawSheet();
+    Select(kColSd, cellV);
     Run(4, {"200"}, kCalcOkCtl);
     EXPECT_NEAR(Row(1).Param(kColSd), 314.15927, 0.0001);
-    EXPECT_EQ(SheetField(), " 314.16");
-    cellH = kColDia; // the first parameter column too, from the feet-to-metric calculator
-    DrawSheet();
+    EXPECT_EQ(SheetField()->text(), " 314.16");
+    Select(kColDia, cellV); // the first parameter column too, from the feet-to-metric calculator
     Run(7, {"12"}, kCalcCalcCtl);
     Click(kCalcOkCtl);
-    EXPECT_EQ(SheetField(), " 30");
+    EXPECT_EQ(SheetField()->text(), " 30");
     Run(2, {"0.5", "2"}, kCalcOkCtl); // Qts from Qes and Qms
     ExpectModel(1e-6, {{kColQts, 0.4}, {kColQes, 0.5}, {kColQms, 2.0}});
     // Vd: the model's Sd, its Vd as the result; the unit switch converts the
@@ -266,7 +243,7 @@ TEST_F(CalcWindow, SmallCalculatorsShowTheModelAndWriteTheirResults)
     Enter({"6", "8", "1"}, kCalcCalcCtl);
     EXPECT_EQ(Field(86)->text(), " 0.842");
     Type(81, "5");
-    EXPECT_EQ(BeepsOf([] { Click(kCalcCalcCtl); }), 1); // below Re: no inductance gives that reading
+    EXPECT_EQ(Beeps([] { Click(kCalcCalcCtl); }), 1); // below Re: no inductance gives that reading
     EXPECT_EQ(Field(86)->text(), " 0.842");
 }
 
@@ -308,9 +285,9 @@ TEST_F(CalcWindow, TabsFeetToMetricAndEfficiency)
     // Feet to metric: OK at once beeps and writes nothing, and after a refused
     // Calc. it does not beep a second time; a converted tab keeps its value
     // across tab changes; OK writes only what is switched on.
-    EXPECT_EQ(BeepsOf([] { Run(7, {}, kCalcOkCtl); }), 1);
+    EXPECT_EQ(Beeps([] { Run(7, {}, kCalcOkCtl); }), 1);
     EXPECT_EQ(std::tuple(WindowExists(kCalcWnd), DirtyFlag), std::tuple(false, 0));
-    EXPECT_EQ(BeepsOf([] {
+    EXPECT_EQ(Beeps([] {
                   Run(7, {""}, kCalcCalcCtl);
                   Click(kCalcOkCtl);
               }),
@@ -323,7 +300,7 @@ TEST_F(CalcWindow, TabsFeetToMetricAndEfficiency)
     Hit(kCalcTabCtl, 3);
     EXPECT_EQ(Texts({86, 80}), QStringList({" 322.6", " 0"}));
     EXPECT_TRUE(ToggleOn(3) && !ControlIsEnabled(kCalcWnd, 77));
-    EXPECT_EQ(BeepsOf([] { Click(kCalcOkCtl); }), 1);
+    EXPECT_EQ(Beeps([] { Click(kCalcOkCtl); }), 1);
     EXPECT_NEAR(Row(1).Param(kColSd), 322.58, 0.01);
     DirtyFlag = 0;
     Open(7);
@@ -349,7 +326,7 @@ TEST_F(CalcWindow, TabsFeetToMetricAndEfficiency)
     Open(3);
     ASSERT_TRUE(WindowIsVisible(kCalcWnd));
     EXPECT_EQ(Field(80)->text(), " 0");
-    EXPECT_EQ(BeepsOf([] { Click(kCalcCalcCtl); }), 1); // the prefilled 0 is refused
+    EXPECT_EQ(Beeps([] { Click(kCalcCalcCtl); }), 1); // the prefilled 0 is refused
     Enter({"88"}, kCalcCalcCtl);
     EXPECT_EQ(Field(86)->text(), " 0.396");
     Click(kCalcOkCtl);

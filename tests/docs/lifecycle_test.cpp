@@ -1,7 +1,6 @@
 // Opening, saving, importing, exporting and closing, every prompt and panel
 // answered through the dialog seam; and the paths that could destroy, drop or
 // trap the person's data: failed writes, one-key alerts, files that are not files.
-#include "app/ids.h"
 #include "calc/calc_globals.h"
 #include "docs/desktop_open.h"
 #include "docs/doc_globals.h"
@@ -12,32 +11,21 @@
 #include "platform/events.h"
 #include "platform/menus.h"
 #include "platform/open_requests.h"
-#include "platform/services.h"
-#include "platform/test_access.h"
 #include "platform/test_seams.h"
 #include "platform/windows.h"
-#include "sheet/draw_sheet.h"
 #include "sheet/scroll_bar.h"
-#include "sheet/sheet_globals.h"
 #include "support/app_fixture.h"
+#include "support/drive.h"
 
 #include <QAbstractButton>
-#include <QApplication>
 #include <QDBusConnection>
-#include <QDir>
-#include <QFile>
 #include <QFileDialog>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMessageBox>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <QTest>
 #include <algorithm>
 #include <csignal>
 #include <filesystem>
 #include <fstream>
-#include <functional>
 #include <iterator>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -51,7 +39,7 @@ const std::string kLine2 = "T-25,Tweeter, 2.5, 1200, 0.01, 0.6, 0.8, 2.4, 0.3, 4
 
 // A started program, a folder of its own for files, and the helpers that
 // open, edit and read them back.
-class Lifecycle : public AppTest {
+class Lifecycle : public AppTest, public Drive {
 protected:
     std::string Path(const std::string& name) const { return (dir.path() + "/").toStdString() + name; }
     std::string Write(const std::string& name, const std::string& bytes) const
@@ -91,20 +79,12 @@ protected:
     static DocState Document() { return {fileName1.str(), FileOpenFlag, DirtyFlag}; }
     const DialogRequest& Last() const { return dialogs.back(); }
     static QString Title() { return WindowWidget(kMainWnd)->windowTitle(); }
-    static QLineEdit* Field() { return qobject_cast<QLineEdit*>(ControlWidget(kMainWnd, kEditFieldCtl)); }
     static void Edit()
     {
         Row(1).Param(kColFs) = 41.0f;
         DrawSheet();
     }
 
-    // The real alert of that object name on show, or null.
-    static QMessageBox* ShownAlert(const char* name = "SheetAlert")
-    {
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (w->objectName() == name && w->isVisible()) return qobject_cast<QMessageBox*>(w);
-        return nullptr;
-    }
     // The text and explanation of the sheet alert on show, which is then closed.
     using Told = std::pair<std::string, std::string>;
     static Told TakeAlert()
@@ -191,10 +171,9 @@ TEST_F(Lifecycle, OpenDropsACsvHeaderSaveRewritesTheFileAndCopiesChangeNothingEl
 TEST_F(Lifecycle, CloseAndQuitAskWhenThereAreChanges)
 {
     OpenThroughPanel(Write("a.spdata", kLine1));
-    cellH = kColName;
-    DrawSheet();
-    ASSERT_NE(Field(), nullptr);
-    Field()->setText("W-166");
+    Select(kColName, cellV);
+    ASSERT_NE(SheetField(), nullptr);
+    SheetField()->setText("W-166");
     Choose(kFileMenu, kCloseItem); // Cancel
     EXPECT_EQ(std::tuple(Last().kind, WindowExists(kMainWnd), Row(1).name.str(), CloseFlag, MenuIsEnabled(kFileMenu)),
               std::tuple(DialogRequest::SavePrompt, true, "W-166", 0, true));
@@ -235,10 +214,8 @@ TEST_F(Lifecycle, DesktopOpenTakesTheLastAcceptedFile)
     DesktopOpen({a});
     EXPECT_FALSE(WindowExists(kMainWnd));
     FileGateFlag = 0;
-    int beeps = SysBeepCount();
-    HandleOpenDoc({a, Write("c.xyz", ""), Write("b.csv", kLine2)});
-    EXPECT_EQ(std::tuple(SysBeepCount(), TimerIsPending(kFileOpenTimer)), std::tuple(beeps + 1, true))
-        << "the unknown extension only beeps";
+    EXPECT_EQ(Beeps([&] { HandleOpenDoc({a, Write("c.xyz", ""), Write("b.csv", kLine2)}); }), 1); // c.xyz only beeps
+    EXPECT_TRUE(TimerIsPending(kFileOpenTimer));
     WaitForOpenTimer();
     EXPECT_EQ(std::tuple(WindowIsVisible(kMainWnd), WindowIsVisible(kStartWnd)), std::tuple(true, false));
     EXPECT_EQ(std::tuple(Row(1).name.str(), fileName1.str(), FastOpenFlag), std::tuple("T-25", "b.spdata", 1));
@@ -255,14 +232,12 @@ TEST_F(Lifecycle, DesktopOpenTakesTheLastAcceptedFile)
     // take nothing away.
     std::vector<std::string> paths{Write("d.spdata", kLine2)};
     for (int k = 0; k < 10000; ++k) paths.push_back(Path("list" + std::to_string(k) + (k % 2 ? ".prsv" : ".xyz")));
-    beeps = SysBeepCount();
-    HandleOpenDoc(paths);
-    EXPECT_EQ(SysBeepCount(), beeps + 1);
+    EXPECT_EQ(Beeps([&] { HandleOpenDoc(paths); }), 1);
     ASSERT_TRUE(WindowIsVisible(kFileDoesNotOpenWnd));
     QWidget* refusal = WindowWidget(kFileDoesNotOpenWnd);
     HandleOpenDoc({Path("more.prsv")}); // while it is up: no second window
     EXPECT_EQ(std::tuple(WindowWidget(kFileDoesNotOpenWnd), fsRef), std::tuple(refusal, Path("d.spdata")));
-    QTest::mouseClick(ControlWidget(kFileDoesNotOpenWnd, kFileErrButtonCtl), Qt::LeftButton);
+    ClickControl(kFileDoesNotOpenWnd, kFileErrButtonCtl);
     WaitForOpenTimer();
     EXPECT_EQ(fileName1, Str255("d.spdata"));
 }
@@ -272,12 +247,9 @@ TEST_F(Lifecycle, DesktopOpenTakesTheLastAcceptedFile)
 TEST_F(Lifecycle, PassiveRadiatorFilesAreRefusedAndTheirListsEndTheProgram)
 {
     const std::function<void()> ways[] = {
-        [] { QTest::mouseClick(ControlWidget(kFileDoesNotOpenWnd, kFileErrButtonCtl), Qt::LeftButton); },
+        [] { ClickControl(kFileDoesNotOpenWnd, kFileErrButtonCtl); },
         [] { WindowWidget(kFileDoesNotOpenWnd)->close(); },
-        [] {
-            QApplication::setActiveWindow(WindowWidget(kFileDoesNotOpenWnd));
-            QTest::keyClick(WindowWidget(kFileDoesNotOpenWnd), Qt::Key_Escape);
-        },
+        [] { KeyIn(kFileDoesNotOpenWnd, Qt::Key_Escape); },
     };
     for (std::size_t way = 0; way < std::size(ways); ++way) {
         SCOPED_TRACE(way);
@@ -294,7 +266,7 @@ TEST_F(Lifecycle, PassiveRadiatorFilesAreRefusedAndTheirListsEndTheProgram)
     Choose(kFileMenu, kImportItem, {Write("radiators.csv", "Manufacturer,Model\r")});
     ASSERT_EQ(std::tuple(SysBeepCount(), WindowIsVisible(kFileErrQuitWnd), MenuIsEnabled(kFileMenu)),
               std::tuple(beeps + 1, true, false));
-    QTest::mouseClick(ControlWidget(kFileErrQuitWnd, kFileErrButtonCtl), Qt::LeftButton);
+    ClickControl(kFileErrQuitWnd, kFileErrButtonCtl);
     EXPECT_EQ(std::exchange(exitStatus, -1), 0);
     WindowWidget(kFileErrQuitWnd)->close();
     EXPECT_EQ(exitStatus, 0);
@@ -332,11 +304,9 @@ TEST_F(Lifecycle, DesktopOpenOverUnsavedChangesAsksFirst)
     EXPECT_EQ(std::ranges::count_if(sent, [](const SentSuiteEvent& e) { return e.message.starts_with("Hide"); }), 6);
     EXPECT_EQ(Read(b).substr(0, 20), "T-25,Tweeter, 2.5, 4");
     Edit(); // Don't Save opens it too; a passive-radiator list then ends the program
-    const int beeps = SysBeepCount();
-    DesktopOpen({Write("radiators.csv", "Manufacturer,Model\r")}, {"Don't Save"});
+    EXPECT_EQ(Beeps([&] { DesktopOpen({Write("radiators.csv", "Manufacturer,Model\r")}, {"Don't Save"}); }), 1);
     ASSERT_EQ(Last().kind, DialogRequest::SavePrompt);
-    EXPECT_EQ(std::tuple(WindowIsVisible(kFileErrQuitWnd), WindowExists(kMainWnd), SysBeepCount()),
-              std::tuple(true, false, beeps + 1));
+    EXPECT_EQ(std::tuple(WindowIsVisible(kFileErrQuitWnd), WindowExists(kMainWnd)), std::tuple(true, false));
 }
 
 // A file that is missing, a folder or a FIFO opens nothing, and a FIFO is
@@ -383,9 +353,8 @@ TEST_F(Lifecycle, FilesOpenByTheirExtensionAndTheirBytesAndUnreadableOnesOpenNot
     EXPECT_EQ(std::tuple(Read(latin1).substr(0, 20), std::filesystem::is_symlink(link)),
               std::tuple("T-25,Tweeter, 2.5, 4", true));
     for (const std::string& p : {link, latin1}) std::filesystem::remove(p); // names QTemporaryDir cannot remove
-    const int beeps = SysBeepCount();
-    HandleOpenDoc({Write("t.tsv", kLine1)}); // not a kind the program reads
-    EXPECT_EQ(std::tuple(SysBeepCount(), TimerIsPending(kFileOpenTimer)), std::tuple(beeps + 1, false));
+    EXPECT_EQ(Beeps([&] { HandleOpenDoc({Write("t.tsv", kLine1)}); }), 1);  // not a kind the program reads
+    EXPECT_FALSE(TimerIsPending(kFileOpenTimer));
 }
 
 // Chooses the item on a disk that is full: a file written meanwhile may grow
@@ -508,11 +477,11 @@ TEST_F(Lifecycle, ANewSheetAfterAScrolledOneStartsAtTheTop)
     Choose(kFileMenu, kCloseItem);
     Choose(kFileMenu, kNewItem);
     QApplication::setActiveWindow(WindowWidget(kMainWnd));
-    QTest::mouseClick(ContentWidget(kMainWnd), Qt::LeftButton, {}, QPoint(260, 16 * 5 + 8)); // Fs of the first row
+    ClickSheet(260, 16 * 5 + 8); // Fs of the first row
     EXPECT_EQ(std::tuple(cellV, cellH), std::tuple(1, kColFs));
-    ASSERT_NE(Field(), nullptr);
-    Field()->setText("42");
-    QTest::keyClick(Field(), Qt::Key_Return);
+    ASSERT_NE(SheetField(), nullptr);
+    SheetField()->setText("42");
+    QTest::keyClick(SheetField(), Qt::Key_Return);
     EXPECT_EQ(Row(1).Param(kColFs), 42.0f);
 }
 

@@ -2,7 +2,6 @@
 // the model-select sequence and its windows, the hand-over and the quit
 // requests. What goes out is recorded at the bus; programs started are
 // recorded instead of run.
-#include "app/ids.h"
 #include "docs/desktop_open.h"
 #include "docs/doc_globals.h"
 #include "docs/doc_lifecycle.h"
@@ -14,21 +13,16 @@
 #include "platform/controls.h"
 #include "platform/menus.h"
 #include "platform/open_requests.h"
-#include "platform/services.h"
 #include "platform/suite_bus.h"
-#include "platform/test_access.h"
 #include "platform/test_seams.h"
 #include "platform/windows.h"
-#include "sheet/sheet_globals.h"
 #include "support/app_fixture.h"
+#include "support/drive.h"
 
-#include <QApplication>
 #include <QDBusConnection>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <QTest>
 #include <cstdio>
 
 namespace {
@@ -36,7 +30,7 @@ namespace {
 using Texts = std::vector<std::string>;
 using Ints = std::vector<int>;
 
-class LinkTest : public AppTest {
+class LinkTest : public AppTest, public Drive {
 protected:
     void SetUp() override
     {
@@ -88,20 +82,8 @@ protected:
         ASSERT_TRUE(SaveSSTFile());
         sent.clear();
     }
-    static void Key(int window, Qt::Key key)
-    {
-        QApplication::setActiveWindow(WindowWidget(window));
-        QTest::keyClick(WindowWidget(window), key);
-    }
-    static void Click(int window, int control) { QTest::mouseClick(ControlWidget(window, control), Qt::LeftButton); }
     // A CSV file of one model, Kestrel T25, beside the sheet.
-    std::string WriteCsv()
-    {
-        QFile f(dir_.filePath(QStringLiteral("b.csv")));
-        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write("Kestrel T25,Tweeter,2.5,1500\n");
-        return f.fileName().toStdString();
-    }
+    std::string WriteCsv() { return WriteFile(dir_.filePath("b.csv"), "Kestrel T25,Tweeter,2.5,1500\n").toStdString(); }
 
     QTemporaryDir bin_, dir_;
     QByteArray path_;
@@ -166,7 +148,6 @@ TEST_F(LinkTest, HideShowAndTheHeldBackDesktopOpen)
     Receive("ShowMere");
     EXPECT_TRUE(WindowIsVisible(kMainWnd) && MenuIsEnabled(kFileMenu));
     EXPECT_EQ(Sent(), Texts{});
-
     // A desktop open tells the siblings; one asks to wait, then to go on.
     const std::string csv = WriteCsv();
     Receive("OpenFileMereFromTarn"); // nothing was held back: the sheet stays
@@ -208,12 +189,12 @@ TEST_F(LinkTest, TheSelectLaunchWindowCyclesOverTheInstalledSiblings)
         EXPECT_EQ((Ints{ScrollBtn, PreScrollBtn}), (Ints{0, 1})); // the sheet holds still under it
         EXPECT_FALSE(MenuIsEnabled(kFileMenu));
         Ints down, up;
-        for (int k = 0; k < 3; ++k) Key(kSelectLaunchWnd, Qt::Key_Tab), down.push_back(OpenAppNum);
-        for (int k = 0; k < 3; ++k) Key(kSelectLaunchWnd, Qt::Key_Up), up.push_back(OpenAppNum);
+        for (int k = 0; k < 3; ++k) KeyIn(kSelectLaunchWnd, Qt::Key_Tab), down.push_back(OpenAppNum);
+        for (int k = 0; k < 3; ++k) KeyIn(kSelectLaunchWnd, Qt::Key_Up), up.push_back(OpenAppNum);
         EXPECT_EQ((std::pair{down, up}), (std::pair{c.down, c.up}));
         for (int n = kTarnwell; n <= kBeckline; ++n)
             EXPECT_EQ(ControlIsEnabled(kSelectLaunchWnd, 24 + n), SiblingInstalled(n)) << n;
-        Key(kSelectLaunchWnd, Qt::Key_Escape); // the model stays unsent
+        KeyIn(kSelectLaunchWnd, Qt::Key_Escape); // the model stays unsent
         EXPECT_EQ((Ints{WindowExists(kSelectLaunchWnd), WindowIsVisible(kMainWnd), MenuIsEnabled(kFileMenu)}),
                   (Ints{0, 1, 1}));
         EXPECT_EQ((Ints{ModelSelFlag, int(Started().size()), ScrollBtn, PreScrollBtn}), (Ints{0, 0, 1, 0}));
@@ -227,14 +208,14 @@ TEST_F(LinkTest, TheDefaultSiblingAndQuitFromTheSelectLaunchWindow)
     DefaultAppCheck = 1; // the preferences name Beckline
     DefaultAppNum = 3;
     ShowSelAppCheck = FastOpenFlag = 0;
-    Click(kMainWnd, kSelectCtl);
+    ClickControl(kMainWnd, kSelectCtl);
     EXPECT_EQ((std::tuple{s_OpenApp, int(FastOpenFlag), Started()}),
               (std::tuple{Str255("BootBeck"), 1, Texts{"beckline"}}));
     ChooseMenuItem(kMiscMenu, kShowMerestoneItem);
     ShowSelAppCheck = 1;
     Sent();
-    Click(kMainWnd, kSelectCtl);
-    Click(kSelectLaunchWnd, kSelLaunchQuitCtl);
+    ClickControl(kMainWnd, kSelectCtl);
+    ClickControl(kSelectLaunchWnd, kSelLaunchQuitCtl);
     EXPECT_EQ(Sent(), (Texts{"Tarnwell:QuitTarn", "Fellmark:QuitFell", "Beckline:QuitBeck"}));
     EXPECT_EQ(exitStatus, 0);
     EXPECT_EQ(SuiteBusName("Tarnwell", 42), "com.kelvane.Suite.Tarnwell.i42");
@@ -253,7 +234,7 @@ TEST_F(LinkTest, ChoosingASiblingSendsItTheModel)
     ScrollBtn = 1;
     ChooseMenuItem(kMiscMenu, kShowSelectLaunchItem);
     EXPECT_EQ(GetControlText(kSelectLaunchWnd, kSelLaunchModelCtl), Str255("Halden HW170"));
-    Click(kSelectLaunchWnd, kSelLaunchBeckCtl);
+    ClickControl(kSelectLaunchWnd, kSelLaunchBeckCtl);
     EXPECT_FALSE(WindowExists(kSelectLaunchWnd) || WindowIsVisible(kMainWnd));
     EXPECT_EQ((std::tuple{s_OpenApp, int(OpenAppFlag), int(FastOpenFlag), int(cellH), int(cellHbak), int(ScrollBtn),
                           int(PreScrollBtn)}),
@@ -262,20 +243,18 @@ TEST_F(LinkTest, ChoosingASiblingSendsItTheModel)
     EXPECT_EQ(Sent(), (Texts{"Tarnwell:QuitTarn", "Fellmark:QuitFell", "Tarnwell:QuitTarn", "Fellmark:QuitFell"}));
     EXPECT_EQ(Started(), Texts{"beckline"});
     EXPECT_TRUE(TimerIsPending(kSendModelTimer)); // until Beckline is on the bus
-
     // Settled: the next Select sends at once, unless the window is asked for.
     ChooseMenuItem(kMiscMenu, kShowMerestoneItem);
     ShowSelAppCheck = 0;
-    Click(kMainWnd, kSelectCtl);
+    ClickControl(kMainWnd, kSelectCtl);
     EXPECT_FALSE(WindowExists(kSelectLaunchWnd) || WindowIsVisible(kMainWnd));
     EXPECT_EQ(Started(), Texts{"beckline"});
     ChooseMenuItem(kMiscMenu, kShowMerestoneItem);
     ShowSelAppCheck = 1;
-    Click(kMainWnd, kSelectCtl);
+    ClickControl(kMainWnd, kSelectCtl);
     EXPECT_TRUE(WindowIsVisible(kSelectLaunchWnd));
-    Key(kSelectLaunchWnd, Qt::Key_Return); // the default: Beckline again
+    KeyIn(kSelectLaunchWnd, Qt::Key_Return); // the default: Beckline again
     EXPECT_EQ(Started(), Texts{"beckline"});
-
     // The parameter message: "DUMMY#", two blanks and the model text.
     EXPECT_EQ(ParameterValueToTextForSendAppleEvent(2).str(),
               "DUMMY#  Halden HW170     0   28   0   0   0   0   0   0   0   0   0   0   0  \r");
@@ -311,12 +290,12 @@ TEST_F(LinkTest, OnlyFellmarkInstalledThatNeverComesOrNone)
     }
     OpenSheetOf(2);
     DirtyFlag = 0;
-    Click(kMainWnd, kSelectCtl); // asked each time, unless told not to
+    ClickControl(kMainWnd, kSelectCtl); // asked each time, unless told not to
     EXPECT_TRUE(WindowIsVisible(kSelectLaunchWnd));
-    Key(kSelectLaunchWnd, Qt::Key_Escape);
+    KeyIn(kSelectLaunchWnd, Qt::Key_Escape);
     ShowSelAppCheck = 0;
     const int beeps = SysBeepCount();
-    Click(kMainWnd, kSelectCtl);
+    ClickControl(kMainWnd, kSelectCtl);
     EXPECT_FALSE(WindowExists(kSelectLaunchWnd) || WindowIsVisible(kMainWnd));
     EXPECT_EQ(Started(), Texts{"fellmark"});
     EXPECT_EQ(Sent(), (Texts{"Tarnwell:QuitTarn", "Beckline:QuitBeck"}));
@@ -330,14 +309,14 @@ TEST_F(LinkTest, OnlyFellmarkInstalledThatNeverComesOrNone)
     EXPECT_EQ(OpenAppNum, 1);
     ChooseMenuItem(kMiscMenu, kShowMerestoneItem);
     OpenAppFlag = 0;
-    Click(kMainWnd, kSelectCtl);
+    ClickControl(kMainWnd, kSelectCtl);
     EXPECT_EQ((Ints{WindowIsVisible(kMissingAppWnd), MenuIsEnabled(kFileMenu)}), (Ints{1, 0}));
-    Key(kMissingAppWnd, Qt::Key_A);
+    KeyIn(kMissingAppWnd, Qt::Key_A);
     EXPECT_TRUE(WindowIsVisible(kMissingAppWnd));
-    Key(kMissingAppWnd, Qt::Key_Escape);
+    KeyIn(kMissingAppWnd, Qt::Key_Escape);
     EXPECT_EQ((Ints{WindowExists(kMissingAppWnd), MenuIsEnabled(kFileMenu), ModelSelFlag}), (Ints{0, 1, 0}));
-    Click(kMainWnd, kSelectCtl);
-    Click(kMissingAppWnd, kMissingQuitCtl);
+    ClickControl(kMainWnd, kSelectCtl);
+    ClickControl(kMissingAppWnd, kMissingQuitCtl);
     EXPECT_EQ(exitStatus, 0);
 }
 
@@ -351,7 +330,6 @@ TEST_F(LinkTest, HandOverAndQuitMereAskFirstWhenChangesAreUnsaved)
     EXPECT_FALSE(WindowIsVisible(kMainWnd) || MenuIsEnabled(kFileMenu));
     ChooseMenuItem(kMiscMenu, kShowMerestoneItem);
     Sent();
-
     for (const char* answer : {"Save", "Don't Save"}) {
         SCOPED_TRACE(answer);
         Row(1).name = Str255(answer);
@@ -361,11 +339,11 @@ TEST_F(LinkTest, HandOverAndQuitMereAskFirstWhenChangesAreUnsaved)
         EXPECT_EQ(Sent(), (Texts{"Beckline:StopOpenFileBeckFromMere", "Tarnwell:ActivateMeTarnFromMere"}));
         ASSERT_TRUE(WindowIsVisible(kHandOverSaveWnd) && !MenuIsEnabled(kFileMenu));
         FileGateFlag = 1;
-        Key(kHandOverSaveWnd, Qt::Key_A); // only Return answers from the keyboard: Save
+        KeyIn(kHandOverSaveWnd, Qt::Key_A); // only Return answers from the keyboard: Save
         if (std::string(answer) == "Save")
-            Key(kHandOverSaveWnd, Qt::Key_Return);
+            KeyIn(kHandOverSaveWnd, Qt::Key_Return);
         else
-            Click(kHandOverSaveWnd, kHandOverDontSaveCtl);
+            ClickControl(kHandOverSaveWnd, kHandOverDontSaveCtl);
         EXPECT_EQ((std::pair{Sent(), Started()}), (std::pair{Texts{"Tarnwell:IamFreeFromMere"}, Texts{"tarnwell"}}));
         EXPECT_EQ((Ints{FileGateFlag, cellH, cellHbak, DirtyFlag}), (Ints{0, 0, 4, 0}));
         EXPECT_FALSE(WindowExists(kHandOverSaveWnd) || WindowIsVisible(kMainWnd));
@@ -411,7 +389,6 @@ TEST_F(LinkTest, TheStandInSiblingThroughTheSessionBus)
     SetProgramStarter({});
     InstallMessageHandler();
     OpenSavedSheet();
-
     // Tarnwell is not running: it is started and gets the model once it is
     // on the bus, cut at 255 bytes.
     Row(1).name = Str255(std::string(240, 'N'));
@@ -419,7 +396,7 @@ TEST_F(LinkTest, TheStandInSiblingThroughTheSessionBus)
     OpenAppFlag = FastOpenFlag = 1;
     ShowSelAppCheck = 0;
     DirtyFlag = 0;
-    Click(kMainWnd, kSelectCtl);
+    ClickControl(kMainWnd, kSelectCtl);
     const QByteArray model
         = "Tarn TEXT " + QByteArray::fromStdString(ParameterValueToTextForSendAppleEvent(1).str()).toHex();
     const auto logged = [&] {
@@ -428,7 +405,6 @@ TEST_F(LinkTest, TheStandInSiblingThroughTheSessionBus)
     };
     EXPECT_TRUE(QTest::qWaitFor(logged, 12000));
     EXPECT_EQ(model.size(), 10 + 2 * 255);
-
     // With a sibling running, a desktop open waits for its answer; the
     // sibling's own words reach Merestone from another process.
     const std::string csv = WriteCsv();
@@ -440,7 +416,6 @@ TEST_F(LinkTest, TheStandInSiblingThroughTheSessionBus)
     say("OpenFileMereFromTarn");
     EXPECT_TRUE(QTest::qWaitFor([] { return Row(1).name == Str255("Kestrel T25"); }, 5000));
     EXPECT_FALSE(TimerIsPending(kFileOpenTimer)); // opened once, not again when the pause ends
-
     // Only the whole, exact keyword of Merestone's own class counts; a burst
     // of them is handled as it comes.
     HideWindow(kMainWnd);
@@ -457,7 +432,6 @@ TEST_F(LinkTest, TheStandInSiblingThroughTheSessionBus)
     EXPECT_FALSE(WindowIsVisible(kMainWnd));
     say("ShowMere");
     EXPECT_TRUE(QTest::qWaitFor([] { return WindowIsVisible(kMainWnd); }, 5000));
-
     // Quitting tells the siblings; with none left, a desktop open goes on at once.
     SendQuitToSiblings();
     EXPECT_TRUE(QTest::qWaitFor([] { return !AnySiblingRunning(); }, 5000));

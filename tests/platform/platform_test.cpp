@@ -2,19 +2,13 @@
 #include "platform/controls.h"
 #include "platform/events.h"
 #include "platform/menus.h"
-#include "platform/services.h"
-#include "platform/test_access.h"
 #include "platform/test_seams.h"
 #include "platform/windows.h"
+#include "support/drive.h"
 
-#include <QApplication>
-#include <QLineEdit>
 #include <QPushButton>
-#include <QScrollBar>
 #include <QTemporaryFile>
-#include <QTest>
 #include <QUrl>
-#include <gtest/gtest.h>
 #include <vector>
 
 namespace {
@@ -26,7 +20,7 @@ std::vector<WindowEvent> gWindowEvents;
 std::vector<ControlEvent> gControlEvents;
 int gKeyAnswer = kEventNotHandled;
 
-class Platform : public ::testing::Test {
+class Platform : public ::testing::Test, public Drive {
 protected:
     void SetUp() override
     {
@@ -74,7 +68,6 @@ TEST_F(Platform, MenuItemsShortcutsAndMenuButtons)
     EXPECT_EQ(ChooseMenuItem(1, 3), 0);
     EXPECT_EQ(ChooseMenuItem(1, 2), kEventNotHandled); // a separator does nothing
     EXPECT_EQ(gCommands, (Ints{103}));
-
     // Disabled items and disabled titles carry nothing out.
     SetMenuItemEnabled(1, 4, false);
     SetMenuEnabled(1, false);
@@ -82,14 +75,12 @@ TEST_F(Platform, MenuItemsShortcutsAndMenuButtons)
     EXPECT_TRUE(MenuItemIsEnabled(1, 1)); // the item keeps its own state under the title
     SetMenuEnabled(1, true);
     EXPECT_EQ((Ints{ChooseMenuItem(1, 4), ChooseMenuItem(1, 1)}), (Ints{kEventNotHandled, 0}));
-
     // One set of menus serves every window, its shortcuts too; a menu item's
     // button follows the item.
     CreateMenuBarWindow(7, 300, 100, "One");
     CreateMenuItemButton(7, 1, LTRB(10, 10, 100, 30), "New", 1, 1);
     ShowWindow(7);
-    QApplication::setActiveWindow(WindowWidget(7));
-    QTest::keyClick(WindowWidget(7), Qt::Key_N, Qt::ControlModifier);
+    KeyIn(7, Qt::Key_N, Qt::ControlModifier);
     EXPECT_EQ(gCommands, (Ints{103, 101, 101}));
     auto* button = static_cast<QPushButton*>(ControlWidget(7, 1));
     SetMenuItemEnabled(1, 1, false);
@@ -108,7 +99,6 @@ TEST_F(Platform, DocumentWindowTitleScrollBarInputAndTheStandardWindowMenu)
     EXPECT_EQ(WindowWidget(1)->windowTitle(), "drivers[*][*].spdata[*]");
     SetWindowModifiedMark(1, false);
     EXPECT_FALSE(WindowModifiedMark(1));
-
     // The arrows report their part and leave the value to the handler.
     CreateScrollBar(1, 3, LTRB(926, 81, 941, 385), 0, 0, 10);
     SetControlViewSize(1, 3, 20);
@@ -122,7 +112,6 @@ TEST_F(Platform, DocumentWindowTitleScrollBarInputAndTheStandardWindowMenu)
     EXPECT_EQ(bar->value(), 0);
     SetControlValue(1, 3, 99);
     EXPECT_EQ(GetControlValue(1, 3), 10); // clamped to the range
-
     // Keys, mouse and wheel reach the window handler.
     CreateEditField(1, 2, LTRB(205, 17, 335, 33), Str255(""), TextStyle{});
     ShowWindow(1);
@@ -139,19 +128,15 @@ TEST_F(Platform, DocumentWindowTitleScrollBarInputAndTheStandardWindowMenu)
     ASSERT_EQ(keys.size(), 4u);
     EXPECT_EQ((Ints{keys[0].charCode, keys[2].charCode, int(keys[2].modifiers), keys[3].charCode}),
               (Ints{'a', kKeyDown, kModOption, kKeyEnter}));
-
     // Mouse and wheel arrive in content coordinates.
     QTest::mouseClick(ContentWidget(1), Qt::LeftButton, {}, QPoint(300, 120));
     QTest::mouseDClick(ContentWidget(1), Qt::LeftButton, {}, QPoint(300, 120));
-    QWheelEvent wheel(QPointF(300, 120), QPointF(300, 120), QPoint(), QPoint(0, -240), Qt::NoButton, Qt::NoModifier,
-                      Qt::NoScrollPhase, false);
-    QApplication::sendEvent(ContentWidget(1), &wheel);
+    Wheel(1, {300, 120}, -240);
     const std::vector<WindowEvent> mouse = EventsOf({WindowEventKind::MouseDown, WindowEventKind::MouseWheel});
     ASSERT_GE(mouse.size(), 3u);
     EXPECT_EQ((Ints{mouse[0].x, mouse[0].y, mouse[0].clickCount}), (Ints{300, 120, 1}));
     EXPECT_EQ((Ints{int(mouse.back().kind), mouse.back().wheelDelta}), (Ints{int(WindowEventKind::MouseWheel), -2}));
     EXPECT_TRUE(std::any_of(mouse.begin(), mouse.end(), [](const WindowEvent& e) { return e.clickCount == 2; }));
-
     // The standard Window menu acts when the program does not.
     CreateStandardWindowMenu(9);
     InsertMenuInBar(9);
@@ -171,12 +156,11 @@ TEST_F(Platform, SheetsAreWindowModalAndLeaveEscapeToTheProgram)
     EXPECT_EQ(ContentWidget(2)->size(), QSize(300, 200));
     EXPECT_EQ((std::pair{WindowWidget(2)->parentWidget(), ControlWidget(2, 50)->parentWidget()}),
               (std::pair{WindowWidget(1), ContentWidget(2)}));
-    QApplication::setActiveWindow(WindowWidget(2));
-    QTest::keyClick(WindowWidget(2), Qt::Key_Escape);
+    KeyIn(2, Qt::Key_Escape);
     EXPECT_TRUE(WindowIsVisible(2)); // Escape is the program's to handle
     ASSERT_FALSE(gWindowEvents.empty());
     EXPECT_EQ((Ints{gWindowEvents.back().window, gWindowEvents.back().charCode}), (Ints{2, kKeyEscape}));
-    QTest::mouseClick(ControlWidget(2, 50), Qt::LeftButton);
+    ClickControl(2, 50);
     ASSERT_FALSE(gControlEvents.empty());
     EXPECT_EQ((Ints{gControlEvents.back().window, gControlEvents.back().control}), (Ints{2, 50}));
     DisposeWindow(1); // disposing the parent leaves no dangling sheet behind

@@ -27,11 +27,6 @@ TEST(PrefsFormat, VersionsCompareByTheirDottedNumbers)
         EXPECT_EQ(CompareVersions(c.a, c.b), c.order) << c.a << " : " << c.b;
         EXPECT_EQ(CompareVersions(c.b, c.a), -c.order) << c.b << " : " << c.a;
     }
-    EXPECT_TRUE(IsNewerVersion("1.2.4", "1.2.3"));
-    EXPECT_FALSE(IsNewerVersion("1.2.3", "1.2.3"));
-    EXPECT_FALSE(IsNewerVersion("v2.0", "1.2.3")); // not a version: never newer
-    EXPECT_FALSE(IsNewerVersion("<html>", "1.2.3"));
-    EXPECT_FALSE(IsNewerVersion("", "0"));
 }
 
 TEST(PrefsFormat, TheServerBaseKeepsAGivenSchemeAndPort)

@@ -13,27 +13,18 @@
 #include "prefs/prefs_globals.h"
 #include "sheet/sheet_globals.h"
 #include "support/app_fixture.h"
+#include "support/drive.h"
 
-#include <QApplication>
-#include <QFile>
-#include <QMoveEvent>
 #include <QSettings>
-#include <QStandardPaths>
 #include <QTest>
-#include <QWidget>
 
 namespace {
 
-class PrefsTest : public AppTest {
+class PrefsTest : public AppTest, public Drive {
 protected:
     static QString StoreFile() { return QSettings(QStringLiteral("Kelvane"), QStringLiteral("Merestone")).fileName(); }
     // The preference file as another program or a person left it.
-    static void WriteStore(const QByteArray& bytes)
-    {
-        QFile f(StoreFile());
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-    }
+    static void WriteStore(const QByteArray& bytes) { WriteFile(StoreFile(), bytes); }
     // A new run of the program over the stored preferences.
     void Restart()
     {
@@ -44,8 +35,7 @@ protected:
     // On the button's mark: a radio button takes clicks on its mark and label only.
     static void Click(int control)
     {
-        QWidget* w = ControlWidget(kPrefsWnd, control);
-        QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(8, w->height() / 2));
+        ClickControl(kPrefsWnd, control, QPoint(8, ControlWidget(kPrefsWnd, control)->height() / 2));
     }
     // The check box in the group's title, as the space bar works it.
     static void ToggleDefaultAppBox() { QTest::keyClick(ControlWidget(kPrefsWnd, kPrefsDefaultAppCtl), Qt::Key_Space); }
@@ -65,17 +55,12 @@ TEST_F(PrefsTest, EverySettingComesBackInTheNextRun)
     PrefeBounds = LTRB(-400, 20, -70, 345);
     ChooseMenuItem(kAppMenu, kQuitItem);
     EXPECT_EQ(exitStatus, 0);
-    QFile f(StoreFile());
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    const QByteArray stored = f.readAll();
-    EXPECT_TRUE(stored.contains("Bounds\" 100, 50, 500, 991\"") || stored.contains("Bounds=\" 100, 50, 500, 991\""))
-        << stored.toStdString();
+    EXPECT_EQ(QSettings(StoreFile(), QSettings::IniFormat).value("Bounds").toString(), " 100, 50, 500, 991");
     Restart();
-    EXPECT_EQ(std::tuple(BoundsCheck, UpdateForCheck, ShowSelAppCheck, DefaultAppCheck, DefaultAppNum),
-              std::tuple(0, 0, 0, 1, 3));
-    EXPECT_EQ(ExplanationState, 1);
-    EXPECT_EQ(Bounds, LTRB(50, 100, 991, 500));
-    EXPECT_EQ(PrefeBounds, LTRB(-400, 20, -70, 345));
+    EXPECT_EQ(
+        std::tuple(BoundsCheck, UpdateForCheck, ShowSelAppCheck, DefaultAppCheck, DefaultAppNum, ExplanationState),
+        std::tuple(0, 0, 0, 1, 3, 1));
+    EXPECT_EQ(std::tuple(Bounds, PrefeBounds), std::tuple(LTRB(50, 100, 991, 500), LTRB(-400, 20, -70, 345)));
     EXPECT_EQ(std::tuple(int(OpenAppFlag), s_OpenApp.str()), std::tuple(1, std::string("BootBeck")));
 }
 
@@ -86,8 +71,7 @@ TEST_F(PrefsTest, WhatCannotBeReadKeepsItsDefaultSilently)
     Restart();
     EXPECT_EQ(std::tuple(BoundsCheck, UpdateForCheck, ShowSelAppCheck, DefaultAppNum, ExplanationState),
               std::tuple(1, 1, 1, 1, 1));
-    EXPECT_EQ(Bounds, LTRB(0, 44, 941, 444));
-    EXPECT_EQ(PrefeBounds, LTRB(300, 200, 630, 525));
+    EXPECT_EQ(std::tuple(Bounds, PrefeBounds), std::tuple(LTRB(0, 44, 941, 444), LTRB(300, 200, 630, 525)));
     EXPECT_EQ(std::tuple(int(OpenAppFlag), s_OpenApp.str()), std::tuple(0, std::string("BootTarn")));
     // A rectangle that lost its quotes is still a rectangle.
     WriteStore("[General]\nBounds= 10, 20, 410, 961\n");
@@ -135,21 +119,15 @@ TEST_F(PrefsTest, TheWindowShowsAndChangesTheSettings)
     EXPECT_EQ(Value(kPrefsDefaultAppCtl), 0);
     EXPECT_FALSE(Enabled(kPrefsFellCtl) || Enabled(kPrefsBeckCtl));
     Click(kPrefsOkCtl);
-    EXPECT_FALSE(WindowExists(kPrefsWnd));
-    EXPECT_TRUE(MenuIsEnabled(kFileMenu));
-}
-
-TEST_F(PrefsTest, WithoutSiblingsTheLaunchSettingsCannotChange)
-{
+    EXPECT_EQ(std::tuple(WindowExists(kPrefsWnd), MenuIsEnabled(kFileMenu)), std::tuple(false, true));
+    // Without siblings the launch settings cannot change.
     TarnExistsFlag = FellExistsFlag = BeckExistsFlag = 0;
     ChooseMenuItem(kAppMenu, kPreferenceItem);
     EXPECT_FALSE(Enabled(kPrefsShowSelectCtl) || Enabled(kPrefsDefaultAppCtl));
     EXPECT_FALSE(Enabled(kPrefsTarnCtl) || Enabled(kPrefsFellCtl) || Enabled(kPrefsBeckCtl));
     EXPECT_TRUE(Enabled(kPrefsSavePositionCtl) && Enabled(kPrefsCheckUpdatesCtl));
-    QApplication::setActiveWindow(WindowWidget(kPrefsWnd));
-    QTest::keyClick(WindowWidget(kPrefsWnd), Qt::Key_Return); // OK
-    EXPECT_FALSE(WindowExists(kPrefsWnd));
-    EXPECT_TRUE(MenuIsEnabled(kFileMenu));
+    KeyIn(kPrefsWnd, Qt::Key_Return); // OK
+    EXPECT_EQ(std::tuple(WindowExists(kPrefsWnd), MenuIsEnabled(kFileMenu)), std::tuple(false, true));
 }
 
 TEST_F(PrefsTest, WindowsOpenWhereTheyWereOnlyWhenAsked)
@@ -184,8 +162,7 @@ TEST_F(PrefsTest, TheEndOfTheSessionKeepsPreferencesAndUnsavedWork)
     answers.push_back("Cancel");
     EXPECT_FALSE(SessionMayEnd());
     ASSERT_FALSE(dialogs.empty());
-    EXPECT_EQ(dialogs.back().kind, DialogRequest::SavePrompt);
-    EXPECT_EQ(exitStatus, -1);
+    EXPECT_EQ(std::tuple(dialogs.back().kind, exitStatus), std::tuple(DialogRequest::SavePrompt, -1));
     answers.push_back("Don't Save");
     EXPECT_FALSE(SessionMayEnd());
     EXPECT_EQ(exitStatus, 0); // the person chose: the program ends

@@ -13,6 +13,7 @@
 #include "sheet/model_table.h"
 #include "sheet/sheet_globals.h"
 #include "support/app_fixture.h"
+#include "support/drive.h"
 
 #include <QDir>
 #include <QFile>
@@ -47,8 +48,7 @@ QByteArray Poppler(const QString& tool, const QStringList& args)
 std::vector<std::string> PdfPages(const QString& pdf)
 {
     std::vector<std::string> pages;
-    std::string text
-        = Poppler(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")}).toStdString();
+    std::string text = Poppler("pdftotext", {"-layout", pdf, "-"}).toStdString();
     for (std::size_t at; (at = text.find('\f')) != std::string::npos; text.erase(0, at + 1))
         pages.push_back(text.substr(0, at));
     return pages;
@@ -58,17 +58,14 @@ std::vector<std::string> PdfPages(const QString& pdf)
 QImage Render(const QString& pdf, int page, int dpi = 144, const QRect& part = {})
 {
     QTemporaryDir dir;
-    const QString prefix = dir.filePath(QStringLiteral("page")), n = QString::number(page);
-    QStringList args{QStringLiteral("-png"), QStringLiteral("-singlefile"),
-                     QStringLiteral("-r"),   QString::number(dpi),
-                     QStringLiteral("-f"),   n,
-                     QStringLiteral("-l"),   n};
+    const QString prefix = dir.filePath("page"), n = QString::number(page);
+    QStringList args{"-png", "-singlefile", "-r", QString::number(dpi), "-f", n, "-l", n};
     if (!part.isNull())
         for (const auto& [option, value] :
              {std::pair{"-x", part.x()}, {"-y", part.y()}, {"-W", part.width()}, {"-H", part.height()}})
-            args << QLatin1String(option) << QString::number(value);
-    Poppler(QStringLiteral("pdftoppm"), args << pdf << prefix);
-    return QImage(prefix + QStringLiteral(".png")).convertToFormat(QImage::Format_RGB32);
+            args << option << QString::number(value);
+    Poppler("pdftoppm", args << pdf << prefix);
+    return QImage(prefix + ".png").convertToFormat(QImage::Format_RGB32);
 }
 
 bool Dark(const QImage& image, int x, int y)
@@ -84,13 +81,15 @@ bool RuleNear(const QImage& image, int x, int y, bool across)
     return false;
 }
 
-// Where the dark pixels of a row start and end, scanning in from the edges.
-std::pair<int, int> DarkSpan(const QImage& image, int y)
+// Where the dark pixels of row `at`, or of column `at` when `down`, start
+// and end, scanning in from the edges.
+std::pair<int, int> DarkSpan(const QImage& image, int at, bool down = false)
 {
-    int left = 0, right = image.width() - 1;
-    while (left < right && !Dark(image, left, y)) ++left;
-    while (right > left && !Dark(image, right, y)) --right;
-    return {left, right};
+    const auto dark = [&](int k) { return down ? Dark(image, at, k) : Dark(image, k, at); };
+    int first = 0, last = (down ? image.height() : image.width()) - 1;
+    while (first < last && !dark(first)) ++first;
+    while (last > first && !dark(last)) --last;
+    return {first, last};
 }
 
 // How many pixels of a one-pixel-wide or one-pixel-high image are dark.
@@ -103,24 +102,14 @@ int Ink(const QImage& strip)
 }
 
 // The text extracted from a PDF keeps words apart by one blank or more.
-std::string Squeezed(std::string text)
+bool Has(std::string text, std::string part)
 {
-    text.erase(std::unique(text.begin(), text.end(), [](char a, char b) { return a == ' ' && b == ' '; }), text.end());
-    return text;
+    for (std::string* s : {&text, &part})
+        s->erase(std::unique(s->begin(), s->end(), [](char a, char b) { return a == ' ' && b == ' '; }), s->end());
+    return text.find(part) != std::string::npos;
 }
 
-bool Has(const std::string& text, const std::string& part)
-{
-    return Squeezed(text).find(Squeezed(part)) != std::string::npos;
-}
-
-bool Drew(const std::string& text)
-{
-    const std::vector<DrawnText> drawn = LastDrawnTexts();
-    return std::any_of(drawn.begin(), drawn.end(), [&](const DrawnText& t) { return t.text == text; });
-}
-
-class PrintTest : public AppTest {
+class PrintTest : public AppTest, public Drive {
 protected:
     // Models named M1, M2 ... with an Fs of their row number.
     void OpenTableOf(int models)
@@ -128,7 +117,6 @@ protected:
         OpenSheetOf(models);
         Fill(models);
     }
-
     static void Fill(int models)
     {
         for (int r = 1; r <= models; ++r) {
@@ -137,18 +125,16 @@ protected:
         }
         fNum = std::int16_t(models);
     }
-
     // File > Print with the given answer to the Print sheet.
     QString PrintWith(const std::string& pages)
     {
-        const QString pdf = dir.filePath(QStringLiteral("out.pdf"));
+        const QString pdf = dir.filePath("out.pdf");
         QFile::remove(pdf);
         answers.push_back(pages.empty() ? std::string() : pages + " " + pdf.toStdString());
         ChooseMenuItem(kFileMenu, kPrintItem);
         ProcessEvents();
         return pdf;
     }
-
     QTemporaryDir dir;
 };
 
@@ -161,22 +147,28 @@ TEST_F(PrintTest, PrintPutsFortyModelsOnAPageAndNumbersAgainstTheLastPagePrinted
     EXPECT_EQ(dialogs.back().choices, std::vector<std::string>{"3"}); // pages offered
     std::vector<std::string> pages = PdfPages(pdf);
     ASSERT_EQ(pages.size(), 2u);
-    EXPECT_TRUE(Has(pages[0], "Thiele/Small Parameters Table of ''untitled''"));
-    EXPECT_TRUE(Has(pages[0], "Page :  2/ 3"));
+    EXPECT_TRUE(Has(pages[0], "Thiele/Small Parameters Table of ''untitled''") && Has(pages[0], "Page :  2/ 3"));
     EXPECT_TRUE(Has(pages[0], "M41 ") && Has(pages[0], "M80 ") && !Has(pages[0], "M81 ") && !Has(pages[0], "M40 "));
-    EXPECT_TRUE(Has(pages[1], "Page :  3/ 3"));
+    EXPECT_TRUE(Has(pages[1], "Page :  3/ 3") && Has(pages[1], "M81 ") && Has(pages[1], "M100"));
     EXPECT_TRUE(Drew("Page :  2/ 3") && Drew("Page :  3/ 3")); // each number with its blank
-    EXPECT_TRUE(Has(pages[1], "M81 ") && Has(pages[1], "M100"));
     EXPECT_TRUE(Has(pages[1], "Model Name") && Has(pages[1], "Fs"));
     EXPECT_TRUE(MenuIsEnabled(kFileMenu));
-
+    EXPECT_FALSE(QFile::exists(PrintWith(""))); // Cancel
+    EXPECT_TRUE(MenuIsEnabled(kFileMenu));
+    Select(kColName, 3); // the name of M3, typed and not yet stored, is printed too
+    QLineEdit* field = SheetField();
+    ASSERT_NE(field, nullptr);
+    field->selectAll();
+    QTest::keyClicks(field, "Typed 3");
+    Row(2).name = Str255("Lautsprecher \xAF"); // Mac OS Roman: O with a stroke
     pages = PdfPages(PrintWith("1-2"));
     ASSERT_EQ(pages.size(), 2u);
     EXPECT_TRUE(Has(pages[0], "Page :  1/ 2") && Has(pages[1], "Page :  2/ 2"));
     EXPECT_TRUE(Has(pages[0], "M1 ") && Has(pages[0], "M40 "));
+    EXPECT_TRUE(Has(pages[0], "Lautsprecher \xC3\x98") && Has(pages[0], "Typed 3"));
     // Pages past the last print nothing, and that is no error.
     EXPECT_FALSE(QFile::exists(PrintWith("5-9")));
-    EXPECT_EQ(WindowWidget(kMainWnd)->findChild<QWidget*>(QStringLiteral("SheetAlert")), nullptr);
+    EXPECT_EQ(WindowWidget(kMainWnd)->findChild<QWidget*>("SheetAlert"), nullptr);
 }
 
 TEST_F(PrintTest, EdgesOfThePagination)
@@ -184,22 +176,20 @@ TEST_F(PrintTest, EdgesOfThePagination)
     struct Case {
         int models;
         std::size_t pages;
-        std::string lastOnLastPage, notOnLastPage;
+        std::string firstOnLastPage, lastOnLastPage, notOnLastPage; // "" is on every page
     };
     OpenSheetOf(0);
-    for (const Case& c : {Case{0, 1, "", "M1 "}, Case{40, 1, "M40 ", "M41"}, Case{41, 2, "M41 ", "M40 "},
-                          Case{500, 13, "M500", "M480 "}}) {
+    for (const Case& c : {Case{0, 1, "", "", "M1 "}, Case{40, 1, "M1 ", "M40 ", "M41"}, Case{41, 2, "M41 ", "", "M40 "},
+                          Case{500, 13, "M481 ", "M500", "M480 "}}) {
         SCOPED_TRACE(c.models);
         Fill(c.models);
         const std::vector<std::string> pages = PdfPages(PrintWith("1-" + std::to_string(c.pages)));
         ASSERT_EQ(pages.size(), c.pages);
-        const std::string& last = pages.back();
         const std::string n = std::to_string(c.pages);
-        EXPECT_TRUE(Has(last, "Page :  " + n + "/ " + n));
-        EXPECT_TRUE(Has(last, "Model Name"));
-        EXPECT_TRUE(c.lastOnLastPage.empty() || Has(last, c.lastOnLastPage));
-        EXPECT_FALSE(Has(last, c.notOnLastPage));
-        EXPECT_TRUE(c.models != 500 || Has(last, "M481 "));
+        for (const std::string& part :
+             {"Page :  " + n + "/ " + n, std::string("Model Name"), c.firstOnLastPage, c.lastOnLastPage})
+            EXPECT_TRUE(Has(pages.back(), part)) << part;
+        EXPECT_FALSE(Has(pages.back(), c.notOnLastPage));
     }
 }
 
@@ -207,31 +197,10 @@ TEST_F(PrintTest, WithoutASheetPrintAndPageSetupOnlyBeep)
 {
     // The menu offers neither then; a stray call must still do no harm.
     for (void (*sequence)() : {PrintSequence, PageSetupSequence}) {
-        const int before = SysBeepCount();
-        sequence();
-        EXPECT_EQ(SysBeepCount(), before + 1);
+        EXPECT_EQ(Beeps(sequence), 1);
         EXPECT_TRUE(MenuIsEnabled(kFileMenu));
     }
     EXPECT_TRUE(dialogs.empty());
-}
-
-TEST_F(PrintTest, TypedTextIsPrintedAndCancelPrintsNothing)
-{
-    OpenTableOf(3);
-    EXPECT_FALSE(QFile::exists(PrintWith("")));
-    EXPECT_TRUE(MenuIsEnabled(kFileMenu));
-    cellH = kColName; // the name of M3, typed and not yet stored
-    cellV = 3;
-    DrawSheet();
-    auto* field = qobject_cast<QLineEdit*>(ControlWidget(kMainWnd, kEditFieldCtl));
-    ASSERT_NE(field, nullptr);
-    field->selectAll();
-    QTest::keyClicks(field, QStringLiteral("Typed 3"));
-    Row(2).name = Str255("Lautsprecher \xAF"); // Mac OS Roman: O with a stroke
-    const std::vector<std::string> pages = PdfPages(PrintWith("1-1"));
-    ASSERT_EQ(pages.size(), 1u);
-    EXPECT_TRUE(Has(pages[0], "Lautsprecher \xC3\x98"));
-    EXPECT_TRUE(Has(pages[0], "Typed 3"));
 }
 
 TEST_F(PrintTest, PageSetupScaleEntersOnce)
@@ -246,8 +215,7 @@ TEST_F(PrintTest, PageSetupScaleEntersOnce)
     answers.push_back("50");
     ChooseMenuItem(kFileMenu, kPageSetupItem);
     ProcessEvents();
-    EXPECT_EQ(GPrintScale, 50.0);
-    EXPECT_TRUE(MenuIsEnabled(kFileMenu));
+    EXPECT_EQ(std::tuple(GPrintScale, MenuIsEnabled(kFileMenu)), std::tuple(50.0, true));
     EXPECT_NEAR(frameWidth() / full, 0.5, 0.02);
     // Cancel keeps the scale; emptying the table brings it back to 100.
     answers.push_back("");
@@ -267,10 +235,9 @@ TEST_F(PrintTest, NoPrinterIsAnErrorNeverAPrintout)
     ChooseMenuItem(kFileMenu, kPrintItem);
     ProcessEvents();
     EXPECT_TRUE(MenuIsEnabled(kFileMenu));
-    auto* alert = WindowWidget(kMainWnd)->findChild<QWidget*>(QStringLiteral("SheetAlert"));
+    auto* alert = WindowWidget(kMainWnd)->findChild<QWidget*>("SheetAlert");
     ASSERT_NE(alert, nullptr);
-    EXPECT_TRUE(alert->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))->text()
-                == QStringLiteral("Error code -30872"));
+    EXPECT_EQ(alert->findChild<QLabel*>("qt_msgbox_label")->text(), "Error code -30872");
 }
 
 // The dialogs themselves: sheets on the main window, one copy, menus back.
@@ -282,12 +249,10 @@ TEST_F(PrintTest, TheDialogsAreSheetsOnTheMainWindow)
     ProcessEvents();
     auto* print = WindowWidget(kMainWnd)->findChild<QPrintDialog*>();
     ASSERT_NE(print, nullptr);
-    EXPECT_EQ(print->windowModality(), Qt::WindowModal);
-    EXPECT_FALSE(MenuIsEnabled(kFileMenu));
-    EXPECT_EQ(print->printer()->docName(), QStringLiteral("untitled"));
-    EXPECT_EQ(print->printer()->pageLayout().orientation(), QPageLayout::Landscape);
-    EXPECT_EQ(print->maxPage(), 2);
-    auto* copies = print->findChild<QSpinBox*>(QStringLiteral("copies"));
+    EXPECT_EQ(std::tuple(print->windowModality(), MenuIsEnabled(kFileMenu), print->printer()->docName(),
+                         print->printer()->pageLayout().orientation(), print->maxPage()),
+              std::tuple(Qt::WindowModal, false, QString("untitled"), QPageLayout::Landscape, 2));
+    auto* copies = print->findChild<QSpinBox*>("copies");
     EXPECT_TRUE(copies == nullptr || !copies->isEnabled());
     print->reject();
     ProcessEvents();
@@ -298,42 +263,33 @@ TEST_F(PrintTest, TheDialogsAreSheetsOnTheMainWindow)
     ProcessEvents();
     auto* setup = WindowWidget(kMainWnd)->findChild<QPageSetupDialog*>();
     ASSERT_NE(setup, nullptr);
-    EXPECT_EQ(setup->windowModality(), Qt::WindowModal);
-    auto* scale = setup->findChild<QSpinBox*>(QStringLiteral("PrintScale"));
+    auto* scale = setup->findChild<QSpinBox*>("PrintScale");
     ASSERT_NE(scale, nullptr);
-    EXPECT_EQ(scale->value(), 80);
+    EXPECT_EQ(std::tuple(setup->windowModality(), scale->value()), std::tuple(Qt::WindowModal, 80));
     scale->setValue(120);
     setup->accept();
     ProcessEvents();
-    EXPECT_EQ(GPrintScale, 120.0);
-    EXPECT_TRUE(MenuIsEnabled(kFileMenu));
+    EXPECT_EQ(std::tuple(GPrintScale, MenuIsEnabled(kFileMenu)), std::tuple(120.0, true));
 }
 
 // merestone --print-pdf: the same pages without a window.
-class PrintPdfCommand : public ::testing::Test {
+class PrintPdfCommand : public ::testing::Test, public Drive {
 protected:
     int Run(const QStringList& args, std::string* errors = nullptr)
     {
         QProcess p;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.remove(QStringLiteral("DISPLAY"));
-        env.remove(QStringLiteral("QT_QPA_PLATFORM"));
-        env.remove(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"));
+        for (const char* name : {"DISPLAY", "QT_QPA_PLATFORM", "DBUS_SESSION_BUS_ADDRESS"}) env.remove(name);
         p.setProcessEnvironment(env);
-        p.start(QStringLiteral(MERESTONE_BINARY), QStringList{QStringLiteral("--print-pdf")} + args);
+        p.start(QStringLiteral(MERESTONE_BINARY), QStringList{"--print-pdf"} + args);
         EXPECT_TRUE(p.waitForFinished(60000)) << p.errorString().toStdString();
         if (errors) *errors = p.readAllStandardError().toStdString();
         return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
     }
-
     QString Write(const QString& name, const std::string& bytes)
     {
-        QFile f(dir.filePath(name));
-        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes.data(), qint64(bytes.size()));
-        return f.fileName();
+        return WriteFile(dir.filePath(name), QByteArray::fromStdString(bytes));
     }
-
     // A document of `models` models named Driver 1, Driver 2 ...
     QString Document(const QString& name, int models)
     {
@@ -345,20 +301,18 @@ protected:
         fNum = std::int16_t(models);
         return Write(name, SheetFileBytes());
     }
-
     QTemporaryDir dir;
 };
 
 TEST_F(PrintPdfCommand, WritesEveryPageAtTheScaleThatFitsTheTable)
 {
-    const QString in = Document(QStringLiteral("Woofers.spdata"), 41);
-    const QString out = dir.filePath(QStringLiteral("woofers.pdf"));
+    const QString in = Document("Woofers.spdata", 41);
+    const QString out = dir.filePath("woofers.pdf");
     ASSERT_EQ(Run({out, in}), 0);
     const std::vector<std::string> pages = PdfPages(out);
     ASSERT_EQ(pages.size(), 2u);
-    EXPECT_TRUE(Has(pages[0], "Thiele/Small Parameters Table of ''Woofers''"));
-    EXPECT_TRUE(Has(pages[0], "Page :  1/ 2") && Has(pages[1], "Page :  2/ 2"));
-    EXPECT_TRUE(Has(pages[1], "Driver 41") && Has(pages[1], "20.5"));
+    EXPECT_TRUE(Has(pages[0], "Thiele/Small Parameters Table of ''Woofers''") && Has(pages[0], "Page :  1/ 2"));
+    EXPECT_TRUE(Has(pages[1], "Page :  2/ 2") && Has(pages[1], "Driver 41") && Has(pages[1], "20.5"));
 
     // A4 landscape, a quarter inch all round, at 78 %: the frame from
     // 18 + 54 * 0.78 to 18 + 978 * 0.78 points across, 18 + 32 * 0.78 to
@@ -370,11 +324,8 @@ TEST_F(PrintPdfCommand, WritesEveryPageAtTheScaleThatFitsTheTable)
     EXPECT_NEAR(left, px(54), 1);
     EXPECT_NEAR(right, px(54 + 924), 1);
     const int across = px(54 + 650); // clear of the title and of the column rules
-    int top = 0;
-    while (top < page.height() && !Dark(page, across, top)) ++top;
+    const auto [top, bottom] = DarkSpan(page, across, true);
     EXPECT_NEAR(top, px(32), 1);
-    int bottom = page.height() - 1;
-    while (bottom > 0 && !Dark(page, across, bottom)) --bottom;
     EXPECT_NEAR(bottom, px(32 + 672), 1);
     // The rules: the header's and rows' across, the number column's, the
     // name column's and the last column's down; between two rules, white.
@@ -397,53 +348,49 @@ TEST_F(PrintPdfCommand, WritesEveryPageAtTheScaleThatFitsTheTable)
     EXPECT_TRUE(RuleNear(Render(out, 1, 600, QRect(zoom(54 + 0.75), zoom(32 + 48) - 2, 1, 5)), 0, 2, true));
     EXPECT_FALSE(RuleNear(page, px(54 + 697), px(32 + 16), true));
     // The letter size comes out on Letter paper.
-    ASSERT_EQ(Run({out, in, QStringLiteral("--page-size"), QStringLiteral("Letter")}), 0);
+    ASSERT_EQ(Run({out, in, "--page-size", "Letter"}), 0);
     EXPECT_EQ(Render(out, 1).size(), QSize(1584, 1224));
 }
 
 // A CSV export comes in as an import does, its header taking no row, and
-// stationery prints under its own name.
-TEST_F(PrintPdfCommand, ImportsAndStationeryPrintAsTheyOpen)
+// stationery prints under its own name; what the program would not open
+// is not printed.
+TEST_F(PrintPdfCommand, ItPrintsWhatTheProgramOpensAndNothingElse)
 {
-    Document(QStringLiteral("unused.spdata"), 40);
-    const QString out = dir.filePath(QStringLiteral("out.pdf"));
-    ASSERT_EQ(Run({out, Write(QStringLiteral("Tweeters.csv"), CsvExportBytes())}), 0);
+    Document("unused.spdata", 40);
+    const QString out = dir.filePath("out.pdf");
+    ASSERT_EQ(Run({out, Write("Tweeters.csv", CsvExportBytes())}), 0);
     std::vector<std::string> pages = PdfPages(out);
     ASSERT_EQ(pages.size(), 1u);
     EXPECT_TRUE(Has(pages[0], "Table of ''Tweeters''") && Has(pages[0], "Driver 40"));
-    ASSERT_EQ(Run({out, Document(QStringLiteral("Template.spdatasta"), 2)}), 0);
+    ASSERT_EQ(Run({out, Document("Template.spdatasta", 2)}), 0);
     pages = PdfPages(out);
     ASSERT_EQ(pages.size(), 1u);
     EXPECT_TRUE(Has(pages[0], "Table of ''Template''")) << pages[0];
-}
-
-TEST_F(PrintPdfCommand, AFileThatCannotBeReadOrWrittenLeavesNothing)
-{
-    const QString in = Document(QStringLiteral("a.spdata"), 3);
-    const QString out = dir.filePath(QStringLiteral("out.pdf"));
+    // A file that cannot be read or written leaves nothing.
+    QFile::remove(out);
+    const QString in = Document("a.spdata", 3);
     std::string errors;
-    EXPECT_EQ(Run({out, dir.filePath(QStringLiteral("missing.spdata"))}, &errors), 1);
+    EXPECT_EQ(Run({out, dir.filePath("missing.spdata")}, &errors), 1);
     EXPECT_EQ(std::count(errors.begin(), errors.end(), '\n'), 1) << errors;
     EXPECT_TRUE(Has(errors, "missing.spdata")) << errors;
     EXPECT_FALSE(QFile::exists(out));
-    EXPECT_EQ(Run({dir.filePath(QStringLiteral("no/such/folder/out.pdf")), in}, &errors), 1);
+    EXPECT_EQ(Run({dir.filePath("no/such/folder/out.pdf"), in}, &errors), 1);
     EXPECT_TRUE(Has(errors, "out.pdf")) << errors;
-    // What the program would not open is not printed either.
-    for (const QString& refused :
-         {Write(QStringLiteral("notes.foo"), "A,W,1\r"), Write(QStringLiteral("list.csv"), "Manufacturer,Model\r"),
-          Write(QStringLiteral("driver.wdr"), "no section\n")}) {
+    for (const QString& refused : {Write("notes.foo", "A,W,1\r"), Write("list.csv", "Manufacturer,Model\r"),
+                                   Write("driver.wdr", "no section\n")}) {
         EXPECT_EQ(Run({out, refused}, &errors), 1) << refused.toStdString();
         EXPECT_TRUE(Has(errors, QFileInfo(refused).fileName().toStdString())) << errors;
         EXPECT_FALSE(QFile::exists(out));
     }
-    QDir(dir.path()).mkdir(QStringLiteral("locked"));
-    QFile::setPermissions(dir.filePath(QStringLiteral("locked")), QFile::ReadOwner | QFile::ExeOwner);
+    const QString locked = dir.filePath("locked");
+    QDir().mkdir(locked);
+    QFile::setPermissions(locked, QFile::ReadOwner | QFile::ExeOwner);
     if (::geteuid() != 0) {
-        EXPECT_NE(Run({dir.filePath(QStringLiteral("locked/out.pdf")), in}), 0);
-        EXPECT_TRUE(QDir(dir.filePath(QStringLiteral("locked"))).isEmpty());
+        EXPECT_NE(Run({locked + "/out.pdf", in}), 0);
+        EXPECT_TRUE(QDir(locked).isEmpty());
     }
-    QFile::setPermissions(dir.filePath(QStringLiteral("locked")),
-                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QFile::setPermissions(locked, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
 } // namespace

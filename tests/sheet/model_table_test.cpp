@@ -93,6 +93,11 @@ TEST(ModelTable, RowMovesStopAtTheEnds)
     MoveToLower();
     EXPECT_EQ(cellV, 3);
     EXPECT_EQ(names(), "M1M2M3");
+    cellV = 1;
+    MoveToLower(); // one place down, not two
+    EXPECT_EQ(std::pair(cellV, names()), std::pair(std::int16_t(2), std::string("M2M1M3")));
+    MoveToUpper();
+    cellV = 3;
     MoveToUpper();
     EXPECT_EQ(cellV, 2);
     EXPECT_EQ(names(), "M1M3M2");

@@ -4,36 +4,24 @@
 // menu and the platform's clipboard; sorting through the Sort menu.
 #include "app/alerts.h"
 #include "app/app_globals.h"
-#include "app/ids.h"
 #include "calc/calc_globals.h"
 #include "link/link_globals.h"
 #include "platform/clipboard.h"
 #include "platform/controls.h"
 #include "platform/menus.h"
-#include "platform/services.h"
-#include "platform/test_access.h"
 #include "platform/test_seams.h"
 #include "platform/windows.h"
-#include "sheet/draw_sheet.h"
 #include "sheet/scroll_bar.h"
-#include "sheet/sheet_globals.h"
 #include "sheet/sheet_input.h"
 #include "support/app_fixture.h"
+#include "support/drive.h"
 
-#include <QApplication>
-#include <QClipboard>
 #include <QDeadlineTimer>
 #include <QImage>
-#include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
-#include <QMessageBox>
 #include <QMimeData>
 #include <QProcess>
 #include <QPushButton>
-#include <QScrollBar>
-#include <QTest>
-#include <functional>
 #include <limits>
 #include <map>
 #include <set>
@@ -43,7 +31,7 @@ namespace {
 using Ints = std::vector<int>;
 using Undo = std::pair<std::string, bool>;
 
-class SheetTest : public AppTest {
+class SheetTest : public AppTest, public Drive {
 protected:
     // M1, M2 ... each a Woofer with Fs 10, 20 ..., the first whole model selected.
     static void OpenWoofers(int models)
@@ -55,40 +43,23 @@ protected:
         }
         Select(0, 1);
     }
-    static void Select(int column, int row)
-    {
-        cellH = static_cast<std::int16_t>(column);
-        cellV = static_cast<std::int16_t>(row);
-        DrawSheet();
-    }
-    static void Click(int x, int y) { QTest::mouseClick(ContentWidget(kMainWnd), Qt::LeftButton, {}, QPoint(x, y)); }
-    static void Press(int control) { QTest::mouseClick(ControlWidget(kMainWnd, control), Qt::LeftButton); }
+    static void Press(int control) { ClickControl(kMainWnd, control); }
     // A send request came through: with no sibling installed the program
     // says so; OK ends the request.
     static int AskedToSend()
     {
         const int asked = ModelSelFlag == 1 && WindowIsVisible(kMissingAppWnd);
-        if (WindowExists(kMissingAppWnd))
-            QTest::mouseClick(ControlWidget(kMissingAppWnd, kMissingOkCtl), Qt::LeftButton);
+        if (WindowExists(kMissingAppWnd)) ClickControl(kMissingAppWnd, kMissingOkCtl);
         return asked;
-    }
-    static void Key(Qt::Key key, Qt::KeyboardModifiers mods = {}, int times = 1)
-    {
-        for (int k = 0; k < times; ++k) {
-            QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : ContentWidget(kMainWnd);
-            QTest::keyClick(target, key, mods);
-        }
     }
     // Replaces the field's text, then presses the key, if any.
     static void Type(const QString& text, Qt::Key then = Qt::Key(0))
     {
-        Field()->selectAll();
-        QTest::keyClicks(Field(), text);
-        if (then) Key(then);
+        SheetField()->selectAll();
+        QTest::keyClicks(SheetField(), text);
+        if (then) SheetKey(then);
     }
-    static QScrollBar* Bar() { return qobject_cast<QScrollBar*>(ControlWidget(kMainWnd, kScrollBarCtl)); }
-    static QLineEdit* Field() { return qobject_cast<QLineEdit*>(ControlWidget(kMainWnd, kEditFieldCtl)); }
-    static QString Label(int control) { return qobject_cast<QLabel*>(ControlWidget(kMainWnd, control))->text(); }
+    static QString Label(int control) { return LabelText(kMainWnd, control); }
     // Edit and Sort commands, each answering the model names it leaves.
     static std::string Edit(int item) { return Choose(kEditMenu, item); }
     static std::string Sort(int item) { return Choose(kSortMenu, item); }
@@ -104,14 +75,6 @@ protected:
     }
     // The Undo item's text and whether it is enabled.
     static Undo UndoItem() { return {MenuItemText(kEditMenu, kUndoItem), MenuItemIsEnabled(kEditMenu, kUndoItem)}; }
-    static QString Clipboard() { return QGuiApplication::clipboard()->text(); }
-    static void SetClipboard(const QString& text) { QGuiApplication::clipboard()->setText(text); }
-    static int Beeps(const std::function<void()>& action)
-    {
-        const int before = SysBeepCount();
-        action();
-        return SysBeepCount() - before;
-    }
     static std::string Names()
     {
         std::string out;
@@ -207,17 +170,17 @@ TEST_F(DrawSheetTest, ShadingStaysPutAndTheSelectionFollowsTheScroll)
 {
     OpenSheetOf(40);
     Select(3, 5);
-    for (int k = 0; k < 10; ++k) Bar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    for (int k = 0; k < 10; ++k) SheetBar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
     EXPECT_EQ((Ints{ScrollValue, cellV}), (Ints{10, 5})); // scrolling keeps the selected row
     // Row 5 is above the top: no highlight, but its column's header is still
     // slate, and the bands stay put.
     ExpectColour(kHeaderGrey, {{4, 90}});
     ExpectColour(kSlate, {{200, 70}});
     ExpectColour(kShading, {{190, 120}});
-    Click(300, 16 * 7 + 5); // the third visible row: clicks count from the first visible row
+    ClickSheet(300, 16 * 7 + 5); // the third visible row: clicks count from the first visible row
     EXPECT_EQ(Label(kRowCounterCtl), "13/40");
     WndDeactiveFlag = 1;
-    Click(300, 16 * 5 + 5);
+    ClickSheet(300, 16 * 5 + 5);
     EXPECT_EQ(cellV, 13); // an inactive window ignores clicks
     Select(3, 13);
     ExpectColour(kLightBlue, {{248, 115}});
@@ -235,10 +198,8 @@ TEST_F(DrawSheetTest, RowsDownToTheBottomEdgeAndLongRowNumbers)
     SetInstallScrollButton();
     Select(0, 1);
     ASSERT_EQ(dispNum, 32);
-    std::set<std::string> names;
-    for (const DrawnText& t : LastDrawnTexts()) names.insert(t.text);
-    for (int r = 2; r <= 33; ++r) EXPECT_TRUE(names.count("M" + std::to_string(r))) << r; // 33: half in view
-    EXPECT_FALSE(names.count("M40"));
+    for (int r = 2; r <= 33; ++r) EXPECT_TRUE(Drew("M" + std::to_string(r))) << r; // 33: half in view
+    EXPECT_FALSE(Drew("M40"));
     for (int top : {0, 9990, 32750}) {
         ScrollValue = static_cast<std::int16_t>(top);
         Select(2, top + 3);
@@ -291,16 +252,16 @@ TEST_F(DrawSheetTest, TopBarFollowsTheSelection)
     SetControlEnabled(kMainWnd, kSelectCtl, false); // as sending a model leaves it
     Row(2).Param(kColDia) = 16.5f;
     Select(3, 2); // the Dia cell: the field offers its value, and Select is back
-    EXPECT_EQ(std::pair(ControlIsEnabled(kMainWnd, kSelectCtl), Field()->text().trimmed()),
+    EXPECT_EQ(std::pair(ControlIsEnabled(kMainWnd, kSelectCtl), SheetField()->text().trimmed()),
               std::pair(true, QString("16.5")));
     // A redraw with a calculator's value on shows it and stores nothing; the
     // next redraw stores what the field shows.
     Select(4, 1);
-    Field()->setText("99");
+    SheetField()->setText("99");
     s_PASS = Str255(" 41.5");
     CalcOnFlag = 1;
     DrawSheet();
-    EXPECT_EQ(std::tuple(Row(1).Param(kColFs), Field()->text(), int(CalcOnFlag)), std::tuple(0.0f, " 41.5", 0));
+    EXPECT_EQ(std::tuple(Row(1).Param(kColFs), SheetField()->text(), int(CalcOnFlag)), std::tuple(0.0f, " 41.5", 0));
     DrawSheet();
     EXPECT_EQ(Row(1).Param(kColFs), 41.5f);
 }
@@ -315,24 +276,24 @@ TEST_F(SheetTest, ClicksSelectColumnAndRowAndANewModelIsScrolledTo)
         {196, 90, 3, 1}, {923, 100, 15, 2}, {500, 150, 8, 5}, {500, 300, 8, 5},
     };
     for (const Case& c : cases) {
-        Click(c.x, c.y);
+        ClickSheet(c.x, c.y);
         EXPECT_EQ((Ints{cellH, cellV}), (Ints{c.column, c.row})) << c.x << "," << c.y;
     }
-    Click(924, 120); // the sheet's right edge
-    Click(300, 80);  // the header band
+    ClickSheet(924, 120); // the sheet's right edge
+    ClickSheet(300, 80);  // the header band
     EXPECT_EQ((Ints{cellH, cellV}), (Ints{8, 5}));
     // Below the last model, and adding one to a scrolled sheet.
     OpenSheetOf(25);
     SetWindowContentSize(kMainWnd, 941, 412); // 20 rows and a part of the 21st
     ProcessEvents();
-    for (int k = 0; k < 5; ++k) Bar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    for (int k = 0; k < 5; ++k) SheetBar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
     ASSERT_EQ(ScrollValue, 5);
-    Click(300, 405); // the partly shown 21st slot, below model 25
+    ClickSheet(300, 405); // the partly shown 21st slot, below model 25
     EXPECT_EQ(cellV, 25);
     DirtyFlag = 0;
     Press(kAddNewModelCtl); // scrolls to the new model's name cell; the row count changed
     EXPECT_EQ((Ints{fNum, cellH, cellV, ScrollValue, ScrollNum, DirtyFlag}), (Ints{26, 1, 26, 6, 6, 1}));
-    EXPECT_EQ(std::pair(Row(26).name.str(), Field()->text()), std::pair(std::string("n/a"), QString("n/a")));
+    EXPECT_EQ(std::pair(Row(26).name.str(), SheetField()->text()), std::pair(std::string("n/a"), QString("n/a")));
     fNum = 32767;
     EXPECT_EQ((Ints{Beeps([] { Press(kAddNewModelCtl); }), fNum}), (Ints{1, 32767}));
 }
@@ -340,34 +301,32 @@ TEST_F(SheetTest, ClicksSelectColumnAndRowAndANewModelIsScrolledTo)
 TEST_F(SheetTest, ArrowKeysReturnEnterAndTheWheel)
 {
     OpenSheetOf(3);
-    Key(Qt::Key_Down, Qt::AltModifier); // Option moves without a redraw
+    SheetKey(Qt::Key_Down, Qt::AltModifier); // Option moves without a redraw
     EXPECT_EQ(std::pair(int(cellV), Label(kRowCounterCtl)), std::pair(2, QString("1/3")));
-    Key(Qt::Key_Right);
+    SheetKey(Qt::Key_Right);
     EXPECT_EQ(Label(kRowCounterCtl), "2/3");
     Select(15, 2); // the arrows wrap round the columns and stop at the first and last rows
-    Key(Qt::Key_Right);
+    SheetKey(Qt::Key_Right);
     EXPECT_EQ(cellH, 0);
-    Key(Qt::Key_Left);
+    SheetKey(Qt::Key_Left);
     EXPECT_EQ(cellH, 0);
-    Key(Qt::Key_Up, {}, 2);
+    SheetKey(Qt::Key_Up, {}, 2);
     EXPECT_EQ(cellV, 1);
-    Key(Qt::Key_Down, {}, 3);
+    SheetKey(Qt::Key_Down, {}, 3);
     EXPECT_EQ(std::pair(int(cellV), Label(kRowCounterCtl)), std::pair(3, QString("3/3")));
     DirtyFlag = 0;
-    Key(Qt::Key_Return); // on a model: sends it
+    SheetKey(Qt::Key_Return); // on a model: sends it
     EXPECT_EQ((Ints{AskedToSend(), cellH}), (Ints{1, 0}));
     Select(4, 3);
-    Key(Qt::Key_Return, Qt::AltModifier); // sends the model and keeps the cell
+    SheetKey(Qt::Key_Return, Qt::AltModifier); // sends the model and keeps the cell
     EXPECT_EQ((Ints{AskedToSend(), cellH}), (Ints{1, 4}));
-    Key(Qt::Key_Enter, Qt::KeypadModifier); // moves right like Return
+    SheetKey(Qt::Key_Enter, Qt::KeypadModifier); // moves right like Return
     EXPECT_EQ((Ints{ModelSelFlag, cellH}), (Ints{0, 5}));
     // The wheel scrolls only when the bar is live; the arrow keys scroll by
     // one row when the selection leaves the window, and never beyond ScrollNum.
     OpenSheetOf(10);
     auto wheel = [](int notches) {
-        QWheelEvent e(QPointF(300, 200), QPointF(300, 200), QPoint(), QPoint(0, 120 * notches), Qt::NoButton,
-                      Qt::NoModifier, Qt::NoScrollPhase, false);
-        QApplication::sendEvent(ContentWidget(kMainWnd), &e);
+        Wheel(kMainWnd, {300, 200}, 120 * notches);
         return int(ScrollValue);
     };
     EXPECT_EQ(wheel(-3), 0);
@@ -381,43 +340,43 @@ TEST_F(SheetTest, ArrowKeysReturnEnterAndTheWheel)
         {Qt::Key_Up, 19, 11, 10},  {Qt::Key_Up, 1, 10, 9},
     };
     for (const Step& s : steps) {
-        Key(s.key, {}, s.times);
-        EXPECT_EQ((Ints{cellV, ScrollValue, Bar()->value()}), (Ints{s.row, s.top, s.top}));
+        SheetKey(s.key, {}, s.times);
+        EXPECT_EQ((Ints{cellV, ScrollValue, SheetBar()->value()}), (Ints{s.row, s.top, s.top}));
     }
 }
 
 TEST_F(SheetTest, TypedTextTheRangeListAndDoubleClicks)
 {
     OpenSheetOf(2);
-    Click(290, 90); // Fs of row 1
+    ClickSheet(290, 90); // Fs of row 1
     Type("12abc", Qt::Key_Return);
     EXPECT_EQ(std::tuple(Row(1).Param(kColFs), int(DirtyFlag), int(cellH)), std::tuple(12.0f, 1, int(kColVas)));
     Type("abc");
-    Click(420, 90); // Qes: the Vas text goes first
+    ClickSheet(420, 90); // Qes: the Vas text goes first
     Type("0.4");
-    Click(420, 106);
+    ClickSheet(420, 106);
     EXPECT_EQ((std::vector{Row(1).Param(kColVas), Row(1).Param(kColQes), Row(1).Param(kColQts)}),
               (std::vector{0.0f, 0.4f, 0.0f})); // nothing derived follows
-    Click(100, 106);
+    ClickSheet(100, 106);
     Type(QString(300, QLatin1Char('x')), Qt::Key_Left);
     EXPECT_EQ(Row(2).name.size(), 255u);
     SetPopUpMenuChooser({});
     auto* button = qobject_cast<QPushButton*>(ControlWidget(kMainWnd, kFreqRangeCtl));
-    Click(150, 90); // the first model takes a range too
+    ClickSheet(150, 90); // the first model takes a range too
     EXPECT_EQ(Beeps([button] { button->menu()->actions().at(0)->trigger(); }), 0);
     EXPECT_EQ(Row(1).range, Str255("Full Rng"));
-    Click(150, 106); // range of row 2: the list stores the short label
+    ClickSheet(150, 106); // range of row 2: the list stores the short label
     DirtyFlag = 0;
     button->menu()->actions().at(2)->trigger(); // "Sub Woofer"
-    EXPECT_EQ(std::pair(int(DirtyFlag), Field()->text()), std::pair(1, QString("SubWof")));
-    Click(100, 90); // the field's text is stored back as it is
-    Click(150, 106);
+    EXPECT_EQ(std::pair(int(DirtyFlag), SheetField()->text()), std::pair(1, QString("SubWof")));
+    ClickSheet(100, 90); // the field's text is stored back as it is
+    ClickSheet(150, 106);
     FreqRangeChoice(0); // the list closed without a choice
     EXPECT_EQ(Row(2).range, Str255("SubWof"));
     EXPECT_EQ((std::vector<std::string>{ShortRangeLabel(1), ShortRangeLabel(12)}),
               (std::vector<std::string>{"Full Rng", ""}));
     DirtyFlag = 0;
-    Click(300, 106); // the first click of a double click selects; the second sends the model
+    ClickSheet(300, 106); // the first click of a double click selects; the second sends the model
     QTest::mouseDClick(ContentWidget(kMainWnd), Qt::LeftButton, {}, QPoint(300, 106));
     EXPECT_EQ((Ints{AskedToSend(), cellV}), (Ints{1, 2}));
     Press(kSelectCtl);
@@ -433,7 +392,7 @@ TEST_F(SheetTest, EveryColumnStoresWhatIsTypedInIt)
         Select(column, 1);
         Type(column <= kColRange ? QString("Text %1").arg(column) : QString::number(column + 0.5));
     }
-    Key(Qt::Key_Down);
+    SheetKey(Qt::Key_Down);
     EXPECT_EQ((std::pair{Row(1).name, Row(1).range}), (std::pair{Str255("Text 1"), Str255("Text 2")}));
     for (int column = kFirstParamColumn; column <= kColLe; ++column)
         EXPECT_EQ(Row(1).Param(column), column + 0.5f) << column;
@@ -442,20 +401,20 @@ TEST_F(SheetTest, EveryColumnStoresWhatIsTypedInIt)
     Type("-1e999", Qt::Key_Left);
     constexpr float kLargest = std::numeric_limits<float>::max();
     EXPECT_EQ((std::pair{Row(1).Param(kColLe), Row(1).Param(kColVd)}), (std::pair{kLargest, -kLargest}));
-    Click(100, 90); // Control-F and Control-B move the insertion point and type nothing
-    Field()->setText("abcd");
-    Field()->setCursorPosition(1);
-    Key(Qt::Key_F, Qt::ControlModifier);
-    EXPECT_EQ(Field()->cursorPosition(), 2);
-    Key(Qt::Key_B, Qt::MetaModifier);
-    Key(Qt::Key_B, Qt::ControlModifier);
-    EXPECT_EQ(std::pair(Field()->cursorPosition(), Field()->text()), std::pair(0, QString("abcd")));
+    ClickSheet(100, 90); // Control-F and Control-B move the insertion point and type nothing
+    SheetField()->setText("abcd");
+    SheetField()->setCursorPosition(1);
+    SheetKey(Qt::Key_F, Qt::ControlModifier);
+    EXPECT_EQ(SheetField()->cursorPosition(), 2);
+    SheetKey(Qt::Key_B, Qt::MetaModifier);
+    SheetKey(Qt::Key_B, Qt::ControlModifier);
+    EXPECT_EQ(std::pair(SheetField()->cursorPosition(), SheetField()->text()), std::pair(0, QString("abcd")));
 }
 
 TEST_F(SheetTest, ArrowButtonsTheTriangleAndTheSelectedNumberAlert)
 {
     OpenSheetOf(4);
-    Click(10, 16 * 7 + 5); // model 3
+    ClickSheet(10, 16 * 7 + 5); // model 3
     DirtyFlag = 0;
     Press(kUpArrowCtl);
     EXPECT_EQ(Names(), "M1 M3 M2 M4");
@@ -475,9 +434,7 @@ TEST_F(SheetTest, ArrowButtonsTheTriangleAndTheSelectedNumberAlert)
     EXPECT_EQ(ExplanationState, 0);
     EXPECT_TRUE(ControlExists(kMainWnd, kExplanationTextCtl));
     EXPECT_EQ(Beeps([] { ShowAlertNumExtra(); }), 1);
-    QMessageBox* box = nullptr;
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->objectName() == "SheetAlert" && w->isVisible()) box = qobject_cast<QMessageBox*>(w);
+    QMessageBox* box = ShownAlert();
     ASSERT_NE(box, nullptr);
     EXPECT_EQ(QStringList({box->text(), box->informativeText()}),
               QStringList({"ALERT!   Selected number doesn't correspond.", "Select the number again."}));
@@ -491,7 +448,7 @@ TEST_F(ModelOps, CopyPasteCutDeleteAndUndoPutTheModelsWhereTheyBelong)
 {
     OpenWoofers(5);
     EditAt(0, 2, kCopyItem);
-    EXPECT_EQ(Clipboard().left(12), "M2  Woofer  ");
+    EXPECT_EQ(ClipboardText().left(12), "M2  Woofer  ");
     EXPECT_EQ(EditAt(0, 3, kPasteItem), "M1 M2 M3 M2 M4 M5");
     EXPECT_EQ(Row(4).Param(kColFs), 20.0f);
     // The shifted rows keep their numbers.
@@ -508,32 +465,30 @@ TEST_F(ModelOps, CopyPasteCutDeleteAndUndoPutTheModelsWhereTheyBelong)
     EXPECT_EQ(EditAt(0, 4, kDeleteItem), "M1 M2 M3"); // the last model
     EXPECT_EQ(cellV, 3);                              // the new last model is selected
     EXPECT_EQ(UndoItem(), Undo("Undo", true));
-    EXPECT_TRUE(Clipboard().startsWith("M4  ")); // Delete fills the clipboard too
-    EXPECT_EQ(Edit(kUndoItem), "M1 M2 M3 M4");   // back as the last model
-    Row(2).Param(kColVas) = 25.123456f;          // more decimals than the clipboard text carries
+    EXPECT_TRUE(ClipboardText().startsWith("M4  ")); // Delete fills the clipboard too
+    EXPECT_EQ(Edit(kUndoItem), "M1 M2 M3 M4");       // back as the last model
+    Row(2).Param(kColVas) = 25.123456f;              // more decimals than the clipboard text carries
     EditAt(0, 2, kCutItem);
     EditAt(0, 1, kCopyItem); // the clipboard now holds another model
     EXPECT_EQ(Edit(kUndoItem), "M1 M2 M3 M4");
     EXPECT_EQ(Row(2).Param(kColVas), 25.123456f);
     EXPECT_EQ((Ints{Row(2).entryNo, cellV}), (Ints{2, 2}));
     EditAt(0, 3, kDeleteItem);
-    SetClipboard("anything at all, even a text that is long enough to look like a model");
+    SetClipboardText("anything at all, even a text that is long enough to look like a model");
     EXPECT_EQ(Edit(kUndoItem), "M1 M2 M3 M4");
     EditAt(kColName, 4, kCutItem);
-    SetClipboard("other");
+    SetClipboardText("other");
     Edit(kUndoItem);
-    EXPECT_EQ(Field()->text(), "M4");
+    EXPECT_EQ(SheetField()->text(), "M4");
 }
 
 TEST_F(ModelOps, AContextualClickTheOnlyModelSelectAllAndCopyFromTheField)
 {
     OpenWoofers(15);
     Select(kColFs, 3);
-    Field()->setText("5");
+    SheetField()->setText("5");
     SetPopUpMenuChooser([](int menu) { return menu == kContextMenu ? 4 : 0; }); // Delete
-    const QPoint row12(10, 16 * (12 + 4) + 8);                                  // the "No" column of row 12
-    QContextMenuEvent click(QContextMenuEvent::Mouse, row12, ContentWidget(kMainWnd)->mapToGlobal(row12));
-    QApplication::sendEvent(ContentWidget(kMainWnd), &click);
+    RightClickSheet({10, 16 * (12 + 4) + 8});                                   // the "No" column of row 12
     EXPECT_EQ(Names(), "M1 M2 M3 M4 M5 M6 M7 M8 M9 M10 M11 M13 M14 M15");
     EXPECT_EQ(Row(3).Param(kColFs), 5.0f); // the typing was stored, as a click stores it
     // The only model; Select All and Copy from the field.
@@ -547,18 +502,18 @@ TEST_F(ModelOps, AContextualClickTheOnlyModelSelectAllAndCopyFromTheField)
     EXPECT_EQ(ChooseMenuItem(kEditMenu, kSelectAllItem), kEventNotHandled); // only for cells
     Select(1, 1);
     EXPECT_EQ(ChooseMenuItem(kEditMenu, kSelectAllItem), 0);
-    EXPECT_EQ(Field()->selectedText(), "M1");
-    Field()->setText("KW-380");
-    Field()->setSelection(0, 2);
-    QTest::keyClick(Field(), Qt::Key_C, Qt::ControlModifier); // the menu's shortcut wins over the field's
-    EXPECT_EQ(Clipboard(), "KW-380");                         // the whole field, as Copy does
+    EXPECT_EQ(SheetField()->selectedText(), "M1");
+    SheetField()->setText("KW-380");
+    SheetField()->setSelection(0, 2);
+    QTest::keyClick(SheetField(), Qt::Key_C, Qt::ControlModifier); // the menu's shortcut wins over the field's
+    EXPECT_EQ(ClipboardText(), "KW-380");                          // the whole field, as Copy does
 }
 
 TEST_F(ModelOps, RefusedTextsPastesIntoCellsAndClipboardFlavours)
 {
     OpenWoofers(3);
     Edit(kCutItem); // a refused paste changes nothing, not even Undo
-    SetClipboard("too short for a model");
+    SetClipboardText("too short for a model");
     EXPECT_EQ(Beeps([] { Edit(kPasteItem); }), 1);
     EXPECT_EQ(std::tuple(Names(), UndoItem(), int(undoItemID)),
               std::tuple("M2 M3", Undo("Undo Cut", true), int(kCutItem)));
@@ -566,30 +521,31 @@ TEST_F(ModelOps, RefusedTextsPastesIntoCellsAndClipboardFlavours)
     // An image, texts that are no model or too long for a cell, a full table.
     QGuiApplication::clipboard()->setImage(QImage(4, 4, QImage::Format_RGB32));
     EXPECT_EQ(Beeps([] { Edit(kPasteItem); }), 1);
-    SetClipboard(QString(100000, QLatin1Char('x')));
+    SetClipboardText(QString(100000, QLatin1Char('x')));
     EXPECT_EQ(Beeps([] { Edit(kPasteItem); }), 1);
     Select(1, 1);
     EXPECT_EQ(Beeps([] { Edit(kPasteItem); }), 1);
-    SetClipboard(QString(31, QLatin1Char('y')));
+    SetClipboardText(QString(31, QLatin1Char('y')));
     EXPECT_EQ(Beeps([] { Edit(kPasteItem); }), 1);
-    EXPECT_EQ(std::pair(Names(), Field()->text()), std::pair(std::string("M1 M2 M3"), QString("M1")));
+    EXPECT_EQ(std::pair(Names(), SheetField()->text()), std::pair(std::string("M1 M2 M3"), QString("M1")));
     EditAt(0, 1, kCopyItem);
     fNum = kMaxModels;
     EXPECT_EQ((Ints{Beeps([] { Edit(kPasteItem); }), fNum}), (Ints{1, kMaxModels}));
     fNum = 3;
     Select(1, 1); // a cell paste shows the text and stores it at the next redraw
-    SetClipboard(QString::fromUtf8("Caf\xC3\xA9 12"));
+    SetClipboardText(QString::fromUtf8("Caf\xC3\xA9 12"));
     Edit(kPasteItem);
-    EXPECT_EQ(std::pair(Field()->text(), Row(1).name), std::pair(QString::fromUtf8("Caf\xC3\xA9 12"), Str255("M1")));
+    EXPECT_EQ(std::pair(SheetField()->text(), Row(1).name),
+              std::pair(QString::fromUtf8("Caf\xC3\xA9 12"), Str255("M1")));
     Edit(kUndoItem);
-    EXPECT_EQ(Field()->text(), "M1");
+    EXPECT_EQ(SheetField()->text(), "M1");
     Edit(kPasteItem);
     Select(4, 2);
     EXPECT_EQ(Row(1).name, Str255("Caf\x8E 12"));
     Edit(kCutItem); // a cell cut empties the cell
-    EXPECT_EQ(std::pair(Row(2).Param(kColFs), Clipboard()), std::pair(0.0f, QString(" 20")));
+    EXPECT_EQ(std::pair(Row(2).Param(kColFs), ClipboardText()), std::pair(0.0f, QString(" 20")));
     Edit(kUndoItem);
-    EXPECT_EQ(Field()->text(), " 20");
+    EXPECT_EQ(SheetField()->text(), " 20");
     Select(1, 2);
     EXPECT_EQ(Row(2).Param(kColFs), 20.0f);
     Edit(kCutItem);
@@ -657,15 +613,15 @@ TEST_F(SheetTest, SortIsStableWithNaNLastUnsortInEntryOrderAndTypingStoredFirst)
     EXPECT_EQ((Ints{cellV, DirtyFlag}), (Ints{1, 1}));
     setFs({50, 30});
     Select(kColFs, 2);
-    Field()->setText("77");
+    SheetField()->setText("77");
     EXPECT_EQ(Sort(3), "M1 M2"); // Fs
     EXPECT_EQ(Row(2).Param(kColFs), 77.0f);
     EXPECT_EQ((Ints{cellH, cellV, DirtyFlag}), (Ints{kColFs, 1, 1}));
-    EXPECT_EQ(Field()->text(), " 50");
+    EXPECT_EQ(SheetField()->text(), " 50");
     Select(kColName, 1);
-    Field()->setText("M9");
+    SheetField()->setText("M9");
     EXPECT_EQ(Sort(kDescendingItem), "M2 M9");
-    EXPECT_EQ(Field()->text(), "M2");
+    EXPECT_EQ(SheetField()->text(), "M2");
     DirtyFlag = 0;
     EXPECT_EQ(Sort(5), "M2 M9"); // Qts: nothing moves, nothing typed, still a change
     EXPECT_EQ(DirtyFlag, 1);

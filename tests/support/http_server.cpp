@@ -50,8 +50,14 @@ HttpServer::HttpServer(bool tls)
     , server_(tls ? NewTlsServer(this) : new QTcpServer(this))
 {
     server_->listen(QHostAddress::LocalHost, 0);
+    // Requests on a kept connection are answered one after the other.
     connect(server_, &QTcpServer::pendingConnectionAvailable, this, [this] {
-        while (QTcpSocket* socket = server_->nextPendingConnection()) Accept(socket);
+        while (QTcpSocket* socket = server_->nextPendingConnection()) {
+            socket->setParent(this);
+            connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
+            connect(socket, &QTcpSocket::readyRead, socket, [this, socket] { Read(socket); });
+            Read(socket); // a request that came with the TLS handshake is already here
+        }
     });
 }
 
@@ -60,23 +66,11 @@ QString HttpServer::Base() const
     return QStringLiteral("%1://127.0.0.1:%2").arg(tls_ ? "https" : "http").arg(server_->serverPort());
 }
 
-// Requests on a kept connection are answered one after the other.
-void HttpServer::Accept(QTcpSocket* socket)
-{
-    socket->setParent(this);
-    connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
-    connect(socket, &QTcpSocket::readyRead, socket, [this, socket] { Read(socket); });
-    Read(socket); // a request that came with the TLS handshake is already here
-}
-
 void HttpServer::Read(QTcpSocket* socket)
 {
     QByteArray buffer = socket->property("request").toByteArray() + socket->readAll();
-    for (qsizetype end; (end = buffer.indexOf("\r\n\r\n")) >= 0; buffer.remove(0, end + 4)) {
-        const QByteArray path = buffer.left(buffer.indexOf("\r\n")).split(' ').value(1);
-        ++requests_[path];
-        Answer(socket, path);
-    }
+    for (qsizetype end; (end = buffer.indexOf("\r\n\r\n")) >= 0; buffer.remove(0, end + 4))
+        Answer(socket, buffer.left(buffer.indexOf("\r\n")).split(' ').value(1)); // the path of "GET /path HTTP/1.1"
     socket->setProperty("request", buffer);
 }
 

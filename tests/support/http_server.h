@@ -45,16 +45,12 @@ public:
     explicit HttpServer(bool tls = false);
     QString Base() const; // "http://127.0.0.1:PORT" or "https://..."
     void Route(const QByteArray& path, const HttpRoute& route) { routes_[path] = route; }
-    int Requests(const QByteArray& path) const { return requests_.value(path); }
 
 private:
-    void Accept(QTcpSocket* socket);
     void Read(QTcpSocket* socket);
     void Answer(QTcpSocket* socket, const QByteArray& path);
     void Stream(QTcpSocket* socket, qint64 left);
-
     bool tls_;
     QTcpServer* server_;
     QHash<QByteArray, HttpRoute> routes_;
-    QHash<QByteArray, int> requests_;
 };
