@@ -183,6 +183,11 @@ TEST_F(Lifecycle, CloseAndQuitAskWhenThereAreChanges)
     EXPECT_EQ(std::tuple(WindowExists(kMainWnd), Read(Path("a.spdata")).substr(0, 24)),
               std::tuple(false, "W-166,Woofer, 16.5, 38.2"));
     OpenThroughPanel(Path("a.spdata"));
+    Select(kColName, cellV);
+    SheetField()->setText("W-167"); // typed, not yet stored: Quit still asks
+    const std::size_t asked = dialogs.size();
+    Choose(kAppMenu, kQuitItem); // Cancel
+    EXPECT_EQ(std::tuple(dialogs.size(), exitStatus, Row(1).name.str()), std::tuple(asked + 1, -1, "W-167"));
     Edit();
     Choose(kAppMenu, kQuitItem, {"Don't Save"}); // the changes are dropped and the program ends
     EXPECT_EQ(std::tuple(exitStatus, Read(Path("a.spdata")).substr(0, 24)), std::tuple(0, "W-166,Woofer, 16.5, 38.2"));

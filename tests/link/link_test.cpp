@@ -199,6 +199,10 @@ TEST_F(LinkTest, TheSelectLaunchWindowCyclesOverTheInstalledSiblings)
                   (Ints{0, 1, 1}));
         EXPECT_EQ((Ints{ModelSelFlag, int(Started().size()), ScrollBtn, PreScrollBtn}), (Ints{0, 0, 1, 0}));
     }
+    DirtyFlag = 1; // unsaved changes: the save prompt comes first
+    ChooseMenuItem(kMiscMenu, kShowSelectLaunchItem);
+    EXPECT_EQ(std::pair(dialogs.back().kind, WindowExists(kSelectLaunchWnd)),
+              std::pair(DialogRequest::SavePrompt, false));
 }
 
 TEST_F(LinkTest, TheDefaultSiblingAndQuitFromTheSelectLaunchWindow)

@@ -150,7 +150,9 @@ TEST_F(PrintTest, PrintPutsFortyModelsOnAPageAndNumbersAgainstTheLastPagePrinted
     EXPECT_TRUE(Has(pages[0], "Thiele/Small Parameters Table of ''untitled''") && Has(pages[0], "Page :  2/ 3"));
     EXPECT_TRUE(Has(pages[0], "M41 ") && Has(pages[0], "M80 ") && !Has(pages[0], "M81 ") && !Has(pages[0], "M40 "));
     EXPECT_TRUE(Has(pages[1], "Page :  3/ 3") && Has(pages[1], "M81 ") && Has(pages[1], "M100"));
-    EXPECT_TRUE(Drew("Page :  2/ 3") && Drew("Page :  3/ 3")); // each number with its blank
+    // Each number with its blank, in Geneva 13; the title in Helvetica Bold 17.
+    EXPECT_TRUE(Drew("Page :  2/ 3", 5, 13) && Drew("Page :  3/ 3", 5, 13));
+    EXPECT_TRUE(Drew("Thiele/Small Parameters Table of ''untitled''", 8, 17));
     EXPECT_TRUE(Has(pages[1], "Model Name") && Has(pages[1], "Fs"));
     EXPECT_TRUE(MenuIsEnabled(kFileMenu));
     EXPECT_FALSE(QFile::exists(PrintWith(""))); // Cancel

@@ -123,10 +123,10 @@ TEST_F(DrawSheetTest, HeaderShadingGridSelectionAndCellTexts)
     Select(1, 1);
     ExpectColour(kHeaderGrey, {{190, 77}, {4, 200}, {10, 297}}); // the header band, the "No" column
     ExpectColour(kShading, {{190, 120}, {190, 150}});            // slots 1, 3, 5 ... are shaded
-    ExpectColour(kWhite, {{190, 136}});
-    ExpectColour(kLightBlue, {{120, 90}});                    // the selected cell's background
-    ExpectColour(kSlate, {{135, 70}, {4, 90}});               // its column's header, its row's "No" cell
-    ExpectColour(kFrameBlue, {{27, 88}, {80, 79}, {80, 81}}); // outer frame's left edge and top, inner frame's top
+    ExpectColour(kWhite, {{190, 136}, {84, 136}});               // no rule inside the name column
+    ExpectColour(kLightBlue, {{120, 90}});                       // the selected cell's background
+    ExpectColour(kSlate, {{135, 70}, {4, 90}});                  // its column's header, its row's "No" cell
+    ExpectColour(kFrameBlue, {{27, 88}, {80, 79}, {80, 81}});    // outer frame's left edge and top, inner frame's top
     ExpectColour(kDarkGrid, {{500, 80}, {10, 96}, {10, 112}, {10, 304}}); // under the header, rows of "No"
     ExpectColour(kLightGrid, {{500, 96}, {476, 300}, {140, 300}});        // a row line, a column line, after the name
     const QImage image = WindowDrawing(kMainWnd);
@@ -290,8 +290,11 @@ TEST_F(SheetTest, ClicksSelectColumnAndRowAndANewModelIsScrolledTo)
     ASSERT_EQ(ScrollValue, 5);
     ClickSheet(300, 405); // the partly shown 21st slot, below model 25
     EXPECT_EQ(cellV, 25);
+    ClickSheet(10, 405); // the whole model: Select is lit
+    ASSERT_TRUE(ControlIsHighlighted(kMainWnd, kSelectCtl));
     DirtyFlag = 0;
     Press(kAddNewModelCtl); // scrolls to the new model's name cell; the row count changed
+    EXPECT_FALSE(ControlIsHighlighted(kMainWnd, kSelectCtl));
     EXPECT_EQ((Ints{fNum, cellH, cellV, ScrollValue, ScrollNum, DirtyFlag}), (Ints{26, 1, 26, 6, 6, 1}));
     EXPECT_EQ(std::pair(Row(26).name.str(), SheetField()->text()), std::pair(std::string("n/a"), QString("n/a")));
     fNum = 32767;

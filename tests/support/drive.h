@@ -84,10 +84,13 @@ struct Drive {
             if (w->objectName() == name && w->isVisible()) return qobject_cast<QMessageBox*>(w);
         return nullptr;
     }
-    // Whether the last window drawing drew exactly this text.
-    static bool Drew(const std::string& text)
+    // Whether the last drawing drew exactly this text, in this font and size
+    // when they are given.
+    static bool Drew(const std::string& text, int fontNum = 0, double size = 0)
     {
-        return std::ranges::any_of(LastDrawnTexts(), [&](const DrawnText& t) { return t.text == text; });
+        return std::ranges::any_of(LastDrawnTexts(), [&](const DrawnText& t) {
+            return t.text == text && (fontNum == 0 || t.fontNum == fontNum) && (size == 0 || t.size == size);
+        });
     }
     // Writes the file, and its folder when there is none; answers its path.
     static QString WriteFile(const QString& path, const QByteArray& bytes)
