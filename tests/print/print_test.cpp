@@ -153,6 +153,10 @@ TEST_F(PrintTest, PrintPutsFortyModelsOnAPageAndNumbersAgainstTheLastPagePrinted
     // Each number with its blank, in Geneva 13; the title in Helvetica Bold 17.
     EXPECT_TRUE(Drew("Page :  2/ 3", 5, 13) && Drew("Page :  3/ 3", 5, 13));
     EXPECT_TRUE(Drew("Thiele/Small Parameters Table of ''untitled''", 8, 17));
+    for (const DrawnText& t : LastDrawnTexts()) { // both 10 points above the table, the counter 848 points in
+        const bool top = t.text.starts_with("Page") || t.text.starts_with("Thiele");
+        EXPECT_TRUE(!top || std::pair(t.x, t.y) == std::pair(t.text[0] == 'P' ? 902.0 : 54.0, 22.0)) << t.text;
+    }
     EXPECT_TRUE(Has(pages[1], "Model Name") && Has(pages[1], "Fs"));
     EXPECT_TRUE(MenuIsEnabled(kFileMenu));
     EXPECT_FALSE(QFile::exists(PrintWith(""))); // Cancel

@@ -106,4 +106,13 @@ TEST(ModelTable, RowMovesStopAtTheEnds)
     SwapRows(2, -1);
     SwapRows(2, kMaxModels + 2);
     EXPECT_EQ(names(), "M1M3M2");
+    // A model goes in at rows 1 to fNum + 1 of a table with room, else nowhere.
+    ModelRecord m;
+    m.name = Str255("New");
+    EXPECT_EQ((std::vector<bool>{InsertModel(0, m), InsertModel(5, m), InsertModel(4, m)}),
+              (std::vector<bool>{false, false, true}));
+    EXPECT_EQ(std::pair(int(fNum), Row(4).name.str() + Row(0).name.str()), std::pair(4, std::string("New")));
+    fNum = kMaxModels;
+    EXPECT_FALSE(InsertModel(2, m));
+    EXPECT_EQ(fNum, kMaxModels);
 }

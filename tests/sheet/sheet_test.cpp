@@ -121,12 +121,12 @@ TEST_F(DrawSheetTest, HeaderShadingGridSelectionAndCellTexts)
 {
     OpenSheetOf(3);
     Select(1, 1);
-    ExpectColour(kHeaderGrey, {{190, 77}, {4, 200}, {10, 297}}); // the header band, the "No" column
-    ExpectColour(kShading, {{190, 120}, {190, 150}});            // slots 1, 3, 5 ... are shaded
-    ExpectColour(kWhite, {{190, 136}, {84, 136}});               // no rule inside the name column
-    ExpectColour(kLightBlue, {{120, 90}});                       // the selected cell's background
-    ExpectColour(kSlate, {{135, 70}, {4, 90}});                  // its column's header, its row's "No" cell
-    ExpectColour(kFrameBlue, {{27, 88}, {80, 79}, {80, 81}});    // outer frame's left edge and top, inner frame's top
+    ExpectColour(kHeaderGrey, {{190, 77}, {1, 60}, {4, 200}, {10, 297}}); // the header band to the edge, "No" column
+    ExpectColour(kShading, {{190, 120}, {190, 150}});                     // slots 1, 3, 5 ... are shaded
+    ExpectColour(kWhite, {{190, 136}, {84, 136}});                        // no rule inside the name column
+    ExpectColour(kLightBlue, {{120, 90}});                                // the selected cell's background
+    ExpectColour(kSlate, {{135, 70}, {4, 90}});                           // its column's header, its row's "No" cell
+    ExpectColour(kFrameBlue, {{27, 88}, {80, 79}, {80, 81}}); // outer frame's left edge and top, inner frame's top
     ExpectColour(kDarkGrid, {{500, 80}, {10, 96}, {10, 112}, {10, 304}}); // under the header, rows of "No"
     ExpectColour(kLightGrid, {{500, 96}, {476, 300}, {140, 300}});        // a row line, a column line, after the name
     const QImage image = WindowDrawing(kMainWnd);
@@ -159,6 +159,7 @@ TEST_F(DrawSheetTest, HeaderShadingGridSelectionAndCellTexts)
         const bool cell = t.text == "KW-380" || t.text == " 22.5", title = t.text == "Fs", number = t.text == " 2";
         EXPECT_TRUE(!cell || (t.fontNum == 5 && t.size == 12)) << t.text;
         EXPECT_TRUE(!(title || number) || (t.fontNum == 8 && t.size == 13)) << t.text;
+        EXPECT_TRUE(!title || t.y == 48 + 13) << t.y; // the titles' first line, under the top bar
     }
     EXPECT_EQ(whiteNumbers, 2);
     // The column titles, with the superscripts of cm² and cm³.
