@@ -59,16 +59,6 @@ BENCHMARK(BM_DrawSheet)
     ->Args({32767, 1})
     ->Unit(benchmark::kMicrosecond);
 
-long ResidentKiB()
-{
-    long pages = 0, resident = 0;
-    if (FILE* f = std::fopen("/proc/self/statm", "r")) {
-        if (std::fscanf(f, "%ld %ld", &pages, &resident) != 2) resident = 0;
-        std::fclose(f);
-    }
-    return resident * 4;
-}
-
 long gGrowthKiB = 0;
 
 // step 0 draws the same frame again; 1 scrolls a row a frame; 2 a page.

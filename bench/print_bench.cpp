@@ -30,16 +30,6 @@ void FillTable(int models)
     fNum = static_cast<std::int16_t>(models);
 }
 
-long ResidentKiB()
-{
-    long pages = 0, resident = 0;
-    if (FILE* f = std::fopen("/proc/self/statm", "r")) {
-        if (std::fscanf(f, "%ld %ld", &pages, &resident) != 2) resident = 0;
-        std::fclose(f);
-    }
-    return resident * 4;
-}
-
 long gGrowthKiB[2] = {0, 0};
 
 // Reported per page: the counter divides the time by the pages printed.

@@ -7,7 +7,7 @@
 
 struct CommandLine {
     enum class Action { Run, Help, Version, PrintPdf, Error } action = Action::Run;
-    std::vector<std::string> args; // the file arguments as given, for Run
+    std::vector<std::string> args; // the file arguments, unchanged, for Run
     std::string pdfOut, pdfIn, pageSize = "A4";
     std::string error; // one line, for Error
 };

@@ -148,6 +148,14 @@ void MenuEnableAtClose()
     ApplyMenuState(kStateEnableAtClose);
 }
 
+void MenuEnableAfterWindow()
+{
+    if (MainWndOpenFlag == 1)
+        MenuEnable();
+    else
+        MenuEnableAtClose();
+}
+
 void MenuDisable()
 {
     ApplyMenuState(kStateDisable);

@@ -12,6 +12,9 @@ void InitMenu2();
 void InitMenu3();
 void MenuEnable();
 void MenuEnableAtClose();
+// The menus back after a window that had them off: MenuEnable while a sheet
+// is open, MenuEnableAtClose without one.
+void MenuEnableAfterWindow();
 void MenuDisable();
 void ApplyMenuState(MenuState state);
 

@@ -221,7 +221,13 @@ void DrawText(const Str255& text, double x, double y, int fontNum, double size, 
 
 double TextWidth(const Str255& text, int fontNum, double size)
 {
-    return LaidOut(text, fontNum, size).text.size().width();
+    // Measured with the font's metrics: laying a text out only to measure it
+    // cost a layout for every size a fitting loop tries.
+    static QHash<int, QFontMetricsF> metrics;
+    const int key = fontNum * 1000 + int(size * 10);
+    auto it = metrics.find(key);
+    if (it == metrics.end()) it = metrics.insert(key, QFontMetricsF(ProgramFont(fontNum, float(size))));
+    return it->horizontalAdvance(ToQString(text));
 }
 
 void DrawErase(double x0, double y0, double x1, double y1)

@@ -84,10 +84,7 @@ void ChooseDefaultApp(int button)
 void ClosePreferences()
 {
     DisposeWindow(kPrefsWnd);
-    if (MainWndOpenFlag == 1)
-        MenuEnable();
-    else
-        MenuEnableAtClose();
+    MenuEnableAfterWindow();
 }
 
 int PrefsWndMoved(const WindowEvent&)

@@ -111,10 +111,7 @@ void CloseUpdateWnd()
 {
     DisposeWindow(kUpdateWnd);
     checkUpdateBtn = 0;
-    if (MainWndOpenFlag == 1)
-        MenuEnable();
-    else
-        MenuEnableAtClose();
+    MenuEnableAfterWindow();
 }
 
 int UpdateWndEvent(const WindowEvent& e)
