@@ -101,10 +101,10 @@ def line_mutants(line):
                 start = k + 1
                 if code(k + 1):
                     out.append((f"{kind} '{old.strip()}' -> '{new.strip()}'", line[:k] + new + line[k + len(old):]))
-    # The rows of layout tables (rectangles, column places) and the sizes of
-    # windows are data: a point more or less moves a text, which no test
-    # should pin.
-    layout_row = (stripped.startswith("{") or "LTRB(" in line or re.search(r"\bIn\(\w+, ", line)
+    # The rows of layout tables (rectangles, column places), the sizes of
+    # windows and the faces and sizes of their texts are data: a point more
+    # or less moves a text, which no test should pin.
+    layout_row = (stripped.startswith("{") or "LTRB(" in line or "TextStyle" in line or re.search(r"\bIn\(\w+, ", line)
                   or re.match(r"constexpr \w+ k\w+\[\] = \{", stripped)
                   or re.search(r"\b(BuildCalcWindow|CreateDialogWindow|CreateMenuBarWindow|CreateAlertWindow)\(", line))
     # A handler case that calls its procedure and answers "handled": every

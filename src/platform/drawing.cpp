@@ -88,17 +88,45 @@ std::vector<DrawnText>& DrawnTexts()
     return texts;
 }
 
+std::string& DrawingRecord()
+{
+    static std::string record;
+    return record;
+}
+
+void StartRecord()
+{
+    DrawnTexts().clear();
+    DrawingRecord().clear();
+}
+
+// Two decimals: finer than any pixel, and the same on every machine.
+void Record(const char* what, std::initializer_list<double> numbers, Rgb colour, const Str255& text = {})
+{
+    if (!gRecordTexts) return;
+    QString line = QLatin1String(what);
+    for (double n : numbers) line += QLatin1Char(' ') + QString::number(n, 'f', 2);
+    line += QLatin1Char(' ') + ColourOf(colour).name();
+    if (!text.empty()) line += QStringLiteral(" \"") + ToQString(text) + QLatin1Char('"');
+    DrawingRecord() += line.toStdString() + '\n';
+}
+
 } // namespace
 
 void RecordDrawnTexts(bool on)
 {
     gRecordTexts = on;
-    DrawnTexts().clear();
+    StartRecord();
 }
 
 std::vector<DrawnText> LastDrawnTexts()
 {
     return DrawnTexts();
+}
+
+std::string LastDrawingRecord()
+{
+    return DrawingRecord();
 }
 
 namespace platform {
@@ -132,14 +160,14 @@ void platform::SetPrintPainter(QPainter* painter)
 {
     gPainter = painter;
     gPrinting = painter != nullptr;
-    if (painter) DrawnTexts().clear();
+    if (painter) StartRecord();
 }
 
 bool BeginWindowDrawing(int window)
 {
     ContentView* content = ContentOf(window);
     if (!content || gPainter) return false;
-    DrawnTexts().clear();
+    StartRecord();
     ++gDrawing;
     gPainter = new QPainter(&content->Buffer());
     gPainter->setRenderHint(QPainter::Antialiasing);
@@ -156,12 +184,15 @@ void EndWindowDrawing(int window)
 
 void DrawFillRect(double x0, double y0, double x1, double y1, Rgb colour)
 {
-    if (gPainter) gPainter->fillRect(RectOf(x0, y0, x1, y1), ColourOf(colour));
+    if (!gPainter) return;
+    Record("fill", {x0, y0, x1, y1}, colour);
+    gPainter->fillRect(RectOf(x0, y0, x1, y1), ColourOf(colour));
 }
 
 void DrawFrameRect(double x0, double y0, double x1, double y1, Rgb colour, double lineWidth)
 {
     if (!gPainter) return;
+    Record("frame", {x0, y0, x1, y1, lineWidth}, colour);
     // On paper, four bands: Qt's PDF engine loses a stroked rectangle from
     // every job after the first on one printer.
     if (gPrinting) {
@@ -182,6 +213,7 @@ void DrawFrameRect(double x0, double y0, double x1, double y1, Rgb colour, doubl
 void DrawLine(double x0, double y0, double x1, double y1, Rgb colour, double lineWidth, int dash)
 {
     if (!gPainter) return;
+    Record("line", {x0, y0, x1, y1, lineWidth, double(dash)}, colour);
     // A solid line along an axis is a thin rectangle: the same pixels, filled
     // far faster than a stroked path.
     if (dash == 0 && (x0 == x1 || y0 == y1)) {
@@ -201,6 +233,7 @@ void DrawText(const Str255& text, double x, double y, int fontNum, double size, 
 {
     if (!gPainter) return;
     if (gRecordTexts) DrawnTexts().push_back({text.str(), x, y, fontNum, size});
+    Record("text", {x, y, double(fontNum), size}, colour, text);
     // Paper gets the text itself, laid out for the printer's resolution.
     if (gPrinting) {
         static QHash<int, QFont> fonts; // a page sets the same three or four thousands of times
@@ -232,5 +265,7 @@ double TextWidth(const Str255& text, int fontNum, double size)
 
 void DrawErase(double x0, double y0, double x1, double y1)
 {
-    if (gPainter) gPainter->fillRect(RectOf(x0, y0, x1, y1), Qt::white);
+    if (!gPainter) return;
+    Record("erase", {x0, y0, x1, y1}, {1, 1, 1});
+    gPainter->fillRect(RectOf(x0, y0, x1, y1), Qt::white);
 }

@@ -24,3 +24,6 @@ struct DrawnText {
 };
 void RecordDrawnTexts(bool on);
 std::vector<DrawnText> LastDrawnTexts();
+// Every call of the last drawing, a line each: what was drawn, where in
+// points, its colour, width, face and size, and the text; kept with the texts.
+std::string LastDrawingRecord();

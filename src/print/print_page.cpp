@@ -44,7 +44,7 @@ void Text(const std::string& text, int x, int fontNum, float size)
     fontSize = size;
     xx = float(xSft + x);
     yy = float(ySft + kTitleBaseline);
-    QuartzDrawText(1);
+    QuartzDrawText();
 }
 
 void Rule(float width, int x0, int y0, int x1, int y1)
@@ -54,7 +54,7 @@ void Rule(float width, int x0, int y0, int x1, int y1)
     yy = float(ySft + y0);
     xx1 = float(xSft + x1);
     yy1 = float(ySft + y1);
-    QuartzDrawLine(1);
+    QuartzDrawLine();
 }
 
 void DrawRows(int page)
@@ -69,7 +69,7 @@ void DrawRules()
     LineW = 1.0f;
     xx = float(xSft), yy = float(ySft);
     xx1 = float(xSft + kLastColumnRight), yy1 = float(ySft + kPrintTableHeight);
-    QuartzDrawRect(1);
+    QuartzDrawRect();
     Rule(1.0f, 0, kHeaderRule, kLastColumnRight, kHeaderRule);
     Rule(0.5f, kNoColumnRight, 0, kNoColumnRight, kPrintTableHeight);
     for (int y = kHeaderRule + kRowHeight; y < kPrintTableHeight; y += kRowHeight)

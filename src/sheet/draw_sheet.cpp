@@ -170,19 +170,19 @@ void Fill(float x0, float y0, float x1, float y1)
 {
     Corners(x0, y0, x1, y1);
     s_FrameFill = Str255("Fill");
-    QuartzDrawRect(1);
+    QuartzDrawRect();
 }
 
 void Frame(float x0, float y0, float x1, float y1)
 {
     Corners(x0, y0, x1, y1);
-    QuartzDrawRect(1);
+    QuartzDrawRect();
 }
 
 void Line(float x0, float y0, float x1, float y1)
 {
     Corners(x0, y0, x1, y1);
-    QuartzDrawLine(1);
+    QuartzDrawLine();
 }
 
 void PaintBackground()

@@ -247,9 +247,10 @@ Str255 CellText(int column, int row)
 
 Str255 DigitOpt(const Str255& s, int column)
 {
-    static constexpr int kDecimals[16] = {0, 0, 0, 2, 2, 3, 3, 3, 3, 3, 3, 2, 1, 2, 2, 3};
-    if (column <= kColRange || column > kColLe) return s;
-    return NumberText(DecimalRound(ToStoredFloat(ReadNumber(s.view())), kDecimals[column]));
+    // Dia, Fs, Vas, Qts, Qes, Qms, Effi, Re, Pemax, Sd, Xmax, Vd, Le
+    static constexpr int kDecimals[] = {2, 2, 3, 3, 3, 3, 3, 3, 2, 1, 2, 2, 3};
+    if (column < kColDia || column > kColLe) return s;
+    return NumberText(DecimalRound(ToStoredFloat(ReadNumber(s.view())), kDecimals[column - kColDia]));
 }
 
 Str255 DigitOpt(const Str255& s)

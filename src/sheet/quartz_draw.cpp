@@ -29,7 +29,7 @@ void Text(const char* text, int x, int y, float size)
     xx = float(xSft + x);
     yy = float(ySft + y);
     fontSize = size;
-    QuartzDrawText(1);
+    QuartzDrawText();
 }
 
 void DrawLabel(const HeaderLabel& label)
@@ -59,12 +59,12 @@ void DrawRowNumber(int row, int slot)
     while (fontSize > 7.0f && x + TextWidth(number, QzFontNum, fontSize) > kNoColumnRoom) fontSize -= 0.5f;
     xx = float(xSft + x);
     yy = float(RowBaseline(slot));
-    QuartzDrawText(1);
+    QuartzDrawText();
 }
 
 } // namespace
 
-void QuartzDrawRect(int)
+void QuartzDrawRect()
 {
     if (s_FrameFill == std::string_view("Fill"))
         DrawFillRect(xx, yy, xx1, yy1, Current());
@@ -73,13 +73,13 @@ void QuartzDrawRect(int)
     s_FrameFill = Str255("Frame");
 }
 
-void QuartzDrawLine(int)
+void QuartzDrawLine()
 {
     DrawLine(xx, yy, xx1, yy1, Current(), LineWidth(), DashLineType);
     DashLineType = 0;
 }
 
-void QuartzDrawText(int)
+void QuartzDrawText()
 {
     DrawText(QuartzText, xx, yy, QzFontNum, fontSize, Current());
 }
@@ -121,6 +121,6 @@ void DrawLongCell(float grey)
         const float value = column >= kFirstParamColumn ? Row(ii).Param(column) : 0.0f;
         QuartzText = CellText(column, ii);
         xx = float(xSft + CellTextX(column, QuartzText, value));
-        QuartzDrawText(1);
+        QuartzDrawText();
     }
 }

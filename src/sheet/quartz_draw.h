@@ -3,10 +3,10 @@
 // line, corners, text, offsets) and draw on the current target.
 #pragma once
 
-// The argument selects the target as the callers always pass it: 1.
-void QuartzDrawRect(int target);
-void QuartzDrawLine(int target);
-void QuartzDrawText(int target);
+// On the current drawing target: the window's image or the printed page.
+void QuartzDrawRect();
+void QuartzDrawLine();
+void QuartzDrawText();
 
 void SetDrawColour(float red, float green, float blue);
 void SetDrawGrey(float level);

@@ -1,16 +1,16 @@
-// The fixed layouts under a dark theme and a large desktop font: every text
-// stands out from what is behind it and keeps inside its place, in the main
-// window, the calculators and an alert.
+// The fixed layouts under a dark theme and a large desktop font: every text stands out from what is behind it and
+// keeps inside its place, in the main window, the calculators and an alert.
 #include "app/alerts.h"
+#include "calc/calc_steps.h"
+#include "calc/calc_window.h"
 #include "platform/menus.h"
 #include "sheet/scroll_bar.h"
 #include "support/app_fixture.h"
 #include "support/drive.h"
 
 #include <QAbstractButton>
-#include <QHash>
-#include <QPalette>
-#include <cmath>
+#include <QGroupBox>
+#include <QTabBar>
 
 namespace {
 
@@ -25,17 +25,8 @@ QPalette DarkPalette()
 
 double Luminance(QRgb c)
 {
-    const auto channel = [](int v) {
-        const double s = v / 255.0;
-        return s <= 0.03928 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * channel(qRed(c)) + 0.7152 * channel(qGreen(c)) + 0.0722 * channel(qBlue(c));
-}
-
-double Contrast(QRgb a, QRgb b)
-{
-    const double la = Luminance(a), lb = Luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+    const auto channel = [](double s) { return s <= 0.03928 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4); };
+    return 0.2126 * channel(qRed(c) / 255.0) + 0.7152 * channel(qGreen(c) / 255.0) + 0.0722 * channel(qBlue(c) / 255.0);
 }
 
 // What a text looks like in a picture: the commonest colour of its place
@@ -50,18 +41,40 @@ Ink InkIn(const QImage& image, const QRect& place)
     QHash<QRgb, int> counts;
     for (int y = place.top(); y <= place.bottom(); ++y)
         for (int x = place.left(); x <= place.right(); ++x) ++counts[image.pixel(x, y)];
-    QRgb back = 0;
-    for (auto it = counts.cbegin(); it != counts.cend(); ++it)
-        if (it.value() > counts.value(back)) back = it.key();
+    const double back = Luminance(std::max_element(counts.cbegin(), counts.cend()).key());
     Ink ink;
     for (int y = place.top(); y <= place.bottom(); ++y)
         for (int x = place.left(); x <= place.right(); ++x) {
-            const double c = Contrast(image.pixel(x, y), back);
+            const double l = Luminance(image.pixel(x, y));
+            const double c = (std::max(l, back) + 0.05) / (std::min(l, back) + 0.05);
             if (c < 1.5) continue;
             ink.contrast = std::max(ink.contrast, c);
             ink.box |= QRect(x, y, 1, 1);
         }
     return ink;
+}
+
+// The open calculator's controls lie inside its window and clear of one another, and each lies wholly inside or
+// wholly outside every frame (a group box, the tab control): the button row cannot ride up into the boxes above it,
+// nor the title run past the window's edge.
+void ExpectTidyCalculator(QWidget* title)
+{
+    QWidget* content = ContentWidget(kCalcWnd);
+    const auto show = [](QRect r) {
+        return QString("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height()).toStdString();
+    };
+    std::vector<QRect> controls, frames;
+    for (QWidget* w : content->findChildren<QWidget*>()) {
+        const QRect place(w->mapTo(content, QPoint(0, 0)), w->size());
+        if (!w->isVisible()) continue;
+        EXPECT_TRUE(content->rect().contains(place)) << show(place);
+        if (w == title || qobject_cast<QAbstractButton*>(w) || qobject_cast<QLineEdit*>(w)) controls.push_back(place);
+        if (qobject_cast<QGroupBox*>(w) || w->findChild<QTabBar*>()) frames.push_back(place);
+    }
+    for (auto a = controls.cbegin(); a != controls.cend(); ++a) {
+        for (auto b = a + 1; b != controls.cend(); ++b) EXPECT_FALSE(a->intersects(*b)) << show(*a) << ", " << show(*b);
+        for (QRect f : frames) EXPECT_TRUE(f.contains(*a) || !f.intersects(*a)) << show(*a) << " across " << show(f);
+    }
 }
 
 class Appearance : public AppTest, public Drive {
@@ -119,19 +132,19 @@ private:
     const QFont savedFont_ = QApplication::font();
 };
 
-// The calculators and an alert follow the theme. The top bar keeps its light
-// background, and its texts are dark on it, also when the theme changes while
-// the window is open; the counter of a full table fits its place too.
+// The calculators and an alert follow the theme. The top bar keeps its light background, and its texts are dark on it,
+// also when the theme changes while the window is open; the counter of a full table fits its place too.
 TEST_F(Appearance, CalculatorsAlertsAndTheTopBarReadUnderADarkThemeAndALargeFont)
 {
     ChooseMenuItem(kFileMenu, kNewItem);
-    Row(1).name = Str255("KW-380 Reference");
     Select(0, cellV);
+    Row(1).name = Str255("KW-380 Reference"); // after the redraw, which stores the field's "n/a" in it
     for (int item = 1; item <= 8; ++item) {
         ChooseMenuItem(kCalcMenu, item);
         SCOPED_TRACE(item);
         ExpectReadableLabels(ContentWidget(kCalcWnd));
-        QTest::keyClick(WindowWidget(kCalcWnd), Qt::Key_Escape);
+        ExpectTidyCalculator(ControlWidget(kCalcWnd, item == kFeetCalc ? kFeetTitleCtl : kCalcTitleCtl));
+        KeyIn(kCalcWnd, Qt::Key_Escape); // to the active window: it closes, and the menu is on for the next
         ProcessEvents();
     }
     ShowAlertNumExtra();

@@ -15,7 +15,6 @@ namespace {
 
 class MainWindowTest : public AppTest, public Drive {
 protected:
-    // With the main window made active first.
     static void Key(Qt::Key key, Qt::KeyboardModifiers mods = {})
     {
         QApplication::setActiveWindow(WindowWidget(kMainWnd));
@@ -68,8 +67,7 @@ TEST_F(MainWindowTest, WithoutBoundsCheckItOpensTopLeftUntilMoved)
     EXPECT_EQ(GetWindowContentBounds(kMainWnd), moved);
 }
 
-// The bar appears for the models that do not fit; its arrows and thumb
-// scroll, its page areas do not.
+// The bar appears for the models that do not fit; its arrows and thumb scroll, its page areas do not.
 TEST_F(MainWindowTest, ScrollBarFollowsTheModelsThatDoNotFitAndTheHeight)
 {
     ChooseMenuItem(kFileMenu, kNewItem);
@@ -82,14 +80,13 @@ TEST_F(MainWindowTest, ScrollBarFollowsTheModelsThatDoNotFitAndTheHeight)
     EXPECT_EQ(bar(20), std::vector<int>({20, 0, 0, 0}));
     EXPECT_EQ(bar(25), std::vector<int>({20, 5, 1, 5}));
     EXPECT_EQ(std::tuple(SheetBar()->pageStep(), SheetBar()->value()), std::tuple(20, 0));
-    const auto scrolled = [](QAbstractSlider::SliderAction action) {
-        SheetBar()->triggerAction(action);
+    const auto scrolled = [](QAbstractSlider::SliderAction action, int times = 1) {
+        for (int k = 0; k < times; ++k) SheetBar()->triggerAction(action);
         return std::vector<int>({ScrollValue, SheetBar()->value()});
     };
     EXPECT_EQ(scrolled(QAbstractSlider::SliderPageStepAdd), std::vector<int>({0, 0}));
     EXPECT_EQ(scrolled(QAbstractSlider::SliderSingleStepAdd), std::vector<int>({1, 1}));
-    for (int i = 0; i < 10; ++i) SheetBar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
-    EXPECT_EQ(ScrollValue, 5); // clamped at ScrollNum
+    EXPECT_EQ(scrolled(QAbstractSlider::SliderSingleStepAdd, 10), std::vector<int>({5, 5})); // clamped at ScrollNum
     EXPECT_EQ(scrolled(QAbstractSlider::SliderSingleStepSub), std::vector<int>({4, 4}));
     SheetBar()->setSliderDown(true);
     SheetBar()->setSliderPosition(2);
@@ -123,28 +120,26 @@ TEST_F(MainWindowTest, FilePanelsNameTheKindsTheyShow)
     EXPECT_EQ(PanelFilters(kFileMenu, kExportItem), QStringList({"CSV (*.csv)", "All Files (*)"}));
 }
 
-// Page Up and Page Down move the view and the selection by the rows shown,
-// and stop at the ends; Ctrl+Home and Ctrl+End go to the first and last
-// model, while Home and End stay with the edit field.
+// Page Up and Page Down move the view and the selection by the rows shown, and stop at the ends; Ctrl+Home and Ctrl+End
+// go to the first and last model, while Home and End stay with the edit field.
 TEST_F(MainWindowTest, PageAndDocumentKeysMoveThroughTheSheet)
 {
     OpenSheetOf(100);
     Select(1, cellV);
     ASSERT_EQ(dispNum, 20);
-    // The selected row, the first row shown and the scroll bar, after each key.
+    // The selected column and row, the first row shown and the scroll bar, after each key.
     const auto press = [](Qt::Key key, Qt::KeyboardModifiers mods = {}) {
         Key(key, mods);
-        return std::vector<int>({cellV, ScrollValue, SheetBar()->value()});
+        return std::vector<int>({cellH, cellV, ScrollValue, SheetBar()->value()});
     };
-    EXPECT_EQ(press(Qt::Key_PageDown), std::vector<int>({21, 20, 20}));
+    EXPECT_EQ(press(Qt::Key_PageDown), std::vector<int>({1, 21, 20, 20}));
     EXPECT_EQ(SheetField()->text(), "M21");
     for (int k = 0; k < 5; ++k) Key(Qt::Key_PageDown);
-    EXPECT_EQ(press(Qt::Key_PageDown), std::vector<int>({100, 80, 80}));
-    EXPECT_EQ(press(Qt::Key_PageUp), std::vector<int>({80, 60, 60}));
-    EXPECT_EQ(press(Qt::Key_Home, Qt::ControlModifier), std::vector<int>({1, 0, 0}));
-    EXPECT_EQ(press(Qt::Key_PageUp), std::vector<int>({1, 0, 0}));
-    EXPECT_EQ(press(Qt::Key_End, Qt::ControlModifier), std::vector<int>({100, 80, 80}));
-    EXPECT_EQ(cellH, 1);
+    EXPECT_EQ(press(Qt::Key_PageDown), std::vector<int>({1, 100, 80, 80}));
+    EXPECT_EQ(press(Qt::Key_PageUp), std::vector<int>({1, 80, 60, 60}));
+    EXPECT_EQ(press(Qt::Key_Home, Qt::ControlModifier), std::vector<int>({1, 1, 0, 0}));
+    EXPECT_EQ(press(Qt::Key_PageUp), std::vector<int>({1, 1, 0, 0}));
+    EXPECT_EQ(press(Qt::Key_End, Qt::ControlModifier), std::vector<int>({1, 100, 80, 80}));
     SheetField()->setCursorPosition(0);
     Key(Qt::Key_End);
     EXPECT_EQ(std::tuple(cellV, SheetField()->cursorPosition()), std::tuple(100, 4)); // "M100"
@@ -161,22 +156,20 @@ TEST_F(MainWindowTest, DeleteEscapeAndF10)
     SheetField()->setCursorPosition(0);
     Key(Qt::Key_Delete);
     EXPECT_EQ(std::tuple(fNum, SheetField()->text().toStdString()), std::tuple(2, "2"));
-    cellH = kColFs;
-    Row(1).Param(kColFs) = 38.5f;
-    DrawSheet();
+    Row(1).Param(kColLe) = 0.75f;
+    Select(kColLe, cellV); // the last column too
     DirtyFlag = 0;
     const QString offered = SheetField()->text();
-    ASSERT_TRUE(offered.contains("38.5"));
+    ASSERT_TRUE(offered.contains("0.75"));
     SheetField()->setText("99");
     Key(Qt::Key_Escape);
     EXPECT_EQ(QStringList({SheetField()->text(), SheetField()->selectedText()}), QStringList({offered, offered}));
     Key(Qt::Key_Down);
-    EXPECT_EQ(std::tuple(Row(1).Param(kColFs), DirtyFlag), std::tuple(38.5f, 0));
+    EXPECT_EQ(std::tuple(Row(1).Param(kColLe), DirtyFlag), std::tuple(0.75f, 0));
     Key(Qt::Key_F10);
     auto* bar = WindowWidget(kMainWnd)->findChild<QMenuBar*>();
-    ASSERT_NE(bar, nullptr);
-    EXPECT_EQ(bar->activeAction(), bar->actions().first());
-    EXPECT_EQ(bar->actions().first()->text(), "Merestone");
+    ASSERT_TRUE(bar && bar->activeAction());
+    EXPECT_EQ(bar->activeAction()->text(), "Merestone"); // the first menu
 }
 
 } // namespace

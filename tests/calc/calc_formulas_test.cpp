@@ -71,8 +71,7 @@ TEST(SmallFormulas, QtsSdVdAndLe)
         for (const auto& [area, xmax] : noVd)
             EXPECT_FALSE(ComputeVd(area, unit, xmax).ok)
                 << "unit " << int(unit) << ", Sd " << area << ", Xmax " << xmax;
-    // The Sd field follows the unit. In m² the Sd is rounded to 0.1 cm²
-    // first, then divided by 10000.
+    // The Sd field follows the unit. In m² the Sd is rounded to 0.1 cm² first, then divided by 10000.
     EXPECT_EQ(VdSdFieldText(314.16f, SdUnit::M2).str(), " 0.03142");
     EXPECT_EQ(VdSdFieldText(314.16f, SdUnit::Cm2).str(), " 314.16");
     EXPECT_EQ(VdSdFieldText(12.3456f, SdUnit::Cm2).str(), " 12.35");
@@ -91,7 +90,6 @@ TEST(EfficiencyFeetAndEbpFormulas, FromLevelsParametersAndImperialUnits)
 {
     const EfficiencyResult spl = ComputeEfficiencyFromSpl(88.0f);
     ASSERT_TRUE(spl.ok);
-    EXPECT_EQ(Shown(spl.efficiency, kEfficiencyDecimals), " 0.396");
     for (float level : {0.0f, -88.0f}) EXPECT_FALSE(ComputeEfficiencyFromSpl(level).ok) << level;
     // The level at 2.83 V.
     const std::tuple<float, NominalImpedance, const char*> levels[] = {{88.0f, NominalImpedance::Ohm8, " 0.396"},
@@ -105,7 +103,7 @@ TEST(EfficiencyFeetAndEbpFormulas, FromLevelsParametersAndImperialUnits)
         EXPECT_EQ(Shown(r.efficiency, kEfficiencyDecimals), shown);
         EXPECT_FALSE(ComputeEfficiencyFrom283V(0.0f, impedance).ok);
     }
-    // 8 Ohm takes 1 W at 2.83 V: the same as the level at 1 W.
+    // 8 Ohm takes 1 W at 2.83 V: the same as the level at 1 W (shown " 0.396").
     EXPECT_EQ(ComputeEfficiencyFrom283V(88.0f, NominalImpedance::Ohm8).efficiency, spl.efficiency);
     EXPECT_FALSE(ComputeEfficiencyFrom283V(88.0f, static_cast<NominalImpedance>(5)).ok);
     // From the Thiele/Small parameters.
@@ -115,8 +113,7 @@ TEST(EfficiencyFeetAndEbpFormulas, FromLevelsParametersAndImperialUnits)
     const float refused[][3] = {{0, 195.07f, 0.4f}, {30, 0, 0.4f}, {30, 195.07f, 0}, {30, -195.07f, 0.4f}};
     for (const auto& in : refused)
         EXPECT_FALSE(ComputeEfficiencyFromParameters(in[0], in[1], in[2]).ok) << testing::PrintToString(in);
-    // The Vas calculator's Vas gives the very same efficiency; typed in as
-    // shown, it gives the same text.
+    // The Vas calculator's Vas gives the very same efficiency; typed in as shown, it gives the same text.
     const VasResult vas = ComputeVas(30.0f, 20.0f, 10.0f, 0.4f, 4.0f, 5.0f);
     ASSERT_TRUE(vas.ok);
     EXPECT_EQ(ComputeEfficiencyFromParameters(30.0f, vas.vas, 0.4f).efficiency, vas.efficiency);
@@ -133,8 +130,7 @@ TEST(EfficiencyFeetAndEbpFormulas, FromLevelsParametersAndImperialUnits)
         const FeetToMetricResult r = ComputeFeetToMetric(tab, input);
         ASSERT_TRUE(r.ok);
         EXPECT_EQ(Shown(r.value, FeetConversionOf(tab).decimals), shown);
-        EXPECT_FALSE(ComputeFeetToMetric(tab, 0.0f).ok);
-        EXPECT_FALSE(ComputeFeetToMetric(tab, -input).ok);
+        EXPECT_FALSE(ComputeFeetToMetric(tab, 0.0f).ok || ComputeFeetToMetric(tab, -input).ok);
     }
     EXPECT_EQ(ComputeFeetToMetric(FeetTab::Dia, 12.0f).value, 30.0f);
     EXPECT_FALSE(ComputeFeetToMetric(static_cast<FeetTab>(6), 12.0f).ok);

@@ -1,6 +1,5 @@
-// The calculator windows driven through their handlers: prefill, Calc.,
-// OK with its transfer, Cancel and Escape, the keys and the Edit menu, and
-// the two calculators with tabs, efficiency and feet to metric.
+// The calculator windows driven through their handlers: prefill, Calc., OK with its transfer, Cancel and Escape, the
+// keys and the Edit menu, and the two calculators with tabs, efficiency and feet to metric.
 #include "app/app_globals.h"
 #include "calc/calc_globals.h"
 #include "calc/calc_window.h"
@@ -18,8 +17,7 @@
 
 namespace {
 
-// A new sheet with its first model, KW-380, selected, and the helpers that
-// drive a calculator's fields, buttons, tabs and keys.
+// A new sheet with its first model, KW-380, selected.
 class CalcWindow : public AppTest, public Drive {
 protected:
     void SetUp() override
@@ -34,7 +32,6 @@ protected:
     }
     static void Open(int item) { ChooseMenuItem(kCalcMenu, item); }
     static QLineEdit* Field(int id) { return qobject_cast<QLineEdit*>(ControlWidget(kCalcWnd, id)); }
-    static QString Label(int id) { return LabelText(kCalcWnd, id); }
     static void Type(int id, const char* text) { Field(id)->setText(QString::fromUtf8(text)); }
     // Types into the input fields in order, from the first, and clicks the button, if any.
     static void Enter(std::initializer_list<const char*> inputs, int button = 0)
@@ -47,11 +44,6 @@ protected:
     {
         Open(item);
         Enter(inputs, button);
-    }
-    // The first model's values, each within the tolerance.
-    static void ExpectModel(double tolerance, std::initializer_list<std::pair<int, double>> values)
-    {
-        for (auto [column, value] : values) EXPECT_NEAR(Row(1).Param(column), value, tolerance) << column;
     }
     static QStringList Texts(std::initializer_list<int> ids)
     {
@@ -81,7 +73,12 @@ TEST_F(CalcWindow, VasOpensPrefilledAndOkTransfersUnrounded)
     EXPECT_EQ(std::tuple(CalcWndOnFlag, EditWndNum, MenuIsEnabled(kFileMenu), MenuIsEnabled(kEditMenu),
                          Field(86)->isReadOnly()),
               std::tuple(1, 2, false, true, true));
-    EXPECT_EQ(Label(kCalcTitleCtl), "Vas Calculate ''KW-380''");
+    // The title in the program's own face and pixel size, centred.
+    const auto* title = qobject_cast<QLabel*>(ControlWidget(kCalcWnd, kCalcTitleCtl));
+    EXPECT_EQ(
+        std::tuple(title->text().toStdString(), title->font().family().toStdString(), title->font().pixelSize(),
+                   title->font().bold(), int(title->alignment())),
+        std::tuple("Vas Calculate ''KW-380''", "DejaVu Sans", 15, false, int(Qt::AlignHCenter | Qt::AlignVCenter)));
     EXPECT_EQ(Texts({80, 83, 89, 81}), QStringList({" 12.35", " 12.346", " 12.3", " 0"}));
     Enter({"30", "20", "10", "0.4", "4", "5"}, kCalcCalcCtl);
     EXPECT_EQ(Texts({86, 87, 88, 89, 90}), QStringList({" 195.07", " 0.364", " 1.266", " 314.2", " 157.08"}));
@@ -123,8 +120,7 @@ TEST_F(CalcWindow, KeysAndButtonsWriteOnlyOnOkAndTheSheetHoldsStill)
     Key(Qt::Key_Return);
     EXPECT_FALSE(WindowExists(kCalcWnd));
     EXPECT_NEAR(Row(1).Param(kColQts), 0.3636, 0.0001);
-    // The sheet under a calculator does not scroll; it does again once the
-    // calculator is closed.
+    // The sheet under a calculator holds still; once it is closed, it scrolls.
     for (int r = 2; r <= 60; ++r) Row(r).name = Str255("M");
     fNum = 60;
     SetInstallScrollButton();
@@ -135,8 +131,7 @@ TEST_F(CalcWindow, KeysAndButtonsWriteOnlyOnOkAndTheSheetHoldsStill)
     Click(kCalcCancelCtl);
     SheetWheel(wheel);
     EXPECT_EQ(ScrollValue, 3);
-    // Quit stays in reach over a calculator; cancelling its prompt gives the
-    // sheet its scrolling back.
+    // Quit works over a calculator; cancelling its prompt lets the sheet scroll.
     Open(2);
     DirtyFlag = 1;
     ChooseMenuItem(kAppMenu, kQuitItem); // the prompt is cancelled
@@ -173,7 +168,6 @@ TEST_F(CalcWindow, EditMenuAndKeysWorkOnTheFocusedFieldOnly)
     EXPECT_EQ(CalcWndEditCommand(3), kEventNotHandled);
     EXPECT_EQ(edit(kDeleteItem), std::tuple("", " 38.2", "Undo", false)); // Delete leaves the item as it was
     EXPECT_EQ(undoItemID, kDeleteItem);
-    QApplication::setActiveWindow(WindowWidget(kCalcWnd));
     Field(80)->setFocus();
     Field(80)->setText("0.45");
     Field(80)->setSelection(0, 1);
@@ -185,9 +179,8 @@ TEST_F(CalcWindow, EditMenuAndKeysWorkOnTheFocusedFieldOnly)
     EXPECT_EQ(Field(80)->text(), "0.45");
 }
 
-// The small calculators: what each shows on opening and what its OK writes.
-// OK computes from the edited inputs without a Calc. first, and the selected
-// column's edit field shows the new value.
+// The small calculators: what each shows on opening and what its OK writes. OK computes from the edited inputs without
+// a Calc. first, and the selected column's edit field shows the new value.
 TEST_F(CalcWindow, SmallCalculatorsShowTheModelAndWriteTheirResults)
 {
     Row(1).Param(kColSd) = 132.7f;
@@ -204,9 +197,9 @@ TEST_F(CalcWindow, SmallCalculatorsShowTheModelAndWriteTheirResults)
     Click(kCalcOkCtl);
     EXPECT_EQ(SheetField()->text(), " 30");
     Run(2, {"0.5", "2"}, kCalcOkCtl); // Qts from Qes and Qms
-    ExpectModel(1e-6, {{kColQts, 0.4}, {kColQes, 0.5}, {kColQms, 2.0}});
-    // Vd: the model's Sd, its Vd as the result; the unit switch converts the
-    // Sd and keeps the typed Xmax.
+    EXPECT_EQ(std::tuple(Row(1).Param(kColQts), Row(1).Param(kColQes), Row(1).Param(kColQms)),
+              std::tuple(0.4f, 0.5f, 2.0f));
+    // Vd: the model's Sd, its Vd as the result; the unit switch converts the Sd and keeps the typed Xmax.
     Row(1).Param(kColSd) = 314.16f;
     Open(5);
     EXPECT_EQ(Texts({80, 86}), QStringList({" 314.16", " 0"}));
@@ -215,15 +208,14 @@ TEST_F(CalcWindow, SmallCalculatorsShowTheModelAndWriteTheirResults)
     EXPECT_EQ(VdRadioID, 2);
     EXPECT_EQ(Texts({80, 81}), QStringList({" 0.03142", "5"}));
     Enter({"0.0314"}, kCalcOkCtl);
-    ExpectModel(0.001, {{kColVd, 157.0}, {kColSd, 314.0}});
+    EXPECT_NEAR(Row(1).Param(kColVd), 157.0, 0.001);
+    EXPECT_NEAR(Row(1).Param(kColSd), 314.0, 0.001);
     Open(5);
-    EXPECT_EQ(Label(kCalcUnitLabelCtl), "m²");
+    EXPECT_EQ(LabelText(kCalcWnd, kCalcUnitLabelCtl), "m²");
     Click(kCalcCancelCtl);
     VdRadioID = 1;
     // Ebp: Fs over Qes, with its reference lines, or undefined; OK writes nothing.
-    Row(1).Param(kColFs) = 30;
-    Row(1).Param(kColQes) = 0.4f;
-    DirtyFlag = 0;
+    Row(1).Param(kColFs) = 30, Row(1).Param(kColQes) = 0.4f, DirtyFlag = 0;
     Open(8);
     EXPECT_EQ(Field(86)->text(), " 75");
     for (int line : {44, 45, 46}) EXPECT_TRUE(ControlExists(kCalcWnd, line)) << line;
@@ -250,11 +242,8 @@ TEST_F(CalcWindow, SmallCalculatorsShowTheModelAndWriteTheirResults)
 // The two calculators with tabs: Space cycles the tabs and the choice is kept.
 TEST_F(CalcWindow, TabsFeetToMetricAndEfficiency)
 {
-    Row(1).Param(kColFs) = 30;
-    Row(1).Param(kColVas) = 195.07f;
-    Row(1).Param(kColQes) = 0.4f;
-    effiTabID = 1;
-    EffiItemID = 3;
+    Row(1).Param(kColFs) = 30, Row(1).Param(kColVas) = 195.07f, Row(1).Param(kColQes) = 0.4f;
+    effiTabID = 1, EffiItemID = 3;
     Open(3);
     Hit(kCalcTabCtl, 3);
     EXPECT_EQ(std::pair(int(effiTabID), ControlExists(kCalcWnd, kCalcImpedanceRadioCtl)), std::pair(3, true));
@@ -282,9 +271,8 @@ TEST_F(CalcWindow, TabsFeetToMetricAndEfficiency)
         EXPECT_EQ(tabItem, tab);
     }
     Click(kCalcCancelCtl);
-    // Feet to metric: OK at once beeps and writes nothing, and after a refused
-    // Calc. it does not beep a second time; a converted tab keeps its value
-    // across tab changes; OK writes only what is switched on.
+    // Feet to metric: OK at once beeps and writes nothing, and after a refused Calc. it does not beep a second time; a
+    // converted tab keeps its value across tab changes; OK writes only what is switched on.
     EXPECT_EQ(Beeps([] { Run(7, {}, kCalcOkCtl); }), 1);
     EXPECT_EQ(std::tuple(WindowExists(kCalcWnd), DirtyFlag), std::tuple(false, 0));
     EXPECT_EQ(Beeps([] {
@@ -310,7 +298,8 @@ TEST_F(CalcWindow, TabsFeetToMetricAndEfficiency)
     EXPECT_EQ(Field(86)->text(), " 30"); // 2.5 cm to the inch of a nominal diameter
     EXPECT_TRUE(ToggleOn(1));
     Hit(kCalcTabCtl, 2);
-    EXPECT_EQ(QStringList({Label(56), Label(57)}), QStringList({QString::fromUtf8("feet\xC2\xB3"), "Liter"}));
+    EXPECT_EQ(QStringList({LabelText(kCalcWnd, 56), LabelText(kCalcWnd, 57)}),
+              QStringList({QString::fromUtf8("feet\xC2\xB3"), "Liter"}));
     Enter({"2"}, kCalcCalcCtl);
     EXPECT_EQ(Field(86)->text(), " 56.63");
     const bool fourth = ToggleOn(4);
@@ -319,10 +308,8 @@ TEST_F(CalcWindow, TabsFeetToMetricAndEfficiency)
     EXPECT_EQ(ToggleOn(4), fourth); // only its own button follows
     Click(kCalcOkCtl);
     EXPECT_EQ(std::tuple(Row(1).Param(kColDia), Row(1).Param(kColVas), DirtyFlag), std::tuple(30.0f, 195.07f, 1));
-    // Efficiency from the level at one watt writes Effi only; from the
-    // parameters it writes them too.
-    effiTabID = 1;
-    DirtyFlag = 0;
+    // Efficiency from the level at one watt writes Effi only; from the parameters it writes them too.
+    effiTabID = 1, DirtyFlag = 0;
     Open(3);
     ASSERT_TRUE(WindowIsVisible(kCalcWnd));
     EXPECT_EQ(Field(80)->text(), " 0");

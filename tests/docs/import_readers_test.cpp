@@ -1,6 +1,5 @@
-// The readers of imported files: CSV and TXT as spreadsheets write them, and
-// the driver files of other programs; and every input kept in the fuzzers'
-// corpora, run through the same checks as the fuzzers.
+// The readers of imported files: CSV and TXT as spreadsheets write them, and the driver files of other programs; and
+// every input kept in the fuzzers' corpora, run through the same checks as the fuzzers.
 #include "../../fuzz/fuzz_checks.h"
 #include "docs/import_files.h"
 #include "docs/text_coding.h"
@@ -70,9 +69,8 @@ TEST(ImportReaders, EmptyCellsKeepEveryFieldInItsColumn)
 TEST(ImportReaders, Utf8TextsAndTheByteOrderMark)
 {
     SheetGlobalsDefaults();
-    // Names in UTF-8 with letters Mac OS Roman has and lacks, behind a
-    // byte-order mark, and a long one that counts letters, not bytes; then
-    // Mac OS Roman files, one with bytes that only start a UTF-8 letter.
+    // Names in UTF-8 with letters Mac OS Roman has and lacks, behind a byte-order mark, and a long one that counts
+    // letters, not bytes; then Mac OS Roman files, one with bytes that only start a UTF-8 letter.
     const std::pair<std::string, std::string> cases[] = {
         {"R\xC3\xA9v\xC3\xA9lator \xC3\x98 \xE2\x80\x93 \xE2\x84\xA2,W", "R\x8Ev\x8Elator \xAF \xD0 \xAA"},
         {"\xC5\xA0koda \xE5\xA3\xB0 \xC5\x81,W", "Skoda ? ?"},
@@ -92,8 +90,7 @@ TEST(ImportReaders, Utf8TextsAndTheByteOrderMark)
     // A document is read byte for byte, UTF-8 or not.
     ReadSheetBytes("R\xC3\xA9v,W\r");
     EXPECT_EQ(Row(1).name, Str255("R\xC3\xA9v"));
-    // UTF-8 is recognised only when well formed; \xDF is the last two-byte
-    // lead and \xF1\x80\x80\x80 is U+40000.
+    // UTF-8 is recognised only when well formed; \xDF is the last two-byte lead and \xF1\x80\x80\x80 is U+40000.
     for (const char* good : {"\xEF\xBB\xBF", "a\xF0\x9F\x94\x8A b \xE2\x82\xAC \xC3\xA9 \xDF\x90", "\xF1\x80\x80\x80"})
         EXPECT_TRUE(IsUtf8Text(good)) << good;
     for (const char* bad : {"plain ASCII", "\xC0\xAF", "\xE0\x80\xAF", "\xF0\x80\x80\x80", "\xED\xA0\x80",
@@ -110,8 +107,7 @@ TEST(ImportReaders, Utf8TextsAndTheByteOrderMark)
     EXPECT_EQ(SheetFileBytes(), body);
 }
 
-// Models past the table's limit: the header takes no place, and a full
-// import is not cut.
+// Models past the table's limit: the header takes no place, and a full import is not cut.
 TEST(ImportReaders, TheLimitCountsModelsNotLines)
 {
     SheetGlobalsDefaults();
@@ -143,8 +139,9 @@ TEST(ImportReaders, WdrDriverFilesAndTheXmlDriverDatabase)
     EXPECT_EQ(std::tuple(Row(2).name.str(), Row(2).entryNo),
               std::tuple(std::string("Kestrel T25 Soie \xD0 \xAF") + "25", 2));
     ExpectParams(2, {2.51f, 1100, 0, 0.62f, 0, 0, 0, 4.7f, 80, 7.1f, 0.3f, 0, 0});
-    // UTF-16 with its byte-order mark, as Windows editors save "Unicode".
-    const QString text = QStringLiteral("[Driver]\r\nBrand=\u00C9ole\r\nFs=28\r\n");
+    // UTF-16 with its byte-order mark, as Windows editors save "Unicode";
+    // the last line has no end, so nothing past the file may join it.
+    const QString text = QStringLiteral("[Driver]\r\nFs=28\r\nBrand=\u00C9ole");
     std::string utf16 = "\xFF\xFE";
     utf16.append(reinterpret_cast<const char*>(text.utf16()), std::size_t(text.size()) * 2);
     ASSERT_TRUE(AppendWdrDriver(utf16).ok);
@@ -218,8 +215,7 @@ template<typename Check> static void Replay(const char* corpus, Check check)
     }
 }
 
-// Sheets read back unchanged, driver files add what they say, and clipboard
-// texts give finite numbers.
+// Sheets read back unchanged, driver files add what they say, and clipboard texts give finite numbers.
 TEST(FuzzCorpus, EveryKeptInputHolds)
 {
     Replay("sheet_reader", SheetReaderHolds);

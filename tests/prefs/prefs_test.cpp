@@ -1,33 +1,27 @@
-// Preferences kept across runs, the preferences window driven through its
-// controls, and the end of the desktop session.
+// Preferences kept across runs, the preferences window driven through its controls, and the end of the desktop session.
 #include "app/app_globals.h"
-#include "app/ids.h"
 #include "app/startup.h"
 #include "app/startup_defaults.h"
 #include "link/link_globals.h"
 #include "platform/controls.h"
 #include "platform/menus.h"
-#include "platform/test_access.h"
 #include "platform/windows.h"
 #include "prefs/prefs.h"
 #include "prefs/prefs_globals.h"
-#include "sheet/sheet_globals.h"
 #include "support/app_fixture.h"
 #include "support/drive.h"
 
 #include <QSettings>
-#include <QTest>
 
 namespace {
 
 class PrefsTest : public AppTest, public Drive {
 protected:
     static QString StoreFile() { return QSettings(QStringLiteral("Kelvane"), QStringLiteral("Merestone")).fileName(); }
-    // The preference file as another program or a person left it.
-    static void WriteStore(const QByteArray& bytes) { WriteFile(StoreFile(), bytes); }
-    // A new run of the program over the stored preferences.
-    void Restart()
+    // A new run of the program over the stored preferences, or over the file as another program or a person left it.
+    static void Restart(const QByteArray& store = {})
     {
+        if (!store.isNull()) WriteFile(StoreFile(), store);
         ResetPlatformForTests();
         Startup();
         ProcessEvents();
@@ -50,9 +44,7 @@ TEST_F(PrefsTest, EverySettingComesBackInTheNextRun)
     LoadPrefs();
     EXPECT_EQ(std::tuple(UpdateForCheck, BoundsCheck, ExplanationState, OpenAppNum), std::tuple(1, 1, 0, 1));
     BoundsCheck = 0, UpdateForCheck = 0, ShowSelAppCheck = 0, DefaultAppCheck = 1, DefaultAppNum = 3;
-    ExplanationState = 1;
-    Bounds = LTRB(50, 100, 991, 500);
-    PrefeBounds = LTRB(-400, 20, -70, 345);
+    ExplanationState = 1, Bounds = LTRB(50, 100, 991, 500), PrefeBounds = LTRB(-400, 20, -70, 345);
     ChooseMenuItem(kAppMenu, kQuitItem);
     EXPECT_EQ(exitStatus, 0);
     EXPECT_EQ(QSettings(StoreFile(), QSettings::IniFormat).value("Bounds").toString(), " 100, 50, 500, 991");
@@ -66,34 +58,28 @@ TEST_F(PrefsTest, EverySettingComesBackInTheNextRun)
 
 TEST_F(PrefsTest, WhatCannotBeReadKeepsItsDefaultSilently)
 {
-    WriteStore("[General]\nBoundsCheck=abc\nUpdateForCheck=\nDefaultAppNum=7\nDefaultAppCheck=0\n"
-               "ShowSelAppCheck=2147483648\nExplanationState=1\nBounds=1, 2, x, 4\nPrefeBounds=\" 7, 8, 9\"\n");
-    Restart();
+    Restart("[General]\nBoundsCheck=abc\nUpdateForCheck=\nDefaultAppNum=7\nDefaultAppCheck=0\n"
+            "ShowSelAppCheck=2147483648\nExplanationState=1\nBounds=1, 2, x, 4\nPrefeBounds=\" 7, 8, 9\"\n");
     EXPECT_EQ(std::tuple(BoundsCheck, UpdateForCheck, ShowSelAppCheck, DefaultAppNum, ExplanationState),
               std::tuple(1, 1, 1, 1, 1));
     EXPECT_EQ(std::tuple(Bounds, PrefeBounds), std::tuple(LTRB(0, 44, 941, 444), LTRB(300, 200, 630, 525)));
     EXPECT_EQ(std::tuple(int(OpenAppFlag), s_OpenApp.str()), std::tuple(0, std::string("BootTarn")));
     // A rectangle that lost its quotes is still a rectangle.
-    WriteStore("[General]\nBounds= 10, 20, 410, 961\n");
-    Restart();
+    Restart("[General]\nBounds= 10, 20, 410, 961\n");
     EXPECT_EQ(Bounds, LTRB(20, 10, 961, 410));
-    WriteStore(QByteArray("\0\xff\xfe[General\n=\n\x01", 11));
-    Restart();
+    Restart(QByteArray("\0\xff\xfe[General\n=\n\x01", 11));
     EXPECT_EQ(std::tuple(BoundsCheck, UpdateForCheck), std::tuple(1, 1));
 }
 
 TEST_F(PrefsTest, TheWindowShowsAndChangesTheSettings)
 {
-    TarnExistsFlag = 0, FellExistsFlag = 1, BeckExistsFlag = 1;
-    DefaultAppNum = 2;
-    UpdateForCheck = 1;
+    TarnExistsFlag = 0, FellExistsFlag = 1, BeckExistsFlag = 1, DefaultAppNum = 2, UpdateForCheck = 1;
     ChooseMenuItem(kAppMenu, kPreferenceItem);
     ASSERT_TRUE(WindowExists(kPrefsWnd));
     EXPECT_FALSE(MenuIsEnabled(kFileMenu));
     EXPECT_EQ(std::tuple(Value(kPrefsSavePositionCtl), Value(kPrefsCheckUpdatesCtl), Value(kPrefsShowSelectCtl),
-                         Value(kPrefsDefaultAppCtl)),
-              std::tuple(1, 1, 1, 0));
-    EXPECT_EQ(std::tuple(Value(kPrefsTarnCtl), Value(kPrefsFellCtl), Value(kPrefsBeckCtl)), std::tuple(0, 1, 0));
+                         Value(kPrefsDefaultAppCtl), Value(kPrefsTarnCtl), Value(kPrefsFellCtl), Value(kPrefsBeckCtl)),
+              std::tuple(1, 1, 1, 0, 0, 1, 0));
     EXPECT_TRUE(Enabled(kPrefsShowSelectCtl) && Enabled(kPrefsDefaultAppCtl));
     EXPECT_FALSE(Enabled(kPrefsTarnCtl) || Enabled(kPrefsFellCtl) || Enabled(kPrefsBeckCtl)); // the box is off
 
@@ -144,8 +130,7 @@ TEST_F(PrefsTest, WindowsOpenWhereTheyWereOnlyWhenAsked)
     EXPECT_EQ(GetWindowContentBounds(kPrefsWnd), LTRB(300, 200, 630, 525));
     Click(kPrefsOkCtl);
     // A place on a screen that is gone comes back onto this one.
-    BoundsCheck = 1;
-    Bounds = LTRB(30000, 20000, 30941, 20400);
+    BoundsCheck = 1, Bounds = LTRB(30000, 20000, 30941, 20400);
     OpenSheetOf(1);
     const Rect main = GetWindowContentBounds(kMainWnd), screen = AvailableScreenBounds();
     EXPECT_TRUE(main.left < screen.right - 50 && main.top < screen.bottom) << main.left << "," << main.top;
@@ -154,8 +139,7 @@ TEST_F(PrefsTest, WindowsOpenWhereTheyWereOnlyWhenAsked)
 TEST_F(PrefsTest, TheEndOfTheSessionKeepsPreferencesAndUnsavedWork)
 {
     OpenSheetOf(2);
-    DirtyFlag = 0;
-    UpdateForCheck = 0;
+    DirtyFlag = 0, UpdateForCheck = 0;
     EXPECT_TRUE(SessionMayEnd()); // nothing unsaved
     EXPECT_EQ(QSettings(StoreFile(), QSettings::IniFormat).value(QStringLiteral("UpdateForCheck")).toInt(), 0);
     DirtyFlag = 1;

@@ -1,14 +1,11 @@
 // The update check and download through the real handlers, against a server
 // on 127.0.0.1 that answers as a good, a broken or a hostile one would.
 #include "app/bundle.h"
-#include "app/ids.h"
 #include "app/startup.h"
 #include "docs/doc_globals.h"
 #include "platform/controls.h"
 #include "platform/menus.h"
 #include "platform/preferences.h"
-#include "platform/services.h"
-#include "platform/test_access.h"
 #include "platform/web.h"
 #include "platform/windows.h"
 #include "prefs/prefs_globals.h"
@@ -16,16 +13,13 @@
 #include "prefs/update_install.h"
 #include "prefs/update_text.h"
 #include "sheet/dirty.h"
-#include "sheet/sheet_globals.h"
 #include "support/app_fixture.h"
 #include "support/drive.h"
 #include "support/http_server.h"
 
-#include <QDir>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-#include <QTest>
 #include <optional>
 
 namespace {
@@ -35,8 +29,6 @@ const QByteArray kVersionPath = "/versions/Merestone_version.txt", kZipPath = "/
 const Texts kOffer = {"Newer Version is Available.", "Newer Version : 1.2.4\n", "Don't Download", "*Download..."};
 const Texts kCurrent = {"This Version is Currently.", "Current Version : 1.2.4", "*OK"};
 const Texts kFailed = {"Download is Failed.", "Please try again later.", "*OK"};
-
-std::optional<std::pair<bool, std::string>> reply;
 
 class UpdateTest : public AppTest, public Drive {
 protected:
@@ -52,8 +44,7 @@ protected:
         SetDownloadLimits(0, 0);
         AppTest::TearDown();
     }
-    // Starts the program again, its dictionary naming its version and
-    // pointing at the server.
+    // Starts again with an Info.json that names this version and the server.
     void Start(const char* own, const HttpServer& server)
     {
         const QString folder = data_.filePath(QString::number(++starts_));
@@ -87,14 +78,12 @@ protected:
     {
         EXPECT_TRUE(QTest::qWaitFor([] { return checkUpdateBtn == kUpdateOutcomeOkCtl; }));
     }
-    // The window's two lines, then its buttons left to right: "*" marks the
-    // default, "-" one that is off.
+    // The window's two lines, then its buttons left to right: "*" marks the default, "-" one that is off.
     static Texts Shown()
     {
         if (!WindowExists(kUpdateWnd)) return {};
-        Texts shown;
-        for (int line : {kUpdateFirstLineCtl, kUpdateSecondLineCtl})
-            shown.push_back(LabelText(kUpdateWnd, line).toStdString());
+        Texts shown{LabelText(kUpdateWnd, kUpdateFirstLineCtl).toStdString(),
+                    LabelText(kUpdateWnd, kUpdateSecondLineCtl).toStdString()};
         for (int b :
              {kUpdateDontDownloadCtl, kUpdateDownloadCtl, kUpdateLaunchInstallerCtl, kUpdateOkCtl, kUpdateOutcomeOkCtl})
             if (auto* w = qobject_cast<QPushButton*>(ControlWidget(kUpdateWnd, b)))
@@ -118,8 +107,7 @@ TEST(UpdateReply, OnlyTextCountsAndANewerVersionIsOffered)
 {
     // The last three are not text; a text over 255 bytes is read, not kept.
     const std::tuple<std::string, const char*, int, std::string> cases[]
-        = {{"1.2.4\n", "1.2.3", 1, "1.2.4\n"},
-           {"1.2.4\n", "1.2.4", 0, "1.2.4\n"},
+        = {{"1.2.4\n", "1.2.4", 0, "1.2.4\n"},
            {"v9.9", "1.0", 0, "v9.9"},
            {"", "0", 0, ""},
            {"9.9\r\n\t ", "1.0", 1, "9.9\r\n\t "},
@@ -164,6 +152,7 @@ TEST_F(UpdateTest, TheVersionRequestRefusesAllButAShortTextReply)
         {http.Base() + "/r6", false, ""},         {https.Base() + "/line", true, "9.9"},
         {https.Base() + "/down", false, ""}, // HTTPS to plain HTTP
     };
+    static std::optional<std::pair<bool, std::string>> reply;
     for (const auto& [url, ok, body] : cases) {
         SCOPED_TRACE(url.toStdString());
         reply.reset();
@@ -181,7 +170,7 @@ TEST_F(UpdateTest, StartUpShowsANewerVersionTheMenuAnyAnswer)
 {
     HttpServer server;
     server.Route(kVersionPath, {200, "1.2.4\n"});
-    for (const auto& [own, fileError, shown] : {std::tuple("1.2.3", 0, kOffer), {"1.2.4", 0, {}}, {"1.2.3", 1, {}}}) {
+    for (const auto& [own, fileError, shown] : {std::tuple("1.2.3", 0, kOffer), {"1.2.3", 1, {}}, {"1.2.4", 0, {}}}) {
         SCOPED_TRACE(own + std::to_string(fileError));
         Start(own, server);
         FileErrFlag = static_cast<std::uint8_t>(fileError);
@@ -189,8 +178,6 @@ TEST_F(UpdateTest, StartUpShowsANewerVersionTheMenuAnyAnswer)
         EXPECT_EQ(std::tuple(Shown(), int(CheckForUpFlag), MenuIsEnabled(kFileMenu)),
                   std::tuple(shown, 1, shown.empty()));
     }
-    Start("1.2.4", server);
-    WaitForDecision();
     ChooseMenuItem(kAppMenu, kCheckUpdatesItem);
     EXPECT_FALSE(MenuItemIsEnabled(kAppMenu, kCheckUpdatesItem));
     WaitForDecision();
@@ -259,8 +246,7 @@ TEST_F(UpdateTest, ReturnDownloadsAndTheWindowWaitsForTheEnd)
     EXPECT_EQ(std::tuple(WindowExists(kUpdateWnd), MenuIsEnabled(kFileMenu)), std::tuple(false, true));
 }
 
-// A failed download leaves no file, part or whole, and the window answers
-// while it waits.
+// A failed download leaves no file, whole or part; the window answers meanwhile.
 TEST_F(UpdateTest, AHostileDownloadFailsAndLeavesNothing)
 {
     HttpServer http, https(true);
@@ -291,10 +277,8 @@ TEST_F(UpdateTest, AHostileDownloadFailsAndLeavesNothing)
     }
 }
 
-// The installer opens only once the quit is sure: never after Cancel in
-// the save prompt; after Don't Save the archive at once and the package
-// two seconds later, and then the program ends. With nothing to open, the
-// Downloads folder opens.
+// The installer opens only once the quit is sure: never after Cancel in the save prompt; after Don't Save, the archive
+// at once, the package two seconds later, and the program ends. With nothing to open, the Downloads folder opens.
 TEST_F(UpdateTest, TheInstallerOpensOnlyOnceTheQuitIsSure)
 {
     HttpServer server;

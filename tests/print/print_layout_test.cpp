@@ -3,8 +3,7 @@
 #include <gtest/gtest.h>
 #include <tuple>
 
-// The pages of 0, 40, 41 and 500 models are read back from PDFs in the
-// print tests; here the full table's.
+// The pages of 0, 40, 41 and 500 models are read back from PDFs in the print tests; here the full table's.
 TEST(PrintLayout, AFullTableTakes820Pages)
 {
     EXPECT_EQ(std::tuple(PageCount(32767), FirstRowOfPage(820), LastRowOfPage(820, 32767)),

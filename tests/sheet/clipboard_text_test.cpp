@@ -18,10 +18,8 @@ TEST(ClipboardText, ModelTextAndSplittingItBack)
     Row(1).Param(kColFs) = 45.25f;
     std::string expected = "A  Woofer   16   45.25  ";
     for (int k = 0; k < 11; ++k) expected += " 0  ";
-    const Str255 text = ModelText(1);
-    EXPECT_EQ(text.view(), expected + "\r"); // 69 bytes
-    EXPECT_EQ(s_SP, Str255("A"));
-    EXPECT_EQ(s_FS, Str255(" 45.25"));
+    EXPECT_EQ(ModelText(1).view(), expected + "\r"); // 69 bytes
+    EXPECT_EQ((std::vector{s_SP, s_FS}), (std::vector{Str255("A"), Str255(" 45.25")}));
     // Rounded ties to even, signs kept, nothing below the last decimal.
     Row(1).Param(kColVas) = 25.1234f;
     Row(1).Param(kColDia) = 16.25f;
@@ -49,8 +47,7 @@ TEST(ClipboardText, ModelTextAndSplittingItBack)
     for (int c = kFirstParamColumn; c <= kColLe; ++c) Row(1).Param(c) = float(c) + 0.25f;
     cellH = 0;
     TextToParameterValue(ModelText(1));
-    EXPECT_EQ(s_SP, Str255("KW 380")); // single blanks inside a text are safe
-    EXPECT_EQ(s_RANG, Str255("Woofer"));
+    EXPECT_EQ((std::vector{s_SP, s_RANG}), (std::vector{Str255("KW 380"), Str255("Woofer")})); // single blanks are safe
     // Dia has 1 decimal, so 3.25 rounds to even.
     EXPECT_EQ((std::vector{DIA, FS, PEMX, LE}), (std::vector{3.2f, 4.25f, 11.2f, 15.25f}));
     Row(1).Param(kColLe) = 1e-3f; // exponential forms read back
@@ -58,9 +55,8 @@ TEST(ClipboardText, ModelTextAndSplittingItBack)
     TextToParameterValue(ModelText(1));
     EXPECT_EQ((std::vector{LE, VD}), (std::vector{1e-3f, 5e9f}));
     TextToParameterValue(Str255("Two  blanks  Woofer   16"));
-    EXPECT_EQ(s_SP, Str255("Two"));
-    EXPECT_EQ(s_RANG, Str255("blanks")); // two blanks in a name shift every later field
-    EXPECT_EQ((std::vector{DIA, FS}), (std::vector{0.0f, 16.0f}));
+    // Two blanks in a name shift every later field.
+    EXPECT_EQ(std::tuple(s_SP.str(), s_RANG.str(), DIA, FS), std::tuple("Two", "blanks", 0.0f, 16.0f));
     cellH = 1; // a cell selected: nothing is split
     TextToParameterValue(Str255("X  Y   1  "));
     EXPECT_EQ(s_SP, Str255("Two"));

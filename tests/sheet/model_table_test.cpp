@@ -11,10 +11,10 @@ TEST(ModelTable, RowsReadBlankUntilWrittenAndClearingBlanksThroughTheRowBehindTh
 {
     SheetGlobalsDefaults();
     const ModelRecord& far = Row(5000);
-    EXPECT_TRUE(far.name.empty());
-    EXPECT_EQ(far.entryNo, 0);
-    for (float p : far.params) EXPECT_EQ(p, 0.0f);
-    EXPECT_TRUE(Row(-1).name.empty()); // never a row: a blank answer, no crash
+    // Row -1 is never a row: a blank answer, no crash.
+    EXPECT_EQ(std::tuple(far.name.str(), far.entryNo, std::vector(std::begin(far.params), std::end(far.params)),
+                         Row(-1).name.str()),
+              std::tuple("", 0, std::vector<float>(kParamCount), ""));
     // At most 32767 models, and the blank row behind a full table exists.
     fNum = 32766;
     EXPECT_TRUE(TableHasRoom());
@@ -34,21 +34,16 @@ TEST(ModelTable, RowsReadBlankUntilWrittenAndClearingBlanksThroughTheRowBehindTh
     prefNum = 10;
     GPrintScale = 50.0;
     ClearParameterArraySheetFile();
-    for (int r = 0; r <= 11; ++r) {
-        EXPECT_TRUE(Row(r).name.empty()) << r;
-        EXPECT_EQ(Row(r).Param(kColFs), 0.0f) << r;
-        EXPECT_EQ(Row(r).entryNo, r) << r;
-    }
-    EXPECT_EQ(Row(12).name, Str255("m"));
-    EXPECT_TRUE(s_preSP.empty());
-    EXPECT_EQ(std::tuple(fNum, preFS, prefNum, GPrintScale), std::tuple(10, 0.0f, 0, 100.0));
+    for (int r = 0; r <= 12; ++r)
+        EXPECT_EQ(std::tuple(Row(r).name.str(), Row(r).Param(kColFs), Row(r).entryNo),
+                  std::tuple(r < 12 ? "" : "m", r < 12 ? 0.0f : 40.0f, r))
+            << r;
+    EXPECT_EQ(std::tuple(fNum, preFS, prefNum, GPrintScale, s_preSP.str()), std::tuple(10, 0.0f, 0, 100.0, ""));
     // A new model is named "n/a" and keeps the blank row's numbers.
     fNum = 3;
     Row(3).entryNo = 7;
     NewOrAddModelInit();
-    EXPECT_EQ(Row(3).name, Str255("n/a"));
-    EXPECT_EQ(Row(3).range, Str255("n/a"));
-    EXPECT_EQ(Row(3).entryNo, 7);
+    EXPECT_EQ(std::tuple(Row(3).name.str(), Row(3).range.str(), Row(3).entryNo), std::tuple("n/a", "n/a", 7));
 }
 
 TEST(ModelTable, ChangeDetectionUsesFloatInequality)
@@ -85,27 +80,22 @@ TEST(ModelTable, RowMovesStopAtTheEnds)
         Row(r).entryNo = static_cast<std::int16_t>(r);
     }
     const auto names = [] { return Row(1).name.str() + Row(2).name.str() + Row(3).name.str(); };
-    cellV = 1;
-    MoveToUpper();
-    EXPECT_EQ(cellV, 1);
-    EXPECT_EQ(names(), "M1M2M3");
-    cellV = 3;
-    MoveToLower();
-    EXPECT_EQ(cellV, 3);
-    EXPECT_EQ(names(), "M1M2M3");
-    cellV = 1;
-    MoveToLower(); // one place down, not two
-    EXPECT_EQ(std::pair(cellV, names()), std::pair(std::int16_t(2), std::string("M2M1M3")));
-    MoveToUpper();
-    cellV = 3;
-    MoveToUpper();
-    EXPECT_EQ(cellV, 2);
-    EXPECT_EQ(names(), "M1M3M2");
+    // The selected row after a step from row `from` (one place, never two), and the names in row order.
+    const auto step = [&](int from, void (*move)()) {
+        cellV = static_cast<std::int16_t>(from);
+        move();
+        return std::to_string(cellV) + " " + names();
+    };
+    EXPECT_EQ((std::vector{step(1, MoveToUpper), step(3, MoveToLower), step(1, MoveToLower), step(2, MoveToUpper),
+                           step(3, MoveToUpper)}),
+              (std::vector<std::string>{"1 M1M2M3", "3 M1M2M3", "2 M2M1M3", "1 M1M2M3", "2 M1M3M2"}));
     EXPECT_EQ(Row(2).entryNo, 2); // the number stays with the place
     SwapRows(-1, 2);              // no such row: nothing moves
     SwapRows(2, -1);
     SwapRows(2, kMaxModels + 2);
-    EXPECT_EQ(names(), "M1M3M2");
+    cellV = 0; // and with no model selected, nothing is cut
+    CutOneModel();
+    EXPECT_EQ(std::tuple(fNum, names()), std::tuple(3, "M1M3M2"));
     // A model goes in at rows 1 to fNum + 1 of a table with room, else nowhere.
     ModelRecord m;
     m.name = Str255("New");

@@ -19,17 +19,15 @@ protected:
 
     // Handles the events that are due, as the event loop would.
     static void ProcessEvents();
-    // A new sheet of models named M1, M2 ... in entry order, the first
-    // whole model selected and the main window active.
+    // A new sheet of models named M1, M2 ... in entry order, the first whole model selected and the main window active.
     static void OpenSheetOf(int models);
 
     std::vector<std::string> opened;  // URLs handed to the desktop
     std::vector<std::string> started; // programs started, by path
     std::vector<SentSuiteEvent> sent; // events sent to the other programs
     int exitStatus = -1;              // set when the program ended
-    // Every panel, prompt and alert the program showed, and the answers the
-    // test gives them in turn; with none left, panels are cancelled, prompts
-    // get "Cancel" and alerts "Continue".
+    // Every panel, prompt and alert the program showed, and the answers the test gives them in turn; with none left,
+    // panels are cancelled, prompts get "Cancel" and alerts "Continue".
     std::vector<DialogRequest> dialogs;
     std::deque<std::string> answers;
 };

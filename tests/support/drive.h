@@ -84,8 +84,7 @@ struct Drive {
             if (w->objectName() == name && w->isVisible()) return qobject_cast<QMessageBox*>(w);
         return nullptr;
     }
-    // Whether the last drawing drew exactly this text, in this font and size
-    // when they are given.
+    // Whether the last drawing drew exactly this text, in this font and size when they are given.
     static bool Drew(const std::string& text, int fontNum = 0, double size = 0)
     {
         return std::ranges::any_of(LastDrawnTexts(), [&](const DrawnText& t) {

@@ -1,7 +1,5 @@
-// A small HTTP/1.1 server on 127.0.0.1 for tests of the program's web
-// requests. Each path answers as its route says, the ways a broken or
-// hostile server answers included. With tls it speaks HTTPS with a
-// certificate for 127.0.0.1 that this process is made to trust.
+// A small HTTP/1.1 server on 127.0.0.1 for tests of the program's web requests: each path answers as its route says, as
+// a broken or hostile server would too. With tls it speaks HTTPS, with a certificate this process is made to trust.
 #pragma once
 
 #include <QByteArray>
@@ -14,30 +12,18 @@
 class QTcpServer;
 class QTcpSocket;
 
-// What the server answers on one path. Its fields in this order:
+// What the server answers on one path, its fields in this order; a route gives
+// the first few (the {} spare it the compiler's warnings for the others).
 struct HttpRoute {
-    using Headers = QList<QPair<QByteArray, QByteArray>>;
-    HttpRoute(int status = 200, QByteArray body = {}, Headers headers = {}, bool answers = true, int delayMs = 0,
-              qint64 streamBytes = 0)
-        : status(status)
-        , body(std::move(body))
-        , headers(std::move(headers))
-        , answers(answers)
-        , delayMs(delayMs)
-        , streamBytes(streamBytes)
-    {
-    }
-    int status;
-    QByteArray body;
-    // Location for a redirect; a Content-Length given here is sent as it
-    // is, whatever the body's size.
-    Headers headers;
-    bool answers; // false: takes the request and never answers
-    int delayMs;  // waits this long before it answers
-    // After the body, this many more bytes, a chunk at a time, and then the
-    // connection closes; without a Content-Length given, the close ends the
-    // body.
-    qint64 streamBytes;
+    int status = 200;
+    QByteArray body{};
+    // Location for a redirect; a Content-Length given here is sent as it is, whatever the body's size.
+    QList<QPair<QByteArray, QByteArray>> headers{};
+    bool answers = true; // false: takes the request and never answers
+    int delayMs = 0;     // waits this long before it answers
+    // After the body, this many more bytes a chunk at a time, then the
+    // connection closes; with no Content-Length given, that ends the body.
+    qint64 streamBytes = 0;
 };
 
 class HttpServer : public QObject {

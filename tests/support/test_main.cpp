@@ -1,8 +1,6 @@
-// Test runner for every test program: GoogleTest on Qt's offscreen platform.
-// Listing the tests needs no application object, so discovery runs anywhere.
-// Each test program has a home of its own (preferences, Downloads, trash),
-// so programs run side by side never share a file, and a test run however
-// started cannot touch the real home.
+// Test runner for every test program: GoogleTest on Qt's offscreen platform. Listing the tests needs no application
+// object, so discovery runs anywhere. Each test program has a home of its own (preferences, Downloads, trash), so
+// programs run side by side never share a file, and a test run however started cannot touch the real home.
 #include <QApplication>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
