@@ -146,7 +146,6 @@ void SheetMouseDown(const WindowEvent& e)
 {
     mouseH = static_cast<std::int16_t>(e.x);
     mouseV = static_cast<std::int16_t>(e.y);
-    if (mouseV <= 0) return;
     const bool onRows = mouseV > kHeaderBottom;
     if (e.clickCount == 1 && onRows && mouseH < kLastColumnRight && WndDeactiveFlag == 0)
         SelectClickedCell();

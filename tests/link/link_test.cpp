@@ -304,8 +304,9 @@ TEST_F(LinkTest, HandOverAndQuitMereAskFirstWhenChangesAreUnsaved)
         EXPECT_EQ((std::pair{Sent(), Started()}), (std::pair{Texts{"Tarnwell:IamFreeFromMere"}, Texts{"tarnwell"}}));
         EXPECT_EQ((Ints{FileGateFlag, cellH, cellHbak, DirtyFlag}), (Ints{0, 0, 4, 0}));
         EXPECT_FALSE(WindowExists(kHandOverSaveWnd) || WindowIsVisible(kMainWnd));
+        fNum = 4, Row(4).Param(kColFs) = 99.0f; // a model added since: reading the file again leaves no trace of it
         ReOpenSSTFile();
-        EXPECT_EQ(Row(1).name, Str255("Save")); // what the file holds
+        EXPECT_EQ(std::tuple(Row(1).name, fNum, Row(4).Param(kColFs)), std::tuple(Str255("Save"), 3, 0.0f));
         ChooseMenuItem(kMiscMenu, kShowMerestoneItem);
         Sent();
     }

@@ -105,4 +105,7 @@ TEST(ModelTable, RowMovesStopAtTheEnds)
     fNum = kMaxModels;
     EXPECT_FALSE(InsertModel(2, m));
     EXPECT_EQ(fNum, kMaxModels);
+    SwapRows(0, 1); // the blank row 0 is a row like the others, either way round
+    SwapRows(3, 0);
+    EXPECT_EQ(Row(0).name.str() + "|" + names(), "M2|M3M1");
 }
