@@ -91,6 +91,8 @@ def line_mutants(line):
         return []
     if re.search(r"SetControlHelpTag|CreateSeparator|CreateGroupBox", line):
         return []  # help tags and frames are the layout's texts and decoration, like its tables
+    if ".reserve(" in line:
+        return []  # room reserved ahead changes how often a buffer grows, not what it holds
     mask = code_mask(line)
     code = lambda k: k < len(mask) and mask[k]
     out = []

@@ -265,19 +265,11 @@ TEST_F(Lifecycle, DesktopOpenOverUnsavedChangesAsksFirst)
 {
     Choose(kFileMenu, kNewItem);
     Edit();
-    bool menusOffDuringPrompt = false;
-    SetDialogAnswerer([&](const DialogRequest& request) {
-        dialogs.push_back(request);
-        if (request.kind == DialogRequest::SavePrompt) menusOffDuringPrompt = !MenuIsEnabled(kFileMenu);
-        std::string answer = answers.empty() ? std::string() : answers.front();
-        if (!answers.empty()) answers.pop_front();
-        return answer;
-    });
     // Cancel in the Save As panel: the sheet stays, the open is dropped.
     const std::string b = Write("b.spdata", kLine2);
     DesktopOpen({b}, {"Save", ""});
-    EXPECT_EQ(std::tuple(menusOffDuringPrompt, Document(), Row(1).Param(kColFs), OpenNextFlag),
-              std::tuple(true, DocState("untitled.spdata", 255, 1), 41.0f, 0));
+    EXPECT_EQ(std::tuple(dialogs.at(0).kind, menusOnAtDialog.at(0), Document(), Row(1).Param(kColFs), OpenNextFlag),
+              std::tuple(DialogRequest::SavePrompt, false, DocState("untitled.spdata", 255, 1), 41.0f, 0));
     // The untitled sheet is written first, then the dropped file opens.
     DesktopOpen({b}, {"Save", Path("mine.spdata")});
     EXPECT_EQ(Read(Path("mine.spdata")).substr(0, 8), "n/a,n/a,");

@@ -172,10 +172,23 @@ TEST_F(LinkTest, TheSelectLaunchWindowCyclesOverTheInstalledSiblings)
                         ModelSelFlag, int(Started().size()), ScrollBtn, PreScrollBtn}),
                   (Ints{0, 1, 1, 0, 0, 1, 0}));
     }
-    DirtyFlag = 1; // unsaved changes: the save prompt comes first
+    DirtyFlag = 1; // unsaved changes: the save prompt comes first, with the menus off
     ChooseMenuItem(kMiscMenu, kShowSelectLaunchItem);
-    EXPECT_EQ(std::pair(dialogs.back().kind, WindowExists(kSelectLaunchWnd)),
-              std::pair(DialogRequest::SavePrompt, false));
+    EXPECT_EQ(std::tuple(dialogs.back().kind, menusOnAtDialog.back(), WindowExists(kSelectLaunchWnd)),
+              std::tuple(DialogRequest::SavePrompt, false, false));
+    // Don't Save reads the file again: a model added since and selected is gone, and the first row is selected.
+    DirtyFlag = 1, fNum = 4, cellV = 4;
+    answers.push_back("Don't Save");
+    ChooseMenuItem(kMiscMenu, kShowSelectLaunchItem);
+    ASSERT_EQ(std::tuple(fNum, cellV, cellH, ShownAlert() != nullptr, WindowExists(kSelectLaunchWnd)),
+              std::tuple(3, 1, 0, true, false));
+    ShownAlert()->close();
+    // Select with changes asks first too; after Don't Save the window comes up as the preferences ask, though
+    // Fellmark is settled.
+    DirtyFlag = 1, OpenAppFlag = 1;
+    answers.push_back("Don't Save");
+    ClickControl(kMainWnd, kSelectCtl);
+    EXPECT_EQ(std::tuple(menusOnAtDialog.back(), WindowIsVisible(kSelectLaunchWnd)), std::tuple(false, true));
 }
 
 TEST_F(LinkTest, TheDefaultSiblingAndQuitFromTheSelectLaunchWindow)
@@ -321,10 +334,11 @@ TEST_F(LinkTest, HandOverAndQuitMereAskFirstWhenChangesAreUnsaved)
         EXPECT_EQ(exitStatus, std::string(answer) == "Cancel" ? -1 : 0) << answer;
     }
     exitStatus = -1;
-    DirtyFlag = 0;
+    DirtyFlag = 0, DefaultAppNum = 2;
     const std::size_t prompts = dialogs.size();
-    Receive("QuitMere");
-    EXPECT_EQ((std::pair{exitStatus, dialogs.size()}), (std::pair{0, prompts}));
+    Receive("QuitMere"); // nothing unsaved: the preferences are saved and the program ends at once
+    EXPECT_EQ(std::tuple(exitStatus, dialogs.size(), PrefInteger("DefaultAppNum")),
+              std::tuple(0, prompts, std::optional(2)));
 }
 
 // The stand-in sibling as a real process on the real session bus: one test, so no two of them meet on the bus.

@@ -337,8 +337,10 @@ TEST_F(SheetTest, TypedTextTheRangeListAndDoubleClicks)
     EXPECT_EQ(Row(1).range, Str255("Full Rng"));
     ClickSheet(150, 106); // range of row 2: the list stores the short label
     DirtyFlag = 0;
-    button->menu()->actions().at(2)->trigger(); // "Sub Woofer"
-    EXPECT_EQ(std::pair(int(DirtyFlag), SheetField()->text()), std::pair(1, QString("SubWof")));
+    SetControlEnabled(kMainWnd, kSelectCtl, false); // as sending a model leaves it: the choice leaves it so
+    button->menu()->actions().at(2)->trigger();     // "Sub Woofer"
+    EXPECT_EQ(std::tuple(int(DirtyFlag), SheetField()->text(), ControlIsEnabled(kMainWnd, kSelectCtl)),
+              std::tuple(1, QString("SubWof"), false));
     ClickSheet(100, 90); // the field's text is stored back as it is
     ClickSheet(150, 106);
     FreqRangeChoice(0); // the list closed without a choice

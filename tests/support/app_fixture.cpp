@@ -36,6 +36,7 @@ void AppTest::SetUp()
     SetPrefInteger("UpdateForCheck", 0);
     SetDialogAnswerer([this](const DialogRequest& request) {
         dialogs.push_back(request);
+        menusOnAtDialog.push_back(MenuIsEnabled(kFileMenu));
         if (!answers.empty()) {
             std::string answer = answers.front();
             answers.pop_front();

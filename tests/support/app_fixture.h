@@ -29,5 +29,6 @@ protected:
     // Every panel, prompt and alert the program showed, and the answers the test gives them in turn; with none left,
     // panels are cancelled, prompts get "Cancel" and alerts "Continue".
     std::vector<DialogRequest> dialogs;
+    std::vector<bool> menusOnAtDialog; // whether the File menu was on as each came up
     std::deque<std::string> answers;
 };
