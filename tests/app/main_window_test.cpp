@@ -77,8 +77,7 @@ TEST_F(MainWindowTest, ScrollBarFollowsTheModelsThatDoNotFitAndTheHeight)
         SetInstallScrollButton();
         return std::vector<int>({dispNum, ScrollNum, ScrollBtn, SheetBar()->maximum()});
     };
-    EXPECT_EQ(bar(20), std::vector<int>({20, 0, 0, 0}));
-    EXPECT_EQ(bar(25), std::vector<int>({20, 5, 1, 5}));
+    EXPECT_EQ((std::vector{bar(20), bar(25)}), (std::vector<std::vector<int>>{{20, 0, 0, 0}, {20, 5, 1, 5}}));
     EXPECT_EQ(std::tuple(SheetBar()->pageStep(), SheetBar()->value()), std::tuple(20, 0));
     const auto scrolled = [](QAbstractSlider::SliderAction action, int times = 1) {
         for (int k = 0; k < times; ++k) SheetBar()->triggerAction(action);
@@ -135,8 +134,8 @@ TEST_F(MainWindowTest, PageAndDocumentKeysMoveThroughTheSheet)
     EXPECT_EQ(press(Qt::Key_PageDown), std::vector<int>({1, 21, 20, 20}));
     EXPECT_EQ(SheetField()->text(), "M21");
     for (int k = 0; k < 5; ++k) Key(Qt::Key_PageDown);
-    EXPECT_EQ(press(Qt::Key_PageDown), std::vector<int>({1, 100, 80, 80}));
-    EXPECT_EQ(press(Qt::Key_PageUp), std::vector<int>({1, 80, 60, 60}));
+    EXPECT_EQ((std::vector{press(Qt::Key_PageDown), press(Qt::Key_PageUp)}),
+              (std::vector<std::vector<int>>{{1, 100, 80, 80}, {1, 80, 60, 60}}));
     EXPECT_EQ(press(Qt::Key_Home, Qt::ControlModifier), std::vector<int>({1, 1, 0, 0}));
     EXPECT_EQ(press(Qt::Key_PageUp), std::vector<int>({1, 1, 0, 0}));
     EXPECT_EQ(press(Qt::Key_End, Qt::ControlModifier), std::vector<int>({1, 100, 80, 80}));

@@ -72,9 +72,9 @@ TEST(SmallFormulas, QtsSdVdAndLe)
             EXPECT_FALSE(ComputeVd(area, unit, xmax).ok)
                 << "unit " << int(unit) << ", Sd " << area << ", Xmax " << xmax;
     // The Sd field follows the unit. In m² the Sd is rounded to 0.1 cm² first, then divided by 10000.
-    EXPECT_EQ(VdSdFieldText(314.16f, SdUnit::M2).str(), " 0.03142");
-    EXPECT_EQ(VdSdFieldText(314.16f, SdUnit::Cm2).str(), " 314.16");
-    EXPECT_EQ(VdSdFieldText(12.3456f, SdUnit::Cm2).str(), " 12.35");
+    EXPECT_EQ((std::vector{VdSdFieldText(314.16f, SdUnit::M2), VdSdFieldText(314.16f, SdUnit::Cm2),
+                           VdSdFieldText(12.3456f, SdUnit::Cm2)}),
+              (std::vector{Str255(" 0.03142"), Str255(" 314.16"), Str255(" 12.35")}));
     EXPECT_DOUBLE_EQ(VdSdFieldValue(12.3456f, SdUnit::M2), 123.0 / 100000.0);
     const LeResult r = ComputeLe(6.0f, 8.0f, 1.0f), atRe = ComputeLe(6.0f, 6.0f, 1.0f);
     ASSERT_TRUE(r.ok && atRe.ok);

@@ -507,6 +507,9 @@ TEST_F(Lifecycle, FilesOfEveryKindMakeOneSheetAndTheUserIsToldWhatCouldNotBeRead
               Told("2 files could not be read.",
                    "<b>a.wdr: no [Driver] section\nb.xml: not a driver database\n\nNo models were imported."));
     EXPECT_TRUE(MenuItemIsEnabled(kFileMenu, kImportItem));
+    OpenThroughPanel(Write("good.spdata", kLine1)); // a document opened next is not told of them again
+    EXPECT_EQ(std::pair(int(fNum), ShownAlert() == nullptr), std::pair(1, true));
+    Choose(kFileMenu, kCloseItem);
     ImportThroughPanel({}); // Cancel
     EXPECT_FALSE(WindowExists(kMainWnd));
     ImportThroughPanel({CopyFixture("halden_hw170.wdr"), Write("broken.xml", "<speakers><speaker"),

@@ -99,13 +99,14 @@ TEST(ModelTable, RowMovesStopAtTheEnds)
     // A model goes in at rows 1 to fNum + 1 of a table with room, else nowhere.
     ModelRecord m;
     m.name = Str255("New");
-    EXPECT_EQ((std::vector<bool>{InsertModel(0, m), InsertModel(5, m), InsertModel(4, m)}),
-              (std::vector<bool>{false, false, true}));
-    EXPECT_EQ(std::pair(int(fNum), Row(4).name.str() + Row(0).name.str()), std::pair(4, std::string("New")));
+    EXPECT_EQ((std::vector<bool>{InsertModel(0, m), InsertModel(5, m), InsertModel(4, m), InsertModel(1, m)}),
+              (std::vector<bool>{false, false, true, true}));
+    EXPECT_EQ(std::pair(int(fNum), Row(1).name.str() + Row(5).name.str() + Row(0).name.str()),
+              std::pair(5, std::string("NewNew")));
     fNum = kMaxModels;
     EXPECT_FALSE(InsertModel(2, m));
     EXPECT_EQ(fNum, kMaxModels);
     SwapRows(0, 1); // the blank row 0 is a row like the others, either way round
     SwapRows(3, 0);
-    EXPECT_EQ(Row(0).name.str() + "|" + names(), "M2|M3M1");
+    EXPECT_EQ(Row(0).name.str() + "|" + names(), "M3|M1New");
 }

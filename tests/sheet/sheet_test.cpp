@@ -296,10 +296,13 @@ TEST_F(SheetTest, ArrowKeysReturnEnterAndTheWheel)
     Select(4, 3);
     SheetKey(Qt::Key_Return, Qt::AltModifier); // sends the model and keeps the cell
     EXPECT_EQ((Ints{AskedToSend(), cellH}), (Ints{1, 4}));
-    SheetKey(Qt::Key_Enter, Qt::KeypadModifier); // moves right like Return
+    SheetKey(Qt::Key_Enter, Qt::KeypadModifier); // moves right like Return, and from the last column to the first
     EXPECT_EQ((Ints{ModelSelFlag, cellH}), (Ints{0, 5}));
-    // The wheel scrolls only when the bar is live; the arrow keys scroll by
-    // one row when the selection leaves the window, and never beyond ScrollNum.
+    Select(14, 3);
+    EXPECT_EQ((std::vector{keys(Qt::Key_Return), keys(Qt::Key_Return)}),
+              (std::vector<Ints>{{15, 3, 0, 0}, {0, 3, 0, 0}}));
+    // The wheel scrolls only when the bar is live; the arrow keys scroll by one row when the selection leaves the
+    // window, and never beyond ScrollNum.
     OpenSheetOf(10);
     const auto wheel = [](int notches) {
         Wheel(kMainWnd, {300, 200}, 120 * notches);
@@ -313,6 +316,15 @@ TEST_F(SheetTest, ArrowKeysReturnEnterAndTheWheel)
               (std::vector<Ints>{{0, 20, 0, 0}, {0, 21, 1, 1}, {0, 30, 10, 10}, {0, 11, 10, 10}, {0, 10, 9, 9}}));
     // Wheeled back to the top, the sheet stays there when Up moves the selection.
     EXPECT_EQ((std::pair{wheel(9), keys(Qt::Key_Up)}), (std::pair{0, Ints{0, 9, 0, 0}}));
+    // The wheel, the scroll bar and the buttons beside the sheet leave the Select button as sending a model left it.
+    const std::function<void()> actions[]
+        = {[&] { wheel(-1); }, [] { SheetBar()->triggerAction(QAbstractSlider::SliderSingleStepAdd); },
+           [] { Press(kDownArrowCtl); }, [] { Press(kUpArrowCtl); }, [] { Press(kExplanationTriangleCtl); }};
+    for (std::size_t k = 0; k < std::size(actions); ++k) {
+        SetControlEnabled(kMainWnd, kSelectCtl, false);
+        actions[k]();
+        EXPECT_FALSE(ControlIsEnabled(kMainWnd, kSelectCtl)) << k;
+    }
 }
 
 TEST_F(SheetTest, TypedTextTheRangeListAndDoubleClicks)
