@@ -147,8 +147,7 @@ TEST(SheetFormat, CsvHeaderIsSkippedOnRequest)
     SheetGlobalsDefaults();
     EXPECT_EQ(std::tuple(SheetFileBytes(), CsvExportBytes()), std::tuple("", std::string(kCsvHeaderLine)));
     EXPECT_EQ(std::pair(ReadSheetBytes("").records, int(fNum)), std::pair(0, 0));
-    ReadSheetBytes(CsvExportBytes(), {.csvHeader = true});
-    EXPECT_EQ(fNum, 0);
+    EXPECT_EQ(std::pair(ReadSheetBytes(CsvExportBytes(), {.csvHeader = true}).records, int(fNum)), std::pair(0, 0));
 }
 
 TEST(FileNames, PassiveRadiatorListsExtensionsAndNames)

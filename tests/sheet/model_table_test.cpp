@@ -109,4 +109,7 @@ TEST(ModelTable, RowMovesStopAtTheEnds)
     SwapRows(0, 1); // the blank row 0 is a row like the others, either way round
     SwapRows(3, 0);
     EXPECT_EQ(Row(0).name.str() + "|" + names(), "M3|M1New");
+    SwapRows(kMaxModels + 1, 2); // and so is the one behind a full table
+    SwapRows(3, kMaxModels + 1);
+    EXPECT_EQ(Row(2).name.str() + "|" + Row(3).name.str() + "|" + Row(kMaxModels + 1).name.str(), "|M1|New");
 }

@@ -374,10 +374,10 @@ TEST_F(SheetTest, EveryColumnStoresWhatIsTypedInIt)
     OpenSheetOf(1);
     for (int column = kColName; column <= kColLe; ++column) {
         Select(column, 1);
-        Type(column <= kColRange ? QString("Text %1").arg(column) : QString::number(column + 0.5));
+        Type(column <= kColRange ? QString("baffle %1").arg(column) : QString::number(column + 0.5)); // f and b type
     }
     SheetKey(Qt::Key_Down);
-    EXPECT_EQ((std::pair{Row(1).name, Row(1).range}), (std::pair{Str255("Text 1"), Str255("Text 2")}));
+    EXPECT_EQ((std::pair{Row(1).name, Row(1).range}), (std::pair{Str255("baffle 1"), Str255("baffle 2")}));
     for (int column = kFirstParamColumn; column <= kColLe; ++column)
         EXPECT_EQ(Row(1).Param(column), column + 0.5f) << column;
     Select(kColLe, 1);
