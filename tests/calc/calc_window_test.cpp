@@ -304,11 +304,15 @@ TEST_F(CalcWindow, TabsFeetToMetricAndEfficiency)
     Enter({"2"}, kCalcCalcCtl);
     EXPECT_EQ(Field(86)->text(), " 56.63");
     const bool fourth = ToggleOn(4);
-    for (int k = 0; k < 3; ++k) Click(76); // Vas off, on, and off again
-    EXPECT_FALSE(ToggleOn(2));
-    EXPECT_EQ(ToggleOn(4), fourth); // only its own button follows
+    for (int k = 0; k < 3; ++k) Click(76);                                    // Vas off, on, and off again
+    EXPECT_EQ(std::pair(ToggleOn(2), ToggleOn(4)), std::pair(false, fourth)); // only its own button follows
+    Hit(kCalcTabCtl, 5);
+    Enter({"3"}, kCalcCalcCtl);
+    Click(79); // Vd worked out, then not kept
+    const float vd = Row(1).Param(kColVd);
     Click(kCalcOkCtl);
-    EXPECT_EQ(std::tuple(Row(1).Param(kColDia), Row(1).Param(kColVas), DirtyFlag), std::tuple(30.0f, 195.07f, 1));
+    EXPECT_EQ(std::tuple(Row(1).Param(kColDia), Row(1).Param(kColVas), Row(1).Param(kColVd), DirtyFlag),
+              std::tuple(30.0f, 195.07f, vd, 1));
     // Efficiency from the level at one watt writes Effi only; from the parameters it writes them too.
     effiTabID = 1, DirtyFlag = 0;
     Open(3);

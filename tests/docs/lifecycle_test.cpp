@@ -184,8 +184,11 @@ TEST_F(Lifecycle, QuitSavesAnUntitledSheetThroughSaveAsAndReportsAFailedWrite)
     Write("not-a-folder", "x");
     Choose(kFileMenu, kNewItem);
     Edit();
+    Choose(kSortMenu, kDescendingItem);
     Choose(kAppMenu, kQuitItem, {"Save", ""}); // Cancel in the Save As panel: nothing written, the program stays
-    EXPECT_EQ(std::tuple(exitStatus, QuitFlag, MenuIsEnabled(kFileMenu)), std::tuple(-1, 0, true));
+    // The menus were built again for the panel, with their first check marks.
+    EXPECT_EQ(std::tuple(exitStatus, QuitFlag, MenuIsEnabled(kFileMenu), MenuItemIsChecked(kSortMenu, kAscendingItem)),
+              std::tuple(-1, 0, true, true));
     Choose(kAppMenu, kQuitItem, {"Save", Path("not-a-folder/b.spdata")}); // the write fails
     ASSERT_EQ(Last().kind, DialogRequest::Alert);
     EXPECT_TRUE(Last().message.starts_with("The program returned a file error.\nFile ref:1\n")) << Last().message;

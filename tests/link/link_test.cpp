@@ -140,6 +140,11 @@ TEST_F(LinkTest, HideShowAndTheHeldBackDesktopOpen)
     Receive("OpenFileMereFromBeck");
     EXPECT_EQ((std::pair{Row(1).name, int(FileGateFlag)}), (std::pair{Str255("Kestrel T25"), 0}));
     EXPECT_EQ(Sent(), (Texts{"Tarnwell:HideTarn", "Fellmark:HideFell", "Beckline:HideBeck"})); // the file has the front
+    Receive("HideMere"); // over unsaved changes the hidden sheet comes back for the prompt
+    DirtyFlag = 1;
+    HandleOpenDoc({csv});
+    Receive("OpenFileMereFromBeck");
+    EXPECT_EQ(std::tuple(WindowIsVisible(kMainWnd), dialogs.back().kind), std::tuple(true, DialogRequest::SavePrompt));
 }
 
 TEST_F(LinkTest, TheSelectLaunchWindowCyclesOverTheInstalledSiblings)

@@ -183,9 +183,9 @@ TEST_F(UpdateTest, StartUpShowsANewerVersionTheMenuAnyAnswer)
     WaitForDecision();
     EXPECT_EQ(Shown(), kCurrent);
     EXPECT_EQ(std::tuple(WindowWidget(kUpdateWnd)->windowTitle(), WindowWidget(kUpdateWnd)->windowModality(),
-                         ContentWidget(kUpdateWnd)->size(),
+                         ContentWidget(kUpdateWnd)->size(), ControlExists(kUpdateWnd, kUpdateIconCtl),
                          ControlWidget(kUpdateWnd, kUpdateSecondLineCtl)->palette().color(QPalette::WindowText)),
-              std::tuple(QString("Merestone Check for Update"), Qt::ApplicationModal, QSize(420, 150),
+              std::tuple(QString("Merestone Check for Update"), Qt::ApplicationModal, QSize(420, 150), true,
                          QColor(58, 58, 58))); // 15000 of 65535
     // The box shows the preference and sets it.
     EXPECT_EQ(GetControlValue(kUpdateWnd, kUpdateCheckBoxCtl), 1);

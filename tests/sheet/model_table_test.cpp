@@ -21,7 +21,8 @@ TEST(ModelTable, RowsReadBlankUntilWrittenAndClearingBlanksThroughTheRowBehindTh
     fNum = 32767;
     EXPECT_FALSE(TableHasRoom());
     Row(32768).name = Str255("behind the last");
-    EXPECT_EQ(Row(32768).name, Str255("behind the last"));
+    Row(32769).name = Str255("never a row"); // written to a scratch record
+    EXPECT_EQ(std::tuple(Row(32768).name.str(), Row(32769).name.str()), std::tuple("behind the last", ""));
     // Clearing keeps the entry numbers and whatever lies beyond fNum + 1.
     fNum = 10;
     for (int r = 0; r <= 12; ++r) {
