@@ -194,6 +194,14 @@ TEST_F(LinkTest, TheSelectLaunchWindowCyclesOverTheInstalledSiblings)
     answers.push_back("Don't Save");
     ClickControl(kMainWnd, kSelectCtl);
     EXPECT_EQ(std::tuple(menusOnAtDialog.back(), WindowIsVisible(kSelectLaunchWnd)), std::tuple(false, true));
+    KeyIn(kSelectLaunchWnd, Qt::Key_Escape); // asked not to show it: the model goes to the settled sibling
+    DirtyFlag = 1, OpenAppFlag = 1, ShowSelAppCheck = 0;
+    answers.push_back("Don't Save");
+    Sent();
+    ClickControl(kMainWnd, kSelectCtl);
+    EXPECT_EQ(
+        std::tuple(WindowIsVisible(kMainWnd), MenuItemIsEnabled(kMiscMenu, kShowMerestoneItem), Sent(), Started()),
+        std::tuple(false, true, Texts{"Tarnwell:QuitTarn", "Beckline:QuitBeck"}, Texts{"fellmark"}));
 }
 
 TEST_F(LinkTest, TheDefaultSiblingAndQuitFromTheSelectLaunchWindow)
