@@ -45,9 +45,11 @@ TEST(SheetFormat, WritesNumbersRoundedAndTextsToReadBackTheSame)
                                         "Tab\tonly|Blank at the end "}));
     EXPECT_EQ(SheetFileBytes(), first);
     EXPECT_NE(first.find("T25 \"Silk\","), std::string::npos); // ordinary texts are written as they are
-    SetModel(1, "", "", {16.545f, 0.375f, 0, -1.5f, 0.0125f, 0, 0, 0, 0.375f, 0, 0, 0, 0.005f});
+    const float a = 0.0125f, b = 0.375f;                       // each column to its own decimals
+    SetModel(1, "", "", {16.545f, b, a, -1.5f, a, a, a, a, b, b, b, b, 0.005f});
     fNum = 1;
-    EXPECT_EQ(SheetFileBytes(), ",, 16.54, 0.38, 0,-1.5, 0.012, 0, 0, 0, 0.38, 0, 0, 0,5e-03\r");
+    EXPECT_EQ(SheetFileBytes(),
+              ",, 16.54, 0.38, 0.012,-1.5, 0.012, 0.012, 0.012, 0.012, 0.38, 0.38, 0.38, 0.38,5e-03\r");
 }
 
 // Values that rounding to the file's decimals cannot change (their scaled product is already whole in single precision)
