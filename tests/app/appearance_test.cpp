@@ -29,8 +29,7 @@ double Luminance(QRgb c)
     return 0.2126 * channel(qRed(c) / 255.0) + 0.7152 * channel(qGreen(c) / 255.0) + 0.0722 * channel(qBlue(c) / 255.0);
 }
 
-// What a text looks like in a picture: the commonest colour of its place
-// is the background, and every pixel far from it is ink.
+// A text in a picture: the commonest colour of its place is the background, and every pixel far from it is ink.
 struct Ink {
     double contrast = 1.0; // the strongest ink against the background
     QRect box;             // where the ink lies

@@ -45,8 +45,7 @@ TEST_F(StartupTest, TheStartWindowCarriesTheMenusUntilADocumentOpens)
     EXPECT_EQ(windows(), std::tuple(false, false, false, false, 0, 0));
 }
 
-// A new sheet holds one "n/a" model; what is typed in the field counts only
-// at the next redraw, and only when it changes the value.
+// A new sheet holds one "n/a" model; typing counts only at the next redraw, and only when it changes the value.
 TEST_F(StartupTest, NewDataSheetOpensOneNaModel)
 {
     ChooseMenuItem(kFileMenu, kNewItem);
@@ -66,15 +65,13 @@ TEST_F(StartupTest, NewDataSheetOpensOneNaModel)
     Select(1, cellV);
     SheetField()->setText("W8-1772");
     EXPECT_EQ(DirtyFlag, 0); // none of these changed the sheet; typing lives in the field until a redraw
-    Select(kColFs, cellV);
-    // The Fs cell offers its own value.
+    Select(kColFs, cellV);   // the Fs cell offers its own value
     EXPECT_EQ(std::tuple(Row(1).name, DirtyFlag, WindowModifiedMark(kMainWnd), SheetField()->text().toStdString()),
               std::tuple(Str255("W8-1772"), 1, true, " 0"));
     DirtyFlag = 0;
     SheetField()->setText("12abc");
     DrawSheet(); // typing survives a redraw in place
-    EXPECT_EQ(std::tuple(Row(1).Param(kColFs), DirtyFlag, SheetField()->text().toStdString()),
-              std::tuple(12.0f, 1, "12abc"));
+    EXPECT_EQ(std::tuple(Row(1).Param(kColFs), DirtyFlag, SheetField()->text()), std::tuple(12.0f, 1, "12abc"));
 }
 
 TEST_F(StartupTest, AboutShowsNameVersionAndCopyright)
@@ -163,8 +160,7 @@ TEST_F(StartupTest, ContextMenuOpensOverRowsAndOverTheEditField)
     EXPECT_EQ(itemIDPass, kExportItem);
 }
 
-// Without a readable dictionary every value is empty and the addresses are
-// the maker's own; a dictionary can point them elsewhere.
+// With no readable dictionary every value is empty and the addresses are the maker's own; a dictionary can change them.
 TEST_F(StartupTest, TheDataFoldersDictionaryGivesTheValuesAndAddresses)
 {
     QTemporaryDir dir;
@@ -176,8 +172,7 @@ TEST_F(StartupTest, TheDataFoldersDictionaryGivesTheValuesAndAddresses)
                          BundleResourcePath("Merestone's_Manual.pdf", "Images"), BundleResourcePath("", "Images")),
               std::tuple("", "kelvane.example", "", ""));
     WriteFile(dir.filePath("Info.json"), R"({"MerestoneWebHost": "127.0.0.1:8080", "CFBundleVersion": 7})");
-    SetDataFolder(dir.path().toStdString());
-    // The version is no text: no value.
+    SetDataFolder(dir.path().toStdString()); // the version is no text: no value
     EXPECT_EQ(std::tuple(MakerWebHost(), MakerMailAddress(), GetCFBundleVersion("CFBundleVersion")),
               std::tuple("127.0.0.1:8080", "support@127.0.0.1:8080", ""));
 }

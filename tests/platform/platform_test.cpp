@@ -56,11 +56,10 @@ TEST_F(Platform, MenuItemsShortcutsAndMenuButtons)
               (std::vector<std::string>{"Ctrl+N", "Ctrl+Shift+S", "Ctrl+,"}));
     EXPECT_EQ((Ints{ChooseMenuItem(1, 3), ChooseMenuItem(1, 2)}), (Ints{0, kEventNotHandled})); // "-" does nothing
     EXPECT_EQ(gCommands, (Ints{103}));
-    // Disabled items and disabled titles carry nothing out.
+    // Disabled items and disabled titles carry nothing out; an item keeps its own state under its title.
     SetMenuItemEnabled(1, 4, false);
     SetMenuEnabled(1, false);
-    EXPECT_EQ(ChooseMenuItem(1, 1), kEventNotHandled);
-    EXPECT_TRUE(MenuItemIsEnabled(1, 1)); // the item keeps its own state under the title
+    EXPECT_EQ((std::tuple{ChooseMenuItem(1, 1), MenuItemIsEnabled(1, 1)}), std::tuple(kEventNotHandled, true));
     SetMenuEnabled(1, true);
     EXPECT_EQ((Ints{ChooseMenuItem(1, 4), ChooseMenuItem(1, 1)}), (Ints{kEventNotHandled, 0}));
     // One set of menus serves every window, its shortcuts too; a menu item's button follows the item.
@@ -91,8 +90,7 @@ TEST_F(Platform, DocumentWindowTitleScrollBarInputAndTheStandardWindowMenu)
     bar->triggerAction(QAbstractSlider::SliderSingleStepSub);
     Ints parts;
     for (const ControlEvent& e : gControlEvents) parts.push_back(e.part);
-    EXPECT_EQ(parts, (Ints{kPartDownArrow, kPartPageDown, kPartUpArrow}));
-    EXPECT_EQ(bar->value(), 0);
+    EXPECT_EQ(std::tuple(parts, bar->value()), std::tuple(Ints{kPartDownArrow, kPartPageDown, kPartUpArrow}, 0));
     SetControlValue(1, 3, 99);
     EXPECT_EQ(GetControlValue(1, 3), 10); // clamped to the range
     // Keys, mouse and wheel reach the window handler.
@@ -120,8 +118,7 @@ TEST_F(Platform, DocumentWindowTitleScrollBarInputAndTheStandardWindowMenu)
     EXPECT_EQ((Ints{mouse[0].x, mouse[0].y, mouse[0].clickCount}), (Ints{300, 120, 1}));
     EXPECT_EQ((Ints{int(mouse.back().kind), mouse.back().wheelDelta}), (Ints{int(WindowEventKind::MouseWheel), -2}));
     EXPECT_TRUE(std::any_of(mouse.begin(), mouse.end(), [](const WindowEvent& e) { return e.clickCount == 2; }));
-    // The standard Window menu acts when the program does not.
-    CreateStandardWindowMenu(9);
+    CreateStandardWindowMenu(9); // the standard Window menu acts when the program does not
     InsertMenuInBar(9);
     ChooseMenuItem(9, 1);
     EXPECT_TRUE(WindowWidget(1)->isMinimized());

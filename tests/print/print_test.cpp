@@ -94,18 +94,10 @@ bool Has(std::string text, std::string part)
 class PrintTest : public AppTest, public Drive {
 protected:
     // Models named M1, M2 ... with an Fs of their row number.
-    void OpenTableOf(int models)
+    static void OpenTableOf(int models)
     {
         OpenSheetOf(models);
-        Fill(models);
-    }
-    static void Fill(int models)
-    {
-        for (int r = 1; r <= models; ++r) {
-            Row(r).name = Str255("M" + std::to_string(r));
-            Row(r).Param(kColFs) = float(r);
-        }
-        fNum = std::int16_t(models);
+        for (int r = 1; r <= models; ++r) Row(r).Param(kColFs) = float(r);
     }
     // A File menu item, with the answer to the dialog it brings up.
     void Choose(int item, const std::string& answer)
@@ -128,11 +120,10 @@ protected:
 TEST_F(PrintTest, PrintPutsFortyModelsOnAPageAndNumbersAgainstTheLastPagePrinted)
 {
     OpenTableOf(100); // three pages
-    const QString pdf = PrintWith("2-99");
+    std::vector<std::string> pages = PdfPages(PrintWith("2-99"));
     ASSERT_EQ(dialogs.back().kind, DialogRequest::Print);
     EXPECT_EQ(std::tuple(dialogs.back().message, dialogs.back().choices), // the job's name, the pages offered
               std::tuple("untitled", std::vector<std::string>{"3"}));
-    std::vector<std::string> pages = PdfPages(pdf);
     ASSERT_EQ(pages.size(), 2u);
     EXPECT_TRUE(Has(pages[0], "Thiele/Small Parameters Table of ''untitled''") && Has(pages[0], "Page :  2/ 3"));
     EXPECT_TRUE(Has(pages[0], "M41 ") && Has(pages[0], "M80 ") && !Has(pages[0], "M81 ") && !Has(pages[0], "M40 "));
@@ -145,8 +136,7 @@ TEST_F(PrintTest, PrintPutsFortyModelsOnAPageAndNumbersAgainstTheLastPagePrinted
         EXPECT_TRUE(!top || std::pair(t.x, t.y) == std::pair(t.text[0] == 'P' ? 902.0 : 54.0, 22.0)) << t.text;
     }
     EXPECT_TRUE(MenuIsEnabled(kFileMenu));
-    EXPECT_FALSE(QFile::exists(PrintWith(""))); // Cancel
-    EXPECT_TRUE(MenuIsEnabled(kFileMenu));
+    EXPECT_EQ((std::tuple{QFile::exists(PrintWith("")), MenuIsEnabled(kFileMenu)}), std::tuple(false, true)); // Cancel
     Select(kColName, 3); // the name of M3, typed and not yet stored, is printed too
     SheetField()->selectAll();
     QTest::keyClicks(SheetField(), "Typed 3");
@@ -156,23 +146,20 @@ TEST_F(PrintTest, PrintPutsFortyModelsOnAPageAndNumbersAgainstTheLastPagePrinted
     EXPECT_TRUE(Has(pages[0], "Page :  1/ 2") && Has(pages[1], "Page :  2/ 2"));
     EXPECT_TRUE(Has(pages[0], "M1 ") && Has(pages[0], "M40 "));
     EXPECT_TRUE(Has(pages[0], "Lautsprecher \xC3\x98") && Has(pages[0], "Typed 3"));
-    // Pages past the last print nothing, and that is no error.
-    EXPECT_FALSE(QFile::exists(PrintWith("5-9")));
+    EXPECT_FALSE(QFile::exists(PrintWith("5-9"))); // pages past the last print nothing, and that is no error
     EXPECT_EQ(WindowWidget(kMainWnd)->findChild<QWidget*>("SheetAlert"), nullptr);
 }
 
 TEST_F(PrintTest, EdgesOfThePagination)
 {
     struct Case {
-        int models;
-        std::size_t pages;
+        std::size_t models, pages;
         std::string firstOnLastPage, lastOnLastPage, notOnLastPage; // "" is on every page
     };
-    OpenSheetOf(0);
     for (const Case& c : {Case{0, 1, "", "", "M1 "}, Case{40, 1, "M1 ", "M40 ", "M41"}, Case{41, 2, "M41 ", "", "M40 "},
                           Case{500, 13, "M481 ", "M500", "M480 "}}) {
         SCOPED_TRACE(c.models);
-        Fill(c.models);
+        OpenTableOf(c.models);
         const std::vector<std::string> pages = PdfPages(PrintWith("1-" + std::to_string(c.pages)));
         ASSERT_EQ(pages.size(), c.pages);
         const std::string n = std::to_string(c.pages);
@@ -186,10 +173,8 @@ TEST_F(PrintTest, EdgesOfThePagination)
 TEST_F(PrintTest, WithoutASheetPrintAndPageSetupOnlyBeep)
 {
     // The menu offers neither then; a stray call must still do no harm.
-    for (void (*sequence)() : {PrintSequence, PageSetupSequence}) {
-        EXPECT_EQ(Beeps(sequence), 1);
-        EXPECT_TRUE(MenuIsEnabled(kFileMenu));
-    }
+    for (void (*sequence)() : {PrintSequence, PageSetupSequence})
+        EXPECT_EQ((std::tuple{Beeps(sequence), MenuIsEnabled(kFileMenu)}), std::tuple(1, true));
     EXPECT_TRUE(dialogs.empty());
 }
 
@@ -205,8 +190,7 @@ TEST_F(PrintTest, PageSetupScaleEntersOnce)
     Choose(kPageSetupItem, "50");
     EXPECT_EQ(std::tuple(GPrintScale, MenuIsEnabled(kFileMenu)), std::tuple(50.0, true));
     EXPECT_NEAR(frameWidth() / full, 0.5, 0.02);
-    // Cancel keeps the scale; emptying the table brings it back to 100.
-    Choose(kPageSetupItem, "");
+    Choose(kPageSetupItem, ""); // Cancel keeps the scale; emptying the table brings it back to 100
     EXPECT_EQ(GPrintScale, 50.0);
     Choose(kCloseItem, "Don't Save");
     EXPECT_EQ(GPrintScale, 100.0);
@@ -302,18 +286,15 @@ TEST_F(PrintPdfCommand, WritesEveryPageAtTheScaleThatFitsTheTable)
     ASSERT_EQ(page.size(), QSize(1684, 1190));
     auto px = [](double points) { return int(2 * (18 + points * 0.78)); };
     const auto [left, right] = DarkSpan(page, px(32 + 40 * 16 / 2 + 8));
-    EXPECT_NEAR(left, px(54), 1);
-    EXPECT_NEAR(right, px(54 + 924), 1);
     const int across = px(54 + 650); // clear of the title and of the column rules
     const auto [top, bottom] = DarkSpan(page, across, true);
-    EXPECT_NEAR(top, px(32), 1);
-    EXPECT_NEAR(bottom, px(32 + 672), 1);
+    for (auto [got, want] : {std::pair{left, px(54)}, {right, px(54 + 924)}, {top, px(32)}, {bottom, px(32 + 672)}})
+        EXPECT_NEAR(got, want, 1) << want;
     // The rules: the header's and rows' across, the number column's, the
     // name column's and the last column's down; between two rules, white.
-    for (const int y : {px(32 + 32), px(32 + 48), px(32 + 656)}) EXPECT_TRUE(RuleNear(page, across, y, true)) << y;
+    for (int y : {px(32 + 32), px(32 + 48), px(32 + 656)}) EXPECT_TRUE(RuleNear(page, across, y, true)) << y;
     EXPECT_FALSE(RuleNear(page, across, px(32 + 664), true));
-    for (const int x : {px(54 + 28), px(54 + 140), px(54 + 868)})
-        EXPECT_TRUE(RuleNear(page, x, px(32 + 600), false)) << x;
+    for (int x : {px(54 + 28), px(54 + 140), px(54 + 868)}) EXPECT_TRUE(RuleNear(page, x, px(32 + 600), false)) << x;
     EXPECT_FALSE(RuleNear(page, px(54 + 90), px(32 + 600), false));
     // Close up at 600 pixels an inch, 6.5 a point of the table: the frame is a point wide, the rules half a point, a
     // row's rule meets the frame, and no rule crosses the titles.
@@ -327,8 +308,7 @@ TEST_F(PrintPdfCommand, WritesEveryPageAtTheScaleThatFitsTheTable)
                 1.5); // a row's rule, down a column's edge clear of its title
     EXPECT_TRUE(RuleNear(Render(out, 1, 600, QRect(zoom(54 + 0.75), zoom(32 + 48) - 2, 1, 5)), 0, 2, true));
     EXPECT_FALSE(RuleNear(page, px(54 + 697), px(32 + 16), true));
-    // The letter size comes out on Letter paper.
-    ASSERT_EQ(Run({out, in, "--page-size", "Letter"}), 0);
+    ASSERT_EQ(Run({out, in, "--page-size", "Letter"}), 0); // the letter size comes out on Letter paper
     EXPECT_EQ(Render(out, 1).size(), QSize(1584, 1224));
 }
 
@@ -346,8 +326,7 @@ TEST_F(PrintPdfCommand, ItPrintsWhatTheProgramOpensAndNothingElse)
     pages = PdfPages(out);
     ASSERT_EQ(pages.size(), 1u);
     EXPECT_TRUE(Has(pages[0], "Table of ''Template''")) << pages[0];
-    // A file that cannot be read or written leaves nothing.
-    QFile::remove(out);
+    QFile::remove(out); // a file that cannot be read or written leaves nothing
     const QString in = Document("a.spdata", 3);
     std::string errors;
     EXPECT_EQ(Run({out, dir.filePath("missing.spdata")}, &errors), 1);

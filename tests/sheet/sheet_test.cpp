@@ -191,8 +191,7 @@ TEST_F(DrawSheetTest, RowsDownToTheBottomEdgeAndLongRowNumbers)
         }
         EXPECT_GT(inkInColumn, 100) << top; // the numbers are drawn
     }
-    // The tallest sheet, taller than the test screen: the rules reach the "No"
-    // column's left edge, and the last one is drawn.
+    // The tallest sheet, taller than the test screen: the rules reach the "No" column's left edge; the last is drawn.
     SetWindowResizeLimits(kMainWnd, 941, 100, 941, 1530);
     SetWindowContentSize(kMainWnd, 941, 1530);
     ProcessEvents(); // the resize redraws
@@ -255,8 +254,7 @@ TEST_F(SheetTest, ClicksSelectColumnAndRowAndANewModelIsScrolledTo)
         ClickSheet(c.x, c.y);
         EXPECT_EQ((Ints{cellH, cellV}), (Ints{c.column, c.row})) << c.x << "," << c.y;
     }
-    // Below the last model, and adding one to a scrolled sheet.
-    OpenSheetOf(25);
+    OpenSheetOf(25);                          // below the last model, and adding one to a scrolled sheet
     SetWindowContentSize(kMainWnd, 941, 412); // 20 rows and a part of the 21st
     ProcessEvents();
     for (int k = 0; k < 5; ++k) SheetBar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
@@ -356,9 +354,8 @@ TEST_F(SheetTest, TypedTextTheRangeListAndDoubleClicks)
     ClickSheet(100, 90); // the field's text is stored back as it is
     ClickSheet(150, 106);
     FreqRangeChoice(0); // the list closed without a choice
-    EXPECT_EQ(Row(2).range, Str255("SubWof"));
-    EXPECT_EQ((std::vector<std::string>{ShortRangeLabel(1), ShortRangeLabel(12)}),
-              (std::vector<std::string>{"Full Rng", ""}));
+    EXPECT_EQ(std::tuple(Row(2).range, ShortRangeLabel(1), ShortRangeLabel(12)),
+              std::tuple(Str255("SubWof"), "Full Rng", ""));
     DirtyFlag = 0;
     ClickSheet(300, 106); // the first click of a double click selects; the second sends the model
     QTest::mouseDClick(ContentWidget(kMainWnd), Qt::LeftButton, {}, QPoint(300, 106));
@@ -400,10 +397,9 @@ TEST_F(SheetTest, ArrowButtonsTheTriangleAndTheSelectedNumberAlert)
     OpenSheetOf(4);
     ClickSheet(10, 16 * 7 + 5); // model 3
     DirtyFlag = 0;
-    Press(kUpArrowCtl);
-    EXPECT_EQ(Names(), "M1 M3 M2 M4");
-    // The model it passed keeps the moved model's number.
-    EXPECT_EQ((Ints{Row(2).entryNo, Row(3).entryNo, cellV, DirtyFlag}), (Ints{2, 3, 2, 1}));
+    Press(kUpArrowCtl); // the model it passes keeps the moved model's number
+    EXPECT_EQ(std::tuple(Names(), int(Row(2).entryNo), int(Row(3).entryNo), int(cellV), int(DirtyFlag)),
+              std::tuple("M1 M3 M2 M4", 2, 3, 2, 1));
     Press(kDownArrowCtl);
     Press(kDownArrowCtl);
     EXPECT_EQ(std::tuple(Names(), int(Row(4).entryNo), int(cellV)), std::tuple("M1 M2 M4 M3", 4, 4));
@@ -413,8 +409,7 @@ TEST_F(SheetTest, ArrowButtonsTheTriangleAndTheSelectedNumberAlert)
     EXPECT_EQ(ExplanationState, 1);
     EXPECT_FALSE(ControlExists(kMainWnd, kExplanationTextCtl) || ControlExists(kMainWnd, kExplanationBackCtl));
     Press(kExplanationTriangleCtl);
-    EXPECT_EQ(ExplanationState, 0);
-    EXPECT_TRUE(ControlExists(kMainWnd, kExplanationTextCtl));
+    EXPECT_EQ(std::tuple(ExplanationState, ControlExists(kMainWnd, kExplanationTextCtl)), std::tuple(0, true));
     EXPECT_EQ(Beeps([] { ShowAlertNumExtra(); }), 1);
     QMessageBox* box = ShownAlert();
     ASSERT_NE(box, nullptr);
@@ -430,8 +425,7 @@ TEST_F(ModelOps, CopyPasteCutDeleteAndUndoPutTheModelsWhereTheyBelong)
     OpenWoofers(5);
     EditAt(0, 2, kCopyItem);
     EXPECT_EQ(ClipboardText().left(12), "M2  Woofer  ");
-    EXPECT_EQ(EditAt(0, 3, kPasteItem), "M1 M2 M3 M2 M4 M5");
-    EXPECT_EQ(Row(4).Param(kColFs), 20.0f);
+    EXPECT_EQ((std::tuple{EditAt(0, 3, kPasteItem), Row(4).Param(kColFs)}), std::tuple("M1 M2 M3 M2 M4 M5", 20.0f));
     // The shifted rows keep their numbers.
     EXPECT_EQ((Ints{cellV, Row(4).entryNo, Row(5).entryNo, DirtyFlag}), (Ints{4, 4, 4, 1}));
     EXPECT_EQ(UndoItem(), Undo("Undo Paste", true));
@@ -470,10 +464,9 @@ TEST_F(ModelOps, AContextualClickTheOnlyModelSelectAllAndCopyFromTheField)
     EXPECT_EQ(Names(), "M1 M2 M3 M4 M5 M6 M7 M8 M9 M10 M11 M13 M14 M15");
     EXPECT_EQ(Row(3).Param(kColFs), 5.0f); // the typing was stored, as a click stores it
     OpenWoofers(1);
-    Edit(kCutItem); // leaves an empty table
-    EXPECT_EQ(fNum, 0);
-    EXPECT_EQ(Beeps([] { Edit(kCutItem); }), 1); // nothing left to cut
-    cellH = 0, cellV = 0;                        // the "No" title: no model to cut or copy
+    Edit(kCutItem);                                                       // leaves an empty table
+    EXPECT_EQ((Ints{fNum, Beeps([] { Edit(kCutItem); })}), (Ints{0, 1})); // nothing left to cut
+    cellH = 0, cellV = 0;                                                 // the "No" title: no model to cut or copy
     EXPECT_EQ((Ints{Beeps([] { Edit(kCutItem); }), Beeps([] { Edit(kCopyItem); })}), (Ints{1, 1}));
     EXPECT_EQ(Edit(kUndoItem), "M1");
     EXPECT_EQ(ChooseMenuItem(kEditMenu, kSelectAllItem), kEventNotHandled); // only for cells
@@ -492,8 +485,7 @@ TEST_F(ModelOps, RefusedTextsPastesIntoCellsAndClipboardFlavours)
     Edit(kCutItem); // a refused paste changes nothing, not even Undo
     SetClipboardText("too short for a model");
     EXPECT_EQ(Beeps([] { Edit(kPasteItem); }), 1);
-    EXPECT_EQ(std::tuple(Names(), UndoItem(), int(undoItemID)),
-              std::tuple("M2 M3", Undo("Undo Cut", true), int(kCutItem)));
+    EXPECT_EQ(std::tuple(Names(), UndoItem(), undoItemID), std::tuple("M2 M3", Undo("Undo Cut", true), kCutItem));
     Edit(kUndoItem);
     // An image, texts that are no model or too long for a cell, a full table.
     QGuiApplication::clipboard()->setImage(QImage(4, 4, QImage::Format_RGB32));
@@ -512,8 +504,7 @@ TEST_F(ModelOps, RefusedTextsPastesIntoCellsAndClipboardFlavours)
     Select(1, 1); // a cell paste shows the text and stores it at the next redraw
     SetClipboardText(QString::fromUtf8("Caf\xC3\xA9 12"));
     Edit(kPasteItem);
-    EXPECT_EQ(std::pair(SheetField()->text(), Row(1).name),
-              std::pair(QString::fromUtf8("Caf\xC3\xA9 12"), Str255("M1")));
+    EXPECT_EQ(std::tuple(SheetField()->text(), Row(1).name), std::tuple("Caf\xC3\xA9 12", Str255("M1")));
     Edit(kUndoItem);
     EXPECT_EQ(SheetField()->text(), "M1");
     Edit(kPasteItem);
@@ -564,9 +555,8 @@ TEST_F(SheetTest, SortIsStableWithNaNLastUnsortInEntryOrderAndTypingStoredFirst)
     };
     for (const Case& c : cases) {
         setFs(c.fs);
-        EXPECT_EQ(Sort(3), c.ascending); // Fs
-        EXPECT_EQ(Sort(kDescendingItem), c.descending);
-        EXPECT_EQ(Sort(kUnsortItem), c.unsorted);
+        EXPECT_EQ((std::vector{Sort(3), Sort(kDescendingItem), Sort(kUnsortItem)}), // 3: Fs
+                  (std::vector<std::string>{c.ascending, c.descending, c.unsorted}));
         Sort(kAscendingItem); // the next case starts ascending, as a new sheet does
     }
     setFs({1, 2, 3});
@@ -583,20 +573,17 @@ TEST_F(SheetTest, SortIsStableWithNaNLastUnsortInEntryOrderAndTypingStoredFirst)
     // Tables of one model and of none; what was typed is stored before the rows move.
     setFs({7});
     EXPECT_EQ((std::pair{Sort(3), int(DirtyFlag)}), (std::pair{std::string("M1"), 1}));
-    fNum = 0;
-    DirtyFlag = 0;
+    setFs({});
     Sort(kAscendingItem);
     EXPECT_EQ((Ints{cellV, DirtyFlag}), (Ints{1, 1}));
     setFs({50, 30});
     Select(kColFs, 2);
     SheetField()->setText("77");
-    EXPECT_EQ(Sort(3), "M1 M2"); // Fs
-    EXPECT_EQ(std::tuple(Row(2).Param(kColFs), int(cellH), int(cellV), int(DirtyFlag), SheetField()->text()),
-              std::tuple(77.0f, int(kColFs), 1, 1, " 50"));
+    EXPECT_EQ((std::tuple{Sort(3), Row(2).Param(kColFs), int(cellH), int(cellV), int(DirtyFlag), SheetField()->text()}),
+              std::tuple("M1 M2", 77.0f, int(kColFs), 1, 1, " 50")); // 3: Fs
     Select(kColName, 1);
     SheetField()->setText("M9");
-    EXPECT_EQ(Sort(kDescendingItem), "M2 M9");
-    EXPECT_EQ(SheetField()->text(), "M2");
+    EXPECT_EQ((std::tuple{Sort(kDescendingItem), SheetField()->text()}), std::tuple("M2 M9", "M2"));
     DirtyFlag = 0; // by Qts: nothing moves, nothing typed, still a change
     EXPECT_EQ((std::pair{Sort(5), int(DirtyFlag)}), (std::pair{std::string("M2 M9"), 1}));
 }
