@@ -298,9 +298,11 @@ TEST_F(CalcWindow, TabsFeetToMetricAndEfficiency)
     Enter({"12"}, kCalcCalcCtl);
     EXPECT_EQ(Field(86)->text(), " 30"); // 2.5 cm to the inch of a nominal diameter
     EXPECT_TRUE(ToggleOn(1));
-    Hit(kCalcTabCtl, 2);
-    EXPECT_EQ(QStringList({LabelText(kCalcWnd, 56), LabelText(kCalcWnd, 57)}),
-              QStringList({QString::fromUtf8("feet\xC2\xB3"), "Liter"}));
+    ControlWidget(kCalcWnd, kCalcOkCtl)->setFocus();
+    Hit(kCalcTabCtl, 2); // the tab's own labels, and typing goes to its field
+    EXPECT_EQ(std::tuple(LabelText(kCalcWnd, 56), LabelText(kCalcWnd, 57),
+                         WindowWidget(kCalcWnd)->focusWidget() == Field(80)),
+              std::tuple(QString::fromUtf8("feet\xC2\xB3"), QString("Liter"), true));
     Enter({"2"}, kCalcCalcCtl);
     EXPECT_EQ(Field(86)->text(), " 56.63");
     const bool fourth = ToggleOn(4);

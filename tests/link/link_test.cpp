@@ -347,8 +347,10 @@ TEST_F(LinkTest, HandOverAndQuitMereAskFirstWhenChangesAreUnsaved)
         EXPECT_EQ(exitStatus, std::string(answer) == "Cancel" ? -1 : 0) << answer;
     }
     exitStatus = -1;
-    DirtyFlag = 0, DefaultAppNum = 2;
     const std::size_t prompts = dialogs.size();
+    DirtyFlag = 1, QuitFlag = 1; // with the prompt up already, no second one
+    Receive("QuitMere");
+    DirtyFlag = QuitFlag = 0, DefaultAppNum = 2;
     Receive("QuitMere"); // nothing unsaved: the preferences are saved and the program ends at once
     EXPECT_EQ(std::tuple(exitStatus, dialogs.size(), PrefInteger("DefaultAppNum")),
               std::tuple(0, prompts, std::optional(2)));

@@ -28,6 +28,7 @@ TEST(ModelTable, RowsReadBlankUntilWrittenAndClearingBlanksThroughTheRowBehindTh
     for (int r = 0; r <= 12; ++r) {
         Row(r).entryNo = static_cast<std::int16_t>(r);
         Row(r).name = Str255("m");
+        Row(r).range = Str255("r");
         Row(r).Param(kColFs) = 40.0f;
     }
     s_preSP = Str255("m");
@@ -36,8 +37,8 @@ TEST(ModelTable, RowsReadBlankUntilWrittenAndClearingBlanksThroughTheRowBehindTh
     GPrintScale = 50.0;
     ClearParameterArraySheetFile();
     for (int r = 0; r <= 12; ++r)
-        EXPECT_EQ(std::tuple(Row(r).name.str(), Row(r).Param(kColFs), Row(r).entryNo),
-                  std::tuple(r < 12 ? "" : "m", r < 12 ? 0.0f : 40.0f, r))
+        EXPECT_EQ(std::tuple(Row(r).name.str() + Row(r).range.str(), Row(r).Param(kColFs), Row(r).entryNo),
+                  std::tuple(r < 12 ? "" : "mr", r < 12 ? 0.0f : 40.0f, r))
             << r;
     EXPECT_EQ(std::tuple(fNum, preFS, prefNum, GPrintScale, s_preSP.str()), std::tuple(10, 0.0f, 0, 100.0, ""));
     // A new model is named "n/a" and keeps the blank row's numbers.

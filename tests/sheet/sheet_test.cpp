@@ -356,6 +356,9 @@ TEST_F(SheetTest, TypedTextTheRangeListAndDoubleClicks)
     FreqRangeChoice(0); // the list closed without a choice
     EXPECT_EQ(std::tuple(Row(2).range, ShortRangeLabel(1), ShortRangeLabel(12)),
               std::tuple(Str255("SubWof"), "Full Rng", ""));
+    ClickSheet(10, 106); // a whole model takes a range too; a choice is a change, even of the range it has
+    for (int k = 0; k < 2; ++k) DirtyFlag = 0, button->menu()->actions().at(3)->trigger();
+    EXPECT_EQ(std::tuple(int(DirtyFlag), cellH, Row(2).range.str()), std::tuple(1, 0, "Mid Wof"));
     DirtyFlag = 0;
     ClickSheet(300, 106); // the first click of a double click selects; the second sends the model
     QTest::mouseDClick(ContentWidget(kMainWnd), Qt::LeftButton, {}, QPoint(300, 106));
