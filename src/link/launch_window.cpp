@@ -115,7 +115,6 @@ void OpenSelectLaunchApp(int button)
     QuitOtherSiblings(n);
     DisposeWindow(kSelectLaunchWnd);
     HideWind();
-    ModelSelFlag = 0;
     FastOpenFlag = 1;
     SetOpenApp(n);
     RestoreScrollButton();

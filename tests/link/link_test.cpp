@@ -235,8 +235,8 @@ TEST_F(LinkTest, ChoosingASiblingSendsItTheModel)
     ClickControl(kSelectLaunchWnd, kSelLaunchBeckCtl);
     EXPECT_FALSE(WindowExists(kSelectLaunchWnd) || WindowIsVisible(kMainWnd));
     EXPECT_EQ((std::tuple{s_OpenApp, int(OpenAppFlag), int(FastOpenFlag), int(cellH), int(cellHbak), int(ScrollBtn),
-                          int(PreScrollBtn)}),
-              (std::tuple{Str255("BootBeck"), 1, 1, 0, 3, 1, 0}));
+                          int(PreScrollBtn), int(ModelSelFlag)}),
+              (std::tuple{Str255("BootBeck"), 1, 1, 0, 3, 1, 0, 0}));
     // Quit once on the choice and again on the send, which waits until Beckline is on the bus.
     EXPECT_EQ(Sent(), (Texts{"Tarnwell:QuitTarn", "Fellmark:QuitFell", "Tarnwell:QuitTarn", "Fellmark:QuitFell"}));
     EXPECT_EQ((std::pair{Started(), TimerIsPending(kSendModelTimer)}), (std::pair{Texts{"beckline"}, true}));

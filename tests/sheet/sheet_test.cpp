@@ -115,7 +115,7 @@ TEST_F(DrawSheetTest, HeaderShadingGridSelectionAndCellTexts)
     EXPECT_GT(white, 5); // the selected row's number in white
     Select(0, 2);        // a whole model's selection spans the row
     ExpectColour(kLightBlue, {{190, 106}, {920, 100}});
-    ExpectColour(kSlate, {{4, 106}, {20, 70}}); // the "No" header cell too
+    ExpectColour(kSlate, {{4, 106}, {20, 70}, {0, 70}}); // the "No" header cell too, from the window's edge
     ExpectColour(kHeaderGrey, {{135, 70}});
     ExpectColour(kShading, {{190, 85}}); // row 1 is no longer selected
     // Every cell of a row in its column and the sheet's number format; the
