@@ -3,7 +3,7 @@
 # (build-mutants/tree), rebuilds it incrementally, runs the whole suite and
 # prints which faults survived and the score. Not part of CI.
 #   scripts/mutants.sh [--seed N] [--count N] [--files src/a.cpp,src/b.cpp] [--list]
-# The same seed and tree give the same sample. About 15 s a mutant on two
+# The same seed and tree give the same sample. About 20 s a mutant on two
 # cores, after a first build of the copy.
 set -euo pipefail
 cd "$(dirname "$0")/.."
