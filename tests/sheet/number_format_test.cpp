@@ -53,7 +53,7 @@ TEST(ReadNumber, InTheMannerOfStrtodPlusIntegerForms)
         {"1e-999", 0.0}, {"&HFF", 255.0},  {"  &hff", 255.0}, {"&O17", 15.0},     {"&o8", 0.0},
         {"&X101", 5.0},  {"&x12", 1.0},    {"&1F", 31.0},     {"&", 0.0},         {"0x1F", 31.0},
         {"0X1fg", 31.0}, {"-0x10", -16.0}, {"0x", 0.0},       {"0xg", 0.0},       {"--5", 0.0},
-        {"+-5", 0.0},
+        {"+-5", 0.0},    {"0xaA", 170.0},
     };
     for (const auto& [text, value] : cases) EXPECT_EQ(ReadNumber(text), value) << '"' << text << '"';
     EXPECT_TRUE(std::isinf(ReadNumber("1e999")));
