@@ -69,11 +69,10 @@ double EfficiencyOfLevel(float splDb)
     return std::pow(10.0, splDb / 10.0) * std::pow(10.0, -12.0) * kTwoPi * 100.0;
 }
 
-// Rounding to 0 decimals by the display rule: the product with 10^0 in
-// single precision, rint (ties to even), the quotient by 10^0.
+// Rounding to 0 decimals as the number text does: rint, ties to even.
 float RoundToWhole(float v)
 {
-    return Stored(std::rint(static_cast<double>(SingleProduct(v, 1.0f))) / 1.0);
+    return Stored(std::rint(static_cast<double>(v)));
 }
 
 } // namespace

@@ -95,9 +95,7 @@ bool PrintPages(int first, int last, std::string_view documentName)
 {
     for (int page = first; page <= last; ++page) {
         if (page > first && !NewPrintPage()) return false;
-        DoPrint = 1;
         PrintSheet(page, last, documentName);
-        DoPrint = 0;
     }
     return true;
 }

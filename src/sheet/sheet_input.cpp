@@ -233,8 +233,3 @@ void ExplanationToggle()
     SelectBtnFlag = 1;
     DrawSheet();
 }
-
-const char* ShortRangeLabel(int item)
-{
-    return item >= 1 && item <= 11 ? kShortRangeLabels[item - 1] : "";
-}

@@ -15,6 +15,3 @@ void MoveUpButton();
 void MoveDownButton();
 void FreqRangeChoice(int item);
 void ExplanationToggle();
-
-// The short range label stored for item 1..11 of the frequency-range list.
-const char* ShortRangeLabel(int item);

@@ -186,6 +186,7 @@ TEST_F(CalcWindow, SmallCalculatorsShowTheModelAndWriteTheirResults)
     Row(1).Param(kColSd) = 132.7f;
     Open(4); // Sd: the model's Sd as the result, the diameter empty
     EXPECT_EQ(Texts({86, 80}), QStringList({" 132.7", " 0"}));
+    EXPECT_EQ(Beeps([] { Enter({"0"}, kCalcCalcCtl); }), 1); // no area for a diameter of 0
     Enter({"130"}, kCalcOkCtl);
     EXPECT_NEAR(Row(1).Param(kColSd), 132.73, 0.01);
     Select(kColSd, cellV);

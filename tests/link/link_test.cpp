@@ -202,6 +202,12 @@ TEST_F(LinkTest, TheSelectLaunchWindowCyclesOverTheInstalledSiblings)
     EXPECT_EQ(
         std::tuple(WindowIsVisible(kMainWnd), MenuItemIsEnabled(kMiscMenu, kShowMerestoneItem), Sent(), Started()),
         std::tuple(false, true, Texts{"Tarnwell:QuitTarn", "Beckline:QuitBeck"}, Texts{"fellmark"}));
+    ChooseMenuItem(kMiscMenu, kShowMerestoneItem); // an untitled sheet is saved through Save As, then the model goes
+    SetDocumentUntitled(), DirtyFlag = 1, OpenAppFlag = 1;
+    answers = {"Save", dir_.filePath("c.spdata").toStdString()};
+    ClickControl(kMainWnd, kSelectCtl);
+    EXPECT_EQ(std::tuple(QFile::exists(dir_.filePath("c.spdata")), WindowIsVisible(kMainWnd), Started()),
+              std::tuple(true, false, Texts{"fellmark"}));
 }
 
 TEST_F(LinkTest, TheDefaultSiblingAndQuitFromTheSelectLaunchWindow)

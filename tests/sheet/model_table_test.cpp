@@ -95,6 +95,7 @@ TEST(ModelTable, RowMovesStopAtTheEnds)
     SwapRows(-1, 2);              // no such row: nothing moves
     SwapRows(2, -1);
     SwapRows(2, kMaxModels + 2);
+    MoveRow(2, kMaxModels + 2);
     cellV = 0; // and with no model selected, nothing is cut
     CutOneModel();
     EXPECT_EQ(std::tuple(fNum, names()), std::tuple(3, "M1M3M2"));

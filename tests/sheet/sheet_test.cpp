@@ -354,8 +354,7 @@ TEST_F(SheetTest, TypedTextTheRangeListAndDoubleClicks)
     ClickSheet(100, 90); // the field's text is stored back as it is
     ClickSheet(150, 106);
     FreqRangeChoice(0); // the list closed without a choice
-    EXPECT_EQ(std::tuple(Row(2).range, std::string_view(ShortRangeLabel(1)), std::string_view(ShortRangeLabel(12))),
-              std::tuple(Str255("SubWof"), "Full Rng", ""));
+    EXPECT_EQ(Row(2).range, Str255("SubWof"));
     ClickSheet(10, 106); // a whole model takes a range too; a choice is a change, even of the range it has
     for (int k = 0; k < 2; ++k) DirtyFlag = 0, button->menu()->actions().at(3)->trigger();
     EXPECT_EQ(std::tuple(int(DirtyFlag), cellH, Row(2).range.str()), std::tuple(1, 0, "Mid Wof"));
