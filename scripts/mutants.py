@@ -133,7 +133,7 @@ def line_mutants(line):
                     out.append((f"boundary {whole} -> {value}", line[:m.start()] + str(value) + suffix + line[m.end():]))
     m = CALL_STATEMENT.match(line)
     if m and "=" not in line.split("(")[0]:
-        out.append(("call removed", m.group(1) + ";\n"))
+        out.append(("call removed", m.group(1) + "; // " + line.strip() + "\n")) # named, so it can be listed
     for m in CONVERSION.finditer(line):
         if code(m.start()):
             out.append((f"conversion {m.group(0)[:-1]} removed", line[:m.start()] + "(" + line[m.end():]))

@@ -45,9 +45,7 @@ void MoveDefault(int step)
 void ClickAppButton(int button)
 {
     OpenAppNum = button - kSelLaunchTarnCtl + kTarnwell;
-    SelectWindow(kSelectLaunchWnd);
-    SelectLaunchAppWndBtnChange();
-    OpenSelectLaunchApp(button);
+    OpenSelectLaunchApp(button); // the window goes at once, so its buttons are not redrawn for the choice
 }
 
 void CancelSelectLaunch()

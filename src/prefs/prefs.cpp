@@ -162,7 +162,7 @@ void PreferenceWnd()
 int PrefsWndEvent(const WindowEvent& e)
 {
     if (e.kind == WindowEventKind::Close) return ClosePreferences(), 0;
-    if (e.kind == WindowEventKind::KeyDown && IsDefaultButtonKey(e)) return ClosePreferences(), 0;
+    if (IsDefaultButtonKey(e)) return ClosePreferences(), 0;
     return kEventNotHandled;
 }
 

@@ -89,6 +89,5 @@ void PrintSheet(int page, int lastPage, std::string_view documentName)
     Text(PageCounterText(page, lastPage), kPageCounterX, kGeneva, 13.0f);
     DrawAllTopLabel(0.0f);
     DrawRows(page);
-    SetDrawGrey(0.0f);
-    DrawRules();
+    DrawRules(); // in the black the titles and the rows end in
 }

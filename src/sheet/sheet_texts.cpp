@@ -45,8 +45,8 @@ std::string EfficiencyLine(float effi)
 {
     const float eta = static_cast<float>(effi / 100.0);
     const float level = static_cast<float>(10.0 * std::log10(eta / ((2.0 * std::numbers::pi) * 1e-12)));
-    // No level exists for an efficiency of 0 or below; say so instead of "-inf".
-    if (!(eta > 0.0f) || !std::isfinite(level)) return "Efficiency ( -- dB@1W1m )";
+    // No level exists for an efficiency of 0 or below (the logarithm is -inf or NaN); say so instead.
+    if (!std::isfinite(level)) return "Efficiency ( -- dB@1W1m )";
     return "Efficiency (" + NumberText(std::rint(10.0 * level) / 10.0).str() + "dB@1W1m )";
 }
 

@@ -51,10 +51,9 @@ TEST_F(StartupTest, NewDataSheetOpensOneNaModel)
     ChooseMenuItem(kFileMenu, kNewItem);
     ASSERT_TRUE(WindowExists(kMainWnd));
     EXPECT_EQ(std::tuple(Row(1).name, Row(1).range), std::tuple(Str255("n/a"), Str255("n/a")));
-    // The last two: the window's modified mark, and File > New.
     EXPECT_EQ(std::vector<int>({fNum, cellH, cellV, FileOpenFlag, NewFileFlag, DirtyFlag, WindowModifiedMark(kMainWnd),
                                 MenuItemIsEnabled(kFileMenu, kNewItem)}),
-              std::vector<int>({1, 1, 1, 255, 0, 0, 0, 0}));
+              std::vector<int>({1, 1, 1, 255, 0, 0, 0, 0})); // the last two: the modified mark, and File > New
     EXPECT_EQ(QStringList({WindowWidget(kMainWnd)->windowTitle(), SheetField()->text(),
                            LabelText(kMainWnd, kRowCounterCtl), LabelText(kMainWnd, kColumnLabelCtl)}),
               QStringList({"untitled.spdata[*]", "n/a", "1/1", "Model Name .."}));

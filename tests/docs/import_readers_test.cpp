@@ -19,9 +19,7 @@ static std::string Fixture(const char* name)
 // A data sheet line of the values 1..n (n <= 13) in the parameter fields.
 static std::string Line(const char* name, const char* range, int n)
 {
-    ModelRecord m;
-    m.name = Str255(name);
-    m.range = Str255(range);
+    ModelRecord m{.name = Str255(name), .range = Str255(range)};
     for (int k = 0; k < n; ++k) m.params[k] = float(k + 1);
     return FormatRecordLine(m);
 }
@@ -35,8 +33,7 @@ static std::string Imported(std::string_view bytes)
 
 static void ExpectParams(int row, std::initializer_list<float> values)
 {
-    int c = kFirstParamColumn;
-    for (float v : values) {
+    for (int c = kFirstParamColumn; float v : values) {
         EXPECT_NEAR(Row(row).Param(c), v, std::abs(v) * 1e-5) << "row " << row << " column " << c;
         ++c;
     }
@@ -87,8 +84,7 @@ TEST(ImportReaders, Utf8TextsAndTheByteOrderMark)
     // A quoted UTF-8 name longer than the program keeps is still one field.
     Imported("\"" + QString(300, QChar(0xE9)).toStdString() + "\",Woofer,1\r");
     EXPECT_EQ(std::tuple(Row(1).name.str(), Row(1).range.str()), std::tuple(std::string(255, '\x8E'), "Woofer"));
-    // A document is read byte for byte, UTF-8 or not.
-    ReadSheetBytes("R\xC3\xA9v,W\r");
+    ReadSheetBytes("R\xC3\xA9v,W\r"); // a document is read byte for byte, UTF-8 or not
     EXPECT_EQ(Row(1).name, Str255("R\xC3\xA9v"));
     // UTF-8 is recognised only when well formed; \xDF is the last two-byte lead and \xF1\x80\x80\x80 is U+40000.
     for (const char* good : {"\xEF\xBB\xBF", "a\xF0\x9F\x94\x8A b \xE2\x82\xAC \xC3\xA9 \xDF\x90", "\xF1\x80\x80\x80"})
@@ -99,9 +95,8 @@ TEST(ImportReaders, Utf8TextsAndTheByteOrderMark)
     // The byte-order mark of "CSV UTF-8" is no part of the first field, so the
     // header is still found, and a passive-radiator list is still refused.
     const std::string bom = "\xEF\xBB\xBF", header = kCsvHeaderLine, body = Line("A", "W", 13);
-    EXPECT_EQ(Imported(bom + header + body), body);
-    std::string crlf = header.substr(0, header.size() - 1) + "\r\n" + body.substr(0, body.size() - 1) + "\r\n";
-    EXPECT_EQ(Imported(bom + crlf), body);
+    const std::string crlf = header.substr(0, header.size() - 1) + "\r\n" + body.substr(0, body.size() - 1) + "\r\n";
+    EXPECT_EQ((std::tuple{Imported(bom + header + body), Imported(bom + crlf)}), std::tuple(body, body));
     EXPECT_TRUE(AppendImportedFile(ImportKind::SheetText, bom + "Manufacturer,Model\r").passiveRadiatorList);
     ReadSheetBytes(bom + body); // a document too
     EXPECT_EQ(SheetFileBytes(), body);
@@ -134,9 +129,8 @@ TEST(ImportReaders, WdrDriverFilesAndTheXmlDriverDatabase)
     ExpectParams(1, {17, 39.5f, 25.2f, 0.374f, 0.42f, 3.41f, 0.46f, 5.6f, 60, 133, 4.8f, 63.84f, 0.52f});
     // Windows-1252, keys in any case, blanks, Dd for a missing Dia, a
     // decimal comma, and values that are empty or not numbers.
-    EXPECT_EQ(AppendWdrDriver(Fixture("kestrel_t25.wdr")).read.records, 1);
-    EXPECT_EQ(std::tuple(Row(2).name.str(), Row(2).entryNo),
-              std::tuple(std::string("Kestrel T25 Soie \xD0 \xAF") + "25", 2));
+    EXPECT_EQ((std::tuple{AppendWdrDriver(Fixture("kestrel_t25.wdr")).read.records, Row(2).name.str(), Row(2).entryNo}),
+              std::tuple(1, std::string("Kestrel T25 Soie \xD0 \xAF") + "25", 2));
     ExpectParams(2, {2.51f, 1100, 0, 0.62f, 0, 0, 0, 4.7f, 80, 7.1f, 0.3f, 0, 0});
     // UTF-16 with its byte-order mark, as Windows editors save "Unicode";
     // the last line has no end, so nothing past the file may join it.
@@ -145,8 +139,7 @@ TEST(ImportReaders, WdrDriverFilesAndTheXmlDriverDatabase)
     utf16.append(reinterpret_cast<const char*>(text.utf16()), std::size_t(text.size()) * 2);
     ASSERT_TRUE(AppendWdrDriver(utf16).ok);
     EXPECT_EQ(std::tuple(Row(3).name.str(), Row(3).Param(kColFs)), std::tuple("\x83ole", 28.0f));
-    // What is not a driver file adds nothing.
-    SheetGlobalsDefaults();
+    SheetGlobalsDefaults(); // what is not a driver file adds nothing
     for (const char* notOne : {"", "Manufacturer,Model\r", "[Box]\nFs=40\n", "Fs=40\n", "\xFF\xFE", "[Driver"}) {
         const DriverFileResult r = AppendWdrDriver(notOne);
         EXPECT_EQ(std::tuple(r.ok, r.problem, fNum), std::tuple(false, "no [Driver] section", 0)) << notOne;
@@ -200,24 +193,21 @@ TEST(ImportNames, KindsCountsAndTheReport)
               "f1.wdr: no [Driver] section\n\n1 model was imported.");
 }
 
-template<typename Check> static void Replay(const char* corpus, Check check)
-{
-    const QDir dir(QStringLiteral(MERESTONE_SOURCE_DIR "/fuzz/corpus/") + QLatin1String(corpus));
-    const QStringList names = dir.entryList(QDir::Files);
-    ASSERT_FALSE(names.isEmpty()) << corpus;
-    for (const QString& name : names) {
-        QFile file(dir.filePath(name));
-        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-        const QByteArray bytes = file.readAll();
-        SheetGlobalsDefaults();
-        EXPECT_TRUE(check(std::string_view(bytes.constData(), std::size_t(bytes.size())))) << name.toStdString();
-    }
-}
-
 // Sheets read back unchanged, driver files add what they say, and clipboard texts give finite numbers.
 TEST(FuzzCorpus, EveryKeptInputHolds)
 {
-    Replay("sheet_reader", SheetReaderHolds);
-    Replay("driver_file", DriverFileReadersHold);
-    Replay("clipboard_text", ClipboardReaderHolds);
+    for (const auto& [corpus, check] : {std::pair("sheet_reader", &SheetReaderHolds),
+                                        {"driver_file", DriverFileReadersHold},
+                                        {"clipboard_text", ClipboardReaderHolds}}) {
+        const QDir dir(QStringLiteral(MERESTONE_SOURCE_DIR "/fuzz/corpus/") + QLatin1String(corpus));
+        const QStringList names = dir.entryList(QDir::Files);
+        EXPECT_FALSE(names.isEmpty()) << corpus;
+        for (const QString& name : names) {
+            QFile file(dir.filePath(name));
+            ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << name.toStdString();
+            const QByteArray bytes = file.readAll();
+            SheetGlobalsDefaults();
+            EXPECT_TRUE(check(std::string_view(bytes.constData(), std::size_t(bytes.size())))) << name.toStdString();
+        }
+    }
 }

@@ -74,7 +74,6 @@ protected:
     using DocState = std::tuple<std::string, int, int>;
     static DocState Document() { return {fileName1.str(), FileOpenFlag, DirtyFlag}; }
     const DialogRequest& Last() const { return dialogs.back(); }
-    static QString Title() { return WindowWidget(kMainWnd)->windowTitle(); }
     static void Edit()
     {
         Row(1).Param(kColFs) = 41.0f;
@@ -112,7 +111,7 @@ TEST_F(Lifecycle, OpenDropsACsvHeaderSaveRewritesTheFileAndCopiesChangeNothingEl
 {
     OpenThroughPanel(Write("drivers.spdata", std::string(kCsvHeaderLine) + kLine1 + kLine2));
     EXPECT_EQ(std::tuple(Last().kind, Last().message), std::tuple(DialogRequest::OpenPanel, "Select Open File."));
-    EXPECT_EQ(std::tuple(fNum, Row(1).name.str(), Title(), Document()),
+    EXPECT_EQ(std::tuple(fNum, Row(1).name.str(), WindowWidget(kMainWnd)->windowTitle(), Document()),
               std::tuple(2, "W-165", "drivers.spdata[*]", DocState("drivers.spdata", 1, 0)));
     EXPECT_EQ(std::tuple(ScrollValue, cellV, cellH, WindowIsVisible(kMainWnd), WindowModifiedMark(kMainWnd),
                          MenuItemIsEnabled(kFileMenu, kOpenItem)),
@@ -127,12 +126,11 @@ TEST_F(Lifecycle, OpenDropsACsvHeaderSaveRewritesTheFileAndCopiesChangeNothingEl
     Row(1).Param(kColFs) = 38.2f; // back to the file's value
     Choose(kFileMenu, kSaveAsItem);
     Choose(kFileMenu, kSaveAsItem, {Path("copy.spdata")});
-    EXPECT_EQ(std::tuple(Read(Path("copy.spdata")), fileName1.str(), Title()),
+    EXPECT_EQ(std::tuple(Read(Path("copy.spdata")), fileName1.str(), WindowWidget(kMainWnd)->windowTitle()),
               std::tuple(kLine1 + kLine2, "copy.spdata", "copy.spdata[*]"));
     Choose(kFileMenu, kSaveItem, {"Don't Save"}); // on an unchanged document: closes
     EXPECT_EQ(std::tuple(WindowExists(kMainWnd), WindowIsVisible(kStartWnd)), std::tuple(false, true));
-    // Copies of the sheet leave the document as it is; stationery opens as a
-    // new untitled document and is never written back.
+    // Copies of the sheet leave the document as it is; stationery opens as a new untitled document, never written back.
     OpenThroughPanel(Write("drivers.spdata", kLine1));
     Edit();
     Choose(kFileMenu, kSaveStationeryItem, {Path("drivers.spdatasta")});
@@ -147,11 +145,10 @@ TEST_F(Lifecycle, OpenDropsACsvHeaderSaveRewritesTheFileAndCopiesChangeNothingEl
     Choose(kFileMenu, kCloseItem, {"Don't Save"});
     OpenThroughPanel(Path("drivers.spdatasta"));
     EXPECT_EQ(Document(), DocState("untitled.spdata", 255, 0));
-    Choose(kFileMenu, kSaveItem);
-    EXPECT_EQ(std::tuple(Last().kind, Last().message, Last().defaultName, Last().window),
-              std::tuple(DialogRequest::SavePanel, "Save This File As...", "untitled.spdata", kMainWnd));
-    // Cancel gave the menus back.
-    EXPECT_EQ(std::tuple(Read(Path("drivers.spdatasta")), MenuIsEnabled(kFileMenu)), std::tuple(body, true));
+    Choose(kFileMenu, kSaveItem); // Cancel gives the menus back
+    EXPECT_EQ(std::tuple(Last().kind, Last().message, Last().defaultName, Last().window, MenuIsEnabled(kFileMenu)),
+              std::tuple(DialogRequest::SavePanel, "Save This File As...", "untitled.spdata", kMainWnd, true));
+    EXPECT_EQ(Read(Path("drivers.spdatasta")), body);
 }
 
 // Typing alone is a change: closing commits the field and asks.
@@ -215,11 +212,10 @@ TEST_F(Lifecycle, DesktopOpenTakesTheLastAcceptedFile)
     WaitForOpenTimer();
     EXPECT_EQ(std::tuple(WindowIsVisible(kMainWnd), WindowIsVisible(kStartWnd)), std::tuple(true, false));
     EXPECT_EQ(std::tuple(Row(1).name.str(), fileName1.str(), FastOpenFlag), std::tuple("T-25", "b.spdata", 1));
-    // The desktop's requests reach the program and close what is open, a calculator too.
     DirtyFlag = 0;
     Choose(kCalcMenu, 2);
     ASSERT_EQ(CalcWndOnFlag, 1);
-    DeliverOpenDocuments({a});
+    DeliverOpenDocuments({a}); // the desktop's requests reach the program and close what is open, a calculator too
     WaitForOpenTimer();
     EXPECT_EQ(std::tuple(WindowIsVisible(kMainWnd), Row(1).name.str(), WindowExists(kCalcWnd), CalcWndOnFlag),
               std::tuple(true, "W-165", false, 0));
@@ -239,18 +235,15 @@ TEST_F(Lifecycle, DesktopOpenTakesTheLastAcceptedFile)
 // Each file-error window has one button; its close box and Escape do what it does, so no way out leaves the menus off.
 TEST_F(Lifecycle, PassiveRadiatorFilesAreRefusedAndTheirListsEndTheProgram)
 {
-    const std::function<void()> ways[] = {
-        [] { ClickControl(kFileDoesNotOpenWnd, kFileErrButtonCtl); },
-        [] { WindowWidget(kFileDoesNotOpenWnd)->close(); },
-        [] { KeyIn(kFileDoesNotOpenWnd, Qt::Key_Escape); },
-    };
+    const std::function<void()> ways[]
+        = {[] { ClickControl(kFileDoesNotOpenWnd, kFileErrButtonCtl); },
+           [] { WindowWidget(kFileDoesNotOpenWnd)->close(); }, [] { KeyIn(kFileDoesNotOpenWnd, Qt::Key_Escape); }};
     for (std::size_t way = 0; way < std::size(ways); ++way) {
         SCOPED_TRACE(way);
         HandleOpenDoc({Path("list.prsv")});
         ASSERT_EQ(std::tuple(WindowIsVisible(kFileDoesNotOpenWnd), FileErrFlag, MenuIsEnabled(kFileMenu)),
                   std::tuple(true, 1, false));
-        ways[way]();
-        // No document: the start state.
+        ways[way](); // no document: the start state
         EXPECT_EQ(std::tuple(WindowExists(kFileDoesNotOpenWnd), FileErrFlag, MenuIsEnabled(kFileMenu),
                              MenuItemIsEnabled(kFileMenu, kOpenItem), MenuItemIsEnabled(kFileMenu, kNewItem)),
                   std::tuple(false, 0, true, true, true));
@@ -271,13 +264,11 @@ TEST_F(Lifecycle, DesktopOpenOverUnsavedChangesAsksFirst)
 {
     Choose(kFileMenu, kNewItem);
     Edit();
-    // Cancel in the Save As panel: the sheet stays, the open is dropped.
     const std::string b = Write("b.spdata", kLine2);
-    DesktopOpen({b}, {"Save", ""});
+    DesktopOpen({b}, {"Save", ""}); // Cancel in the Save As panel: the sheet stays, the open is dropped
     EXPECT_EQ(std::tuple(dialogs.at(0).kind, menusOnAtDialog.at(0), Document(), Row(1).Param(kColFs), OpenNextFlag),
               std::tuple(DialogRequest::SavePrompt, false, DocState("untitled.spdata", 255, 1), 41.0f, 0));
-    // The untitled sheet is written first, then the dropped file opens.
-    DesktopOpen({b}, {"Save", Path("mine.spdata")});
+    DesktopOpen({b}, {"Save", Path("mine.spdata")}); // the untitled sheet is saved first, then the dropped file opens
     EXPECT_EQ(Read(Path("mine.spdata")).substr(0, 8), "n/a,n/a,");
     EXPECT_EQ(std::tuple(fileName1.str(), Row(1).name.str(), OpenNextFlag), std::tuple("b.spdata", "T-25", 0));
     Edit(); // a saved document: written in place, then the next file opens
@@ -289,7 +280,8 @@ TEST_F(Lifecycle, DesktopOpenOverUnsavedChangesAsksFirst)
     Edit(); // Don't Save opens it too; a passive-radiator list then ends the program
     EXPECT_EQ(Beeps([&] { DesktopOpen({Write("radiators.csv", "Manufacturer,Model\r")}, {"Don't Save"}); }), 1);
     ASSERT_EQ(Last().kind, DialogRequest::SavePrompt);
-    EXPECT_EQ(std::tuple(WindowIsVisible(kFileErrQuitWnd), WindowExists(kMainWnd)), std::tuple(true, false));
+    EXPECT_EQ(std::tuple(WindowIsVisible(kFileErrQuitWnd), WindowExists(kMainWnd), MenuIsEnabled(kFileMenu)),
+              std::tuple(true, false, false));
 }
 
 // A file that is missing, a folder or a FIFO opens nothing, and a FIFO is refused without blocking; the others open by
@@ -353,8 +345,7 @@ void ChooseOnAFullDisk(int menu, int item)
 
 TEST_F(Lifecycle, AWriteThatFailsKeepsTheOldFileAndTheChangesAndItsAlertContinues)
 {
-    // What, the item, and the panel's answer ("" for Save).
-    const std::tuple<const char*, int, const char*> cases[]
+    const std::tuple<const char*, int, const char*> cases[] // what, the item, and the panel's answer ("" for Save)
         = {{"Save", kSaveItem, ""},
            {"Save As", kSaveAsItem, "other.spdata"},
            {"Save As Stationery", kSaveStationeryItem, "other.spdatasta"},
@@ -369,16 +360,14 @@ TEST_F(Lifecycle, AWriteThatFailsKeepsTheOldFileAndTheChangesAndItsAlertContinue
         ChooseOnAFullDisk(kFileMenu, item);
         EXPECT_EQ(Last().message,
                   "The program returned a file error.\nFile ref:1\nFile too large\n" + (*target ? Path(target) : path));
-        EXPECT_EQ(Read(path), Models(100)); // byte for byte
-        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"drivers.spdata"})
-            << "no partial file, no temporary one";
-        EXPECT_EQ(std::tuple(Document(), WindowModifiedMark(kMainWnd), MenuIsEnabled(kFileMenu)),
-                  std::tuple(DocState("drivers.spdata", 1, 1), true, true));
+        // The old file byte for byte, no partial file, no temporary one; the changes kept.
+        EXPECT_EQ(std::tuple(Read(path), QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), Document(),
+                             WindowModifiedMark(kMainWnd), MenuIsEnabled(kFileMenu)),
+                  std::tuple(Models(100), QStringList{"drivers.spdata"}, DocState("drivers.spdata", 1, 1), true, true));
         Choose(kFileMenu, kCloseItem, {"Don't Save"});
         ASSERT_FALSE(WindowExists(kMainWnd));
     }
-    // Saving from the quit prompt fails the same way: the program stays, the
-    // menus come back and the next quit asks again.
+    // Saving from the quit prompt fails the same way: the program stays, the menus come back, the next quit asks again.
     const std::string path = Write("drivers.spdata", Models(100));
     OpenThroughPanel(path);
     Edit();
@@ -390,8 +379,7 @@ TEST_F(Lifecycle, AWriteThatFailsKeepsTheOldFileAndTheChangesAndItsAlertContinue
     EXPECT_EQ(Last().kind, DialogRequest::SavePrompt);
     Choose(kFileMenu, kCloseItem, {"Save"});
     EXPECT_EQ(Read(path).substr(0, 22), "W-165,Woofer, 16.5, 41");
-    // The real file-error alert continues on Return, Escape and its close box.
-    SetDialogAnswerer({});
+    SetDialogAnswerer({}); // the real file-error alert continues on Return, Escape and its close box
     for (int way = 0; way < 5; ++way) {
         SCOPED_TRACE(way);
         ShowFileErrorAlert("/home/u/b.spdata", "No space left on device");
@@ -494,10 +482,9 @@ TEST(SecondLaunch, HandsItsFilesToTheRunningInstanceAndEnds)
 TEST_F(Lifecycle, FilesOfEveryKindMakeOneSheetAndTheUserIsToldWhatCouldNotBeRead)
 {
     Choose(kFileMenu, kImportItem, {Write("drivers.csv", std::string(kCsvHeaderLine) + kLine1)});
-    EXPECT_EQ(std::tuple(dialogs.at(0).message, dialogs[0].choices),
-              std::tuple("Select Open CSV/TXT File.", std::vector<std::string>{"csv", "txt", "wdr", "xml"}));
-    EXPECT_EQ(std::tuple(Document(), fNum, WindowModifiedMark(kMainWnd)),
-              std::tuple(DocState("drivers.spdata", 0, 1), 1, true));
+    EXPECT_EQ(std::tuple(dialogs.at(0).message, dialogs[0].choices, Document(), fNum, WindowModifiedMark(kMainWnd)),
+              std::tuple("Select Open CSV/TXT File.", std::vector<std::string>{"csv", "txt", "wdr", "xml"},
+                         DocState("drivers.spdata", 0, 1), 1, true));
     Choose(kFileMenu, kSaveItem, {"Save", Path("drivers.spdata")});
     EXPECT_EQ(std::tuple(dialogs.at(1).kind, dialogs.at(2).defaultName, Document()),
               std::tuple(DialogRequest::SavePrompt, "drivers.spdata", DocState("drivers.spdata", 1, 0)));
@@ -523,10 +510,9 @@ TEST_F(Lifecycle, FilesOfEveryKindMakeOneSheetAndTheUserIsToldWhatCouldNotBeRead
                         Write("more.csv", "\xEF\xBB\xBF" + std::string(kCsvHeaderLine) + "R\xC3\xA9v,Woofer,1,\r\n"),
                         Path("gone.wdr")});
     EXPECT_EQ(std::tuple(WindowIsVisible(kMainWnd), fNum, Row(1).name.str(), Row(2).name.str(), Row(4).name.str(),
-                         Row(5).name.str(), Row(5).entryNo),
+                         Row(5).name.str(), Row(5).entryNo, Document()),
               std::tuple(true, 5, "Halden Audio HW-170 R\x8Ev\x8Elator", "Halden Audio HW-170", "Kestrel T25 Soie",
-                         "R\x8Ev", 5));
-    EXPECT_EQ(Document(), DocState("halden_hw170.spdata", 0, 1));
+                         "R\x8Ev", 5, DocState("halden_hw170.spdata", 0, 1)));
     const auto [message, explanation] = TakeAlert();
     EXPECT_EQ(message, "2 files could not be read.");
     EXPECT_EQ(explanation.substr(0, 30), "broken.xml: broken XML at line");
@@ -541,12 +527,8 @@ TEST_F(Lifecycle, FilesOfEveryKindMakeOneSheetAndTheUserIsToldWhatCouldNotBeRead
     // However a file comes in, the user hears in the same words that it held more models than a sheet can take.
     const std::string csv = Write("huge.csv", kCsvHeaderLine + Models(kMaxModels + 1));
     const std::string doc = Write("huge.spdata", kCsvHeaderLine + Models(kMaxModels + 1));
-    const std::function<void()> ways[] = {
-        [&] { ImportThroughPanel({csv}); },
-        [&] { DesktopOpen({csv}); },
-        [&] { DesktopOpen({doc}); },
-        [&] { OpenThroughPanel(doc); },
-    };
+    const std::function<void()> ways[] = {[&] { ImportThroughPanel({csv}); }, [&] { DesktopOpen({csv}); },
+                                          [&] { DesktopOpen({doc}); }, [&] { OpenThroughPanel(doc); }};
     for (const auto& way : ways) {
         way();
         EXPECT_EQ(fNum, kMaxModels);

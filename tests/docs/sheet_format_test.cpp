@@ -110,6 +110,8 @@ TEST(SheetFormat, ReaderIsAStreamOfFields)
     EXPECT_EQ(Row(1).name, Str255("Name  with blanks  ")); // inner and trailing blanks stay
     ReadSheetBytes("\"unclosed, still one field\rB\r");
     EXPECT_EQ(Texts(1), "unclosed, still one field|B");
+    ReadSheetBytes("\"ab\"\""); // a doubled quote at the very end is one quote of the text
+    EXPECT_EQ(Row(1).name, Str255("ab\""));
     // A long line is read whole, its texts cut at 255 bytes.
     ReadSheetBytes(std::string(400, 'n') + ",Woofer, 16.5\r");
     EXPECT_EQ(std::tuple(Texts(1), Row(1).Param(kColDia)), std::tuple(std::string(255, 'n') + "|Woofer", 16.5f));

@@ -208,6 +208,11 @@ TEST_F(LinkTest, TheSelectLaunchWindowCyclesOverTheInstalledSiblings)
     ClickControl(kMainWnd, kSelectCtl);
     EXPECT_EQ(std::tuple(QFile::exists(dir_.filePath("c.spdata")), WindowIsVisible(kMainWnd), Started()),
               std::tuple(true, false, Texts{"fellmark"}));
+    ChooseMenuItem(kMiscMenu, kShowMerestoneItem); // asked for, the window comes after the prompt though one is settled
+    DirtyFlag = 1;
+    answers.push_back("Don't Save");
+    ChooseMenuItem(kMiscMenu, kShowSelectLaunchItem);
+    EXPECT_TRUE(WindowIsVisible(kSelectLaunchWnd));
 }
 
 TEST_F(LinkTest, TheDefaultSiblingAndQuitFromTheSelectLaunchWindow)
@@ -236,10 +241,13 @@ TEST_F(LinkTest, ChoosingASiblingSendsItTheModel)
     OpenSavedSheet();
     Row(2).name = Str255("Halden HW170"), Row(2).Param(kColFs) = 28.0f;
     cellV = 2, cellH = 3, ScrollBtn = 1;
-    ChooseMenuItem(kMiscMenu, kShowSelectLaunchItem);
+    ClickControl(kMainWnd, kSelectCtl); // no sibling settled yet: the window asks
     EXPECT_EQ(GetControlText(kSelectLaunchWnd, kSelLaunchModelCtl), Str255("Halden HW170"));
-    ClickControl(kSelectLaunchWnd, kSelLaunchBeckCtl);
-    EXPECT_FALSE(WindowExists(kSelectLaunchWnd) || WindowIsVisible(kMainWnd));
+    ClickControl(kSelectLaunchWnd, kSelLaunchBeckCtl); // the Misc menu leads back to the sheet
+    EXPECT_EQ(
+        (Ints{WindowExists(kSelectLaunchWnd), WindowIsVisible(kMainWnd), MenuIsEnabled(kMiscMenu),
+              MenuItemIsEnabled(kMiscMenu, kShowMerestoneItem), MenuItemIsEnabled(kMiscMenu, kShowSelectLaunchItem)}),
+        (Ints{0, 0, 1, 1, 0}));
     EXPECT_EQ((std::tuple{s_OpenApp, int(OpenAppFlag), int(FastOpenFlag), int(cellH), int(cellHbak), int(ScrollBtn),
                           int(PreScrollBtn), int(ModelSelFlag)}),
               (std::tuple{Str255("BootBeck"), 1, 1, 0, 3, 1, 0, 0}));

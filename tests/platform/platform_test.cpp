@@ -155,8 +155,7 @@ TEST_F(Platform, OneShotTimersAndOpeningWithTheDefaultProgram)
     InstallOneShotTimer(1, 1, [] { fired += 10; }); // fires once, in place of the first
     QTest::qWait(30);
     EXPECT_EQ((std::pair{fired, TimerIsPending(1)}), (std::pair{10, false}));
-    // Opening needs a file or a URL.
-    std::vector<std::string> opened;
+    std::vector<std::string> opened; // opening needs a file or a URL
     SetUrlOpener([&](const std::string& url) {
         opened.push_back(url);
         return true;

@@ -50,22 +50,19 @@ TEST_F(PrefsTest, EverySettingComesBackInTheNextRun)
     EXPECT_EQ(QSettings(StoreFile(), QSettings::IniFormat).value("Bounds").toString(), " 100, 50, 500, 991");
     Restart();
     EXPECT_EQ(
-        std::tuple(BoundsCheck, UpdateForCheck, ShowSelAppCheck, DefaultAppCheck, DefaultAppNum, ExplanationState),
-        std::tuple(0, 0, 0, 1, 3, 1));
-    EXPECT_EQ(std::tuple(Bounds, PrefeBounds), std::tuple(LTRB(50, 100, 991, 500), LTRB(-400, 20, -70, 345)));
-    EXPECT_EQ(std::tuple(int(OpenAppFlag), s_OpenApp.str()), std::tuple(1, std::string("BootBeck")));
+        std::tuple(BoundsCheck, UpdateForCheck, ShowSelAppCheck, DefaultAppCheck, DefaultAppNum, ExplanationState,
+                   Bounds, PrefeBounds, int(OpenAppFlag), s_OpenApp.str()),
+        std::tuple(0, 0, 0, 1, 3, 1, LTRB(50, 100, 991, 500), LTRB(-400, 20, -70, 345), 1, std::string("BootBeck")));
 }
 
 TEST_F(PrefsTest, WhatCannotBeReadKeepsItsDefaultSilently)
 {
     Restart("[General]\nBoundsCheck=abc\nUpdateForCheck=\nDefaultAppNum=7\nDefaultAppCheck=0\n"
             "ShowSelAppCheck=2147483648\nExplanationState=1\nBounds=1, 2, x, 4\nPrefeBounds=\" 7, 8, 9\"\n");
-    EXPECT_EQ(std::tuple(BoundsCheck, UpdateForCheck, ShowSelAppCheck, DefaultAppNum, ExplanationState),
-              std::tuple(1, 1, 1, 1, 1));
-    EXPECT_EQ(std::tuple(Bounds, PrefeBounds), std::tuple(LTRB(0, 44, 941, 444), LTRB(300, 200, 630, 525)));
-    EXPECT_EQ(std::tuple(int(OpenAppFlag), s_OpenApp.str()), std::tuple(0, std::string("BootTarn")));
-    // A rectangle that lost its quotes is still a rectangle.
-    Restart("[General]\nBounds= 10, 20, 410, 961\n");
+    EXPECT_EQ(std::tuple(BoundsCheck, UpdateForCheck, ShowSelAppCheck, DefaultAppNum, ExplanationState, Bounds,
+                         PrefeBounds, int(OpenAppFlag), s_OpenApp.str()),
+              std::tuple(1, 1, 1, 1, 1, LTRB(0, 44, 941, 444), LTRB(300, 200, 630, 525), 0, std::string("BootTarn")));
+    Restart("[General]\nBounds= 10, 20, 410, 961\n"); // a rectangle that lost its quotes is still a rectangle
     EXPECT_EQ(Bounds, LTRB(20, 10, 961, 410));
     Restart(QByteArray("\0\xff\xfe[General\n=\n\x01", 11));
     EXPECT_EQ(std::tuple(BoundsCheck, UpdateForCheck), std::tuple(1, 1));
@@ -76,16 +73,13 @@ TEST_F(PrefsTest, TheWindowShowsAndChangesTheSettings)
     TarnExistsFlag = 0, FellExistsFlag = 1, BeckExistsFlag = 1, DefaultAppNum = 2, UpdateForCheck = 1;
     ChooseMenuItem(kAppMenu, kPreferenceItem);
     ASSERT_TRUE(WindowExists(kPrefsWnd));
-    EXPECT_FALSE(MenuIsEnabled(kFileMenu));
-    EXPECT_EQ(std::tuple(Value(kPrefsSavePositionCtl), Value(kPrefsCheckUpdatesCtl), Value(kPrefsShowSelectCtl),
+    EXPECT_EQ(std::tuple(MenuIsEnabled(kFileMenu), Enabled(kPrefsShowSelectCtl) && Enabled(kPrefsDefaultAppCtl),
+                         Value(kPrefsSavePositionCtl), Value(kPrefsCheckUpdatesCtl), Value(kPrefsShowSelectCtl),
                          Value(kPrefsDefaultAppCtl), Value(kPrefsTarnCtl), Value(kPrefsFellCtl), Value(kPrefsBeckCtl)),
-              std::tuple(1, 1, 1, 0, 0, 1, 0));
-    EXPECT_TRUE(Enabled(kPrefsShowSelectCtl) && Enabled(kPrefsDefaultAppCtl));
+              std::tuple(false, true, 1, 1, 1, 0, 0, 1, 0));
     EXPECT_FALSE(Enabled(kPrefsTarnCtl) || Enabled(kPrefsFellCtl) || Enabled(kPrefsBeckCtl)); // the box is off
 
-    Click(kPrefsSavePositionCtl);
-    Click(kPrefsCheckUpdatesCtl);
-    Click(kPrefsShowSelectCtl);
+    for (int box : {kPrefsSavePositionCtl, kPrefsCheckUpdatesCtl, kPrefsShowSelectCtl}) Click(box);
     EXPECT_EQ(std::tuple(BoundsCheck, UpdateForCheck, ShowSelAppCheck), std::tuple(0, 0, 0));
     FastOpenFlag = 1;
     ToggleDefaultAppBox();
@@ -97,17 +91,14 @@ TEST_F(PrefsTest, TheWindowShowsAndChangesTheSettings)
     EXPECT_EQ(std::tuple(DefaultAppNum, OpenAppNum, s_OpenApp.str(), int(FastOpenFlag)),
               std::tuple(3, 3, std::string("BootBeck"), 0));
     EXPECT_EQ(std::tuple(Value(kPrefsFellCtl), Value(kPrefsBeckCtl)), std::tuple(0, 1));
-    // Off again: the buttons go grey, the choice and its keyword stay.
     OpenAppFlag = 1;
-    ToggleDefaultAppBox();
-    EXPECT_EQ(std::tuple(DefaultAppCheck, int(OpenAppFlag), DefaultAppNum, s_OpenApp.str()),
-              std::tuple(0, 0, 3, std::string("BootBeck")));
-    EXPECT_EQ(Value(kPrefsDefaultAppCtl), 0);
+    ToggleDefaultAppBox(); // off again: the buttons go grey, the choice and its keyword stay
+    EXPECT_EQ(std::tuple(DefaultAppCheck, int(OpenAppFlag), DefaultAppNum, s_OpenApp.str(), Value(kPrefsDefaultAppCtl)),
+              std::tuple(0, 0, 3, std::string("BootBeck"), 0));
     EXPECT_FALSE(Enabled(kPrefsFellCtl) || Enabled(kPrefsBeckCtl));
     Click(kPrefsOkCtl);
     EXPECT_EQ(std::tuple(WindowExists(kPrefsWnd), MenuIsEnabled(kFileMenu)), std::tuple(false, true));
-    // Without siblings the launch settings cannot change.
-    TarnExistsFlag = FellExistsFlag = BeckExistsFlag = 0;
+    TarnExistsFlag = FellExistsFlag = BeckExistsFlag = 0; // without siblings the launch settings cannot change
     ChooseMenuItem(kAppMenu, kPreferenceItem);
     EXPECT_FALSE(Enabled(kPrefsShowSelectCtl) || Enabled(kPrefsDefaultAppCtl));
     EXPECT_FALSE(Enabled(kPrefsTarnCtl) || Enabled(kPrefsFellCtl) || Enabled(kPrefsBeckCtl));
@@ -148,8 +139,7 @@ TEST_F(PrefsTest, TheEndOfTheSessionKeepsPreferencesAndUnsavedWork)
     ASSERT_FALSE(dialogs.empty());
     EXPECT_EQ(std::tuple(dialogs.back().kind, exitStatus), std::tuple(DialogRequest::SavePrompt, -1));
     answers.push_back("Don't Save");
-    EXPECT_FALSE(SessionMayEnd());
-    EXPECT_EQ(exitStatus, 0); // the person chose: the program ends
+    EXPECT_EQ((std::tuple{SessionMayEnd(), exitStatus}), std::tuple(false, 0)); // the person chose: the program ends
 }
 
 } // namespace

@@ -181,14 +181,12 @@ TEST_F(UpdateTest, StartUpShowsANewerVersionTheMenuAnyAnswer)
     ChooseMenuItem(kAppMenu, kCheckUpdatesItem);
     EXPECT_FALSE(MenuItemIsEnabled(kAppMenu, kCheckUpdatesItem));
     WaitForDecision();
-    EXPECT_EQ(Shown(), kCurrent);
-    EXPECT_EQ(std::tuple(WindowWidget(kUpdateWnd)->windowTitle(), WindowWidget(kUpdateWnd)->windowModality(),
+    EXPECT_EQ(std::tuple(Shown(), WindowWidget(kUpdateWnd)->windowTitle(), WindowWidget(kUpdateWnd)->windowModality(),
                          ContentWidget(kUpdateWnd)->size(), ControlExists(kUpdateWnd, kUpdateIconCtl),
                          ControlWidget(kUpdateWnd, kUpdateSecondLineCtl)->palette().color(QPalette::WindowText)),
-              std::tuple(QString("Merestone Check for Update"), Qt::ApplicationModal, QSize(420, 150), true,
-                         QColor(58, 58, 58))); // 15000 of 65535
-    // The box shows the preference and sets it.
-    EXPECT_EQ(GetControlValue(kUpdateWnd, kUpdateCheckBoxCtl), 1);
+              std::tuple(kCurrent, QString("Merestone Check for Update"), Qt::ApplicationModal, QSize(420, 150), true,
+                         QColor(58, 58, 58)));                     // 15000 of 65535
+    EXPECT_EQ(GetControlValue(kUpdateWnd, kUpdateCheckBoxCtl), 1); // the box shows the preference and sets it
     Click(kUpdateCheckBoxCtl);
     EXPECT_EQ(UpdateForCheck, 0);
     Key(Qt::Key_Return);
@@ -231,17 +229,15 @@ TEST_F(UpdateTest, ReturnDownloadsAndTheWindowWaitsForTheEnd)
               QStringList({"Merestone.pkg", "Merestone.zip"}));
     WriteFile(InDownloads("Merestone.zip"), "kept");
     QTest::qWait(700); // the first look finds it running; the keys wait with the buttons
-    Key(Qt::Key_Return);
-    Key(Qt::Key_Escape);
+    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) Key(key);
     EXPECT_EQ(Shown(),
               Texts({"Newer Version is Available.", "Newer Version : 1.2.4", "-Don't Download", "-*Download..."}));
     WaitForOutcome();
-    EXPECT_EQ(Shown(),
-              Texts({"Download is Successful.", "Download file is in the downloads folder.",
-                     "Launch Installer and Quit", "*OK"}));
-    EXPECT_EQ(std::tuple(Files(), QFileInfo(InDownloads("Merestone (1).zip")).size(),
+    EXPECT_EQ(std::tuple(Shown(), Files(), QFileInfo(InDownloads("Merestone (1).zip")).size(),
                          QFileInfo(InDownloads("Merestone.zip")).size()),
-              std::tuple(QStringList({"Merestone (1).zip", "Merestone.zip"}), 6, 4)); // "PK new", "kept"
+              std::tuple(Texts({"Download is Successful.", "Download file is in the downloads folder.",
+                                "Launch Installer and Quit", "*OK"}),
+                         QStringList({"Merestone (1).zip", "Merestone.zip"}), 6, 4)); // "PK new", "kept"
     Key(Qt::Key_Return);
     EXPECT_EQ(std::tuple(WindowExists(kUpdateWnd), MenuIsEnabled(kFileMenu)), std::tuple(false, true));
 }
