@@ -2,7 +2,9 @@
 
 #include "sheet/number_format.h"
 
+#include <algorithm>
 #include <charconv>
+#include <compare>
 #include <cstdint>
 #include <limits>
 #include <vector>
@@ -65,12 +67,12 @@ std::optional<Rect> ReadRectText(std::string_view text)
 
 int CompareVersions(std::string_view a, std::string_view b)
 {
-    const std::vector<unsigned long long> pa = VersionParts(a), pb = VersionParts(b);
-    for (std::size_t k = 0; k < std::max(pa.size(), pb.size()); ++k) {
-        const unsigned long long x = k < pa.size() ? pa[k] : 0, y = k < pb.size() ? pb[k] : 0;
-        if (x != y) return x < y ? -1 : 1;
-    }
-    return 0;
+    std::vector<unsigned long long> pa = VersionParts(a), pb = VersionParts(b);
+    const std::size_t parts = std::max(pa.size(), pb.size());
+    pa.resize(parts); // a missing part counts as 0: 1.2 is 1.2.0
+    pb.resize(parts);
+    const auto order = pa <=> pb;
+    return order < 0 ? -1 : order > 0 ? 1 : 0;
 }
 
 bool IsNewerVersion(std::string_view offered, std::string_view own)

@@ -45,11 +45,11 @@ void FollowArrowKeys()
 {
     if (Key == 30) {
         if (cellV <= PreDownScrollValue && ScrollValue > 0) --ScrollValue;
-        if (ScrollBtn == 1 && ScrollValue >= 0) SetControlValue(kMainWnd, kScrollBarCtl, ScrollValue);
+        if (ScrollBtn == 1) SetControlValue(kMainWnd, kScrollBarCtl, ScrollValue);
         PreDownScrollValue = ScrollValue;
     } else if (Key == 31) {
         if (cellV > dispNum + ScrollValue) ++ScrollValue;
-        if (ScrollBtn == 1 && ScrollValue >= 1) SetControlValue(kMainWnd, kScrollBarCtl, ScrollValue);
+        if (ScrollBtn == 1) SetControlValue(kMainWnd, kScrollBarCtl, ScrollValue);
         if (ScrollValue >= ScrollNum) ScrollValue = ScrollNum;
         PreDownScrollValue = ScrollValue;
     }

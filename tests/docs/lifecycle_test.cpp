@@ -270,7 +270,8 @@ TEST_F(Lifecycle, DesktopOpenOverUnsavedChangesAsksFirst)
               std::tuple(DialogRequest::SavePrompt, false, DocState("untitled.spdata", 255, 1), 41.0f, 0));
     DesktopOpen({b}, {"Save", Path("mine.spdata")}); // the untitled sheet is saved first, then the dropped file opens
     EXPECT_EQ(Read(Path("mine.spdata")).substr(0, 8), "n/a,n/a,");
-    EXPECT_EQ(std::tuple(fileName1.str(), Row(1).name.str(), OpenNextFlag), std::tuple("b.spdata", "T-25", 0));
+    EXPECT_EQ(std::tuple(fileName1.str(), Row(1).name.str(), OpenNextFlag, WindowIsVisible(kMainWnd)),
+              std::tuple("b.spdata", "T-25", 0, true));
     Edit(); // a saved document: written in place, then the next file opens
     sent.clear();
     DesktopOpen({Write("c.spdata", kLine1)}, {"Save"});
