@@ -139,6 +139,9 @@ TEST_F(MainWindowTest, PageAndDocumentKeysMoveThroughTheSheet)
     SheetField()->setCursorPosition(0);
     Key(Qt::Key_End);
     EXPECT_EQ(std::tuple(cellV, SheetField()->cursorPosition()), std::tuple(100, 4)); // "M100"
+    Select(1, 25); // with the view scrolled away below it, Page Up brings the selection to the top
+    ScrollValue = 80;
+    EXPECT_EQ(press(Qt::Key_PageUp), std::vector<int>({1, 5, 4, 4}));
 }
 
 // Delete removes a whole selected model, and in the field one character;

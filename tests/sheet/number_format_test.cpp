@@ -38,6 +38,7 @@ TEST(NumberText, DecimalRoundThenFixedOrExponentialForm)
         {4294967296.0, "4.2949673e+09"},
         {123456789012.0, "1.23456789e+11"},
         {131072.123456789, " 131072.123457"},
+        {16384.123456789, " 16384.123457"},
     };
     for (const auto& [x, text] : singles) EXPECT_EQ(NumberText(x).str(), text) << x;
 }
