@@ -3,7 +3,7 @@
 the suite: a fault the suite does not notice is a test that is missing.
 
 Run through scripts/mutants.sh, which copies the tree and builds it once:
-  mutants.py TREE BUILD [--seed N] [--count N] [--files a.cpp,b.cpp] [--list]
+  mutants.py TREE BUILD [--seed N] [--count N] [--files a.cpp,b.cpp] [--since COMMIT] [--list]
 """
 import argparse
 import random
@@ -168,6 +168,19 @@ def candidates(tree, files, skip):
     return found
 
 
+def changed_lines(since, files):
+    """The (file, line) pairs that differ from commit `since`, by git in the working directory."""
+    diff = subprocess.run(["git", "diff", "-U0", since, "--"] + files, capture_output=True, text=True, check=True).stdout
+    changed, rel = set(), None
+    for line in diff.splitlines():
+        if line.startswith("+++ "):
+            rel = line[6:] if line.startswith("+++ b/") else None
+        elif line.startswith("@@") and rel:
+            start, _, count = line.split()[2][1:].partition(",")
+            changed.update((rel, n) for n in range(int(start), int(start) + int(count or 1)))
+    return changed
+
+
 def run(command, cwd, timeout):
     try:
         return subprocess.run(command, cwd=cwd, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
@@ -184,10 +197,14 @@ def main():
     ap.add_argument("--count", type=int, default=40)
     ap.add_argument("--files", default=",".join(SCOPE))
     ap.add_argument("--list", action="store_true", help="print the sample and stop")
+    ap.add_argument("--since", help="only the lines changed since this commit")
     args = ap.parse_args()
     args.tree, args.build = args.tree.resolve(), args.build.resolve()
     files = [f for f in args.files.split(",") if f]
     pool = candidates(args.tree, files, equivalents(Path(__file__).with_name("mutants-equivalent.txt")))
+    if args.since:
+        changed = changed_lines(args.since, files)
+        pool = [m for m in pool if (m[0], m[1]) in changed]
     random.Random(args.seed).shuffle(pool)
     print(f"{len(pool)} possible mutants in {len(files)} files; seed {args.seed}, sample {args.count}", flush=True)
     if args.list:

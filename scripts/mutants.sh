@@ -2,7 +2,7 @@
 # The mutation check: plants small faults one at a time in a copy of the tree
 # (build-mutants/tree), rebuilds it incrementally, runs the whole suite and
 # prints which faults survived and the score. Not part of CI.
-#   scripts/mutants.sh [--seed N] [--count N] [--files src/a.cpp,src/b.cpp] [--list]
+#   scripts/mutants.sh [--seed N] [--count N] [--files src/a.cpp,src/b.cpp] [--since COMMIT] [--list]
 # The same seed and tree give the same sample. About 20 s a mutant on two
 # cores, after a first build of the copy.
 set -euo pipefail
