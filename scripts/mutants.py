@@ -206,6 +206,7 @@ def main():
         changed = changed_lines(args.since, files)
         pool = [m for m in pool if (m[0], m[1]) in changed]
     random.Random(args.seed).shuffle(pool)
+    args.count = min(args.count, len(pool))
     print(f"{len(pool)} possible mutants in {len(files)} files; seed {args.seed}, sample {args.count}", flush=True)
     if args.list:
         for rel, number, what, _ in pool[:args.count]:

@@ -89,5 +89,5 @@ void PrintSheet(int page, int lastPage, std::string_view documentName)
     Text(PageCounterText(page, lastPage), kPageCounterX, kGeneva, 13.0f);
     DrawAllTopLabel(0.0f);
     DrawRows(page);
-    DrawRules(); // in the black the titles and the rows end in
+    DrawRules(); // the titles and the rows leave the pen black
 }
